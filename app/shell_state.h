@@ -1,0 +1,18 @@
+// What the shell knows of the loaded script: where it came from and where its files go.
+#pragma once
+
+#include <string>
+
+namespace tolvex {
+
+extern std::string NAMEF1040;  // full path of the loaded script; empty when none was chosen
+extern std::string DIR1040;    // the script's folder, where the .bas and the settings go
+
+// The separator of folders in the paths above.
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
+
+}  // namespace tolvex

@@ -1,0 +1,13 @@
+// Menus: the menu handles and items built after each dialog's window, and the menu branch of the
+// event loop.
+#pragma once
+
+namespace tolvex {
+
+void MENU1();
+void READMENU();
+void READMENUITEM();
+void DOMENU1();
+void DOMENU2();
+
+}  // namespace tolvex

@@ -1,0 +1,11 @@
+// The one line writer of the generated program: every emitter appends through it.
+#pragma once
+
+#include <string_view>
+
+namespace tolvex {
+
+// Appends line to the output listing; an empty line is stored as one blank.
+void EmitLine(std::string_view line);
+
+}  // namespace tolvex

@@ -1,0 +1,20 @@
+# Installs the Debian packages a step needs when any is missing. Sourced by the project's scripts.
+
+tolvex_need_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+# What the native build and its tests need.
+TOLVEX_NATIVE_PACKAGES=(cmake make g++ googletest libgtest-dev)
+# What the Windows build and its tests under Wine need.
+TOLVEX_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick x11-utils)

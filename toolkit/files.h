@@ -1,0 +1,27 @@
+// File operations over native handles: open, create, read a line, write a text, close. One
+// behaviour on both backends (Windows handles, POSIX descriptors).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A native file handle as an integer; -1 marks a failed open.
+using FileHandle = std::intptr_t;
+constexpr FileHandle kBadFile = -1;
+constexpr int kNormalFile = 0x80;  // FILE_ATTRIBUTE_NORMAL
+
+extern "C" {
+FileHandle READ_FILE(const char* name, int flagsAndAttributes);
+// Creates or empties the file.
+FileHandle CREATE_FILE(const char* name, int flagsAndAttributes);
+// 1 when the position equals the size, also for a bad handle.
+int E_O_F(FileHandle handle);
+// One line: LF ends it, CR is dropped wherever it stands, end of file ends the last line. The
+// handle's position afterwards stands right after the last byte of the line.
+std::string READ_STRING(FileHandle handle);
+// The bytes of text up to its NUL, nothing added; 1 when every byte was written.
+int WRITE_STRING(FileHandle handle, const char* text);
+int CLOSE_FILE(FileHandle handle);
+// The current directory, without leading or trailing blanks.
+std::string GETCURENTDIR();
+}
