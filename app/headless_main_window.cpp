@@ -2,6 +2,7 @@
 
 #include "app/main_window_layout.h"
 #include "conversion/main_window_ids.h"
+#include "toolkit/gadget_ops.h"
 #include "toolkit/headless/headless_gadgets.h"
 
 namespace tolvex {

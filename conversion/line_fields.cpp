@@ -1,0 +1,131 @@
+#include "conversion/line_fields.h"
+
+#include "conversion/numbers.h"
+#include "conversion/script_text.h"
+#include "conversion/tables.h"
+
+namespace tolvex {
+namespace {
+
+int LineLength() { return static_cast<int>(SLINE.size()); }
+
+// Appends to A from ISIGNE up to the stop character or the end of the line.
+void GatherUntil(char stop) {
+  while (ISIGNE >= 1 && ISIGNE <= LineLength() && CharAt(SLINE, ISIGNE) != stop) {
+    A += CharAt(SLINE, ISIGNE);
+    ++ISIGNE;
+  }
+}
+
+// The text of SLINE from a 1-based position up to the stop character or the end of the line.
+std::string FieldFrom(int position, char stop) {
+  A.clear();
+  ISIGNE = position;
+  GatherUntil(stop);
+  return A;
+}
+
+// The define markers, in the order their entries are recorded.
+constexpr const char* kDefineMarkers[] = {"MANIFEST", "IDC_", "IDM_", "IDD_"};
+
+}  // namespace
+
+std::string VALOR() {
+  GatherUntil(',');
+  return A;
+}
+
+std::string FONT() {
+  GatherUntil(',');
+  return A;
+}
+
+std::string CAPTION() {
+  while (ISIGNE <= LineLength() && CharAt(SLINE, ISIGNE) != '"') ++ISIGNE;
+  ++ISIGNE;
+  GatherUntil('"');
+  return A;
+}
+
+// A CONTROL line reads, with no blank around the caption's closing quote and comma nor before
+// the style's 0x:
+//   CONTROL "caption",IDENTIFIER,"Class",0xSTYLE,x,y,width,height[,anything]
+// The style runs from the first ",0x" to the next comma; its last digit gives a bar's
+// orientation. The identifier is taken after the first quote-comma pair, while the lookup text
+// is taken after the first comma, so a caption holding a comma yields a lookup text that matches
+// no define (kept: that is how such a line has always read).
+void VALUECTRL(int n) {
+  const int d = INODIALOG;
+  const int p = InStr(SLINE, ",0x");
+  if (p == 0) return;
+
+  // The style ends at the comma after it, or with the line (all geometry is then 0).
+  const size_t comma = SLINE.find(',', static_cast<size_t>(p));
+  const int styleEnd = comma == std::string::npos ? LineLength() + 1 : static_cast<int>(comma) + 1;
+  const char orientationDigit = CharAt(SLINE, styleEnd - 1);
+
+  const std::string name = FieldFrom(InStr(SLINE, "\",") + 2, ',');
+  SIDNAME.set(d, n, 0, name);
+
+  if (Contains(name, "IDC_SCB")) {
+    SIDNAME.set(d, n, 6, orientationDigit == '1' ? "SBS_VERT" : "SBS_HORZ");
+  }
+  if (Contains(name, "IDC_PGB") && (orientationDigit == '4' || orientationDigit == '5')) {
+    SIDNAME.set(d, n, 6, "PBS_VERTICAL");
+  }
+  if (Contains(name, "IDC_TRB") && orientationDigit == '2') SIDNAME.set(d, n, 6, "TRB_VERT");
+
+  SIDNAME.set(d, n, 7, FieldFrom(InStr(SLINE, "\"") + 1, '"'));
+
+  // An identifier that no define names keeps its own name as its id, so the generated program
+  // compiles once the user defines it.
+  const std::string lookup = FieldFrom(InStr(SLINE, ",") + 1, ',');
+  std::string id = name;
+  for (int i = 1; i <= INBEVENTMAX; ++i) {
+    if (SIDNAME.get(0, i, 0) == lookup) {
+      id = SIDNAME.get(0, i, 1);
+      break;
+    }
+  }
+  SIDNAME.set(d, n, 1, id);
+
+  ISIGNE = styleEnd + 1;
+  for (int k = 1; k <= 4; ++k) {
+    A.clear();
+    VALOR();
+    const bool horizontal = k % 2 == 1;
+    const double scale = horizontal ? SCALEX : SCALEY;
+    GADGET = RoundHalfEven(LeadingNumber(A) * scale);
+    SIDNAME.set(d, n, k + 1, IntegerText(GADGET));
+    ++ISIGNE;
+  }
+}
+
+void CONTROL() {
+  for (const char* marker : kDefineMarkers) {
+    IIDDIAL = InStr(SLINE, marker);
+    if (IIDDIAL > 0) {
+      if (std::string_view(marker) == "IDM_") ++INBMENU;
+      ++INBEVENT;
+      VALUESID();
+    }
+  }
+}
+
+void VALUESID() {
+  A.clear();
+  while (IIDDIAL <= LineLength() && CharAt(SLINE, IIDDIAL) != ' ') {
+    A += CharAt(SLINE, IIDDIAL);
+    ++IIDDIAL;
+  }
+  SIDNAME.set(INODIALOG, INBEVENT, 0, A);
+  ++IIDDIAL;
+  A.clear();
+  while (IIDDIAL <= LineLength()) {
+    if (CharAt(SLINE, IIDDIAL) != ' ') A += CharAt(SLINE, IIDDIAL);
+    ++IIDDIAL;
+  }
+  SIDNAME.set(INODIALOG, INBEVENT, 1, A);
+}
+
+}  // namespace tolvex

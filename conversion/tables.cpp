@@ -1,0 +1,88 @@
+#include "conversion/tables.h"
+
+#include "conversion/main_window_ids.h"
+#include "toolkit/gadget_ops.h"
+
+namespace tolvex {
+namespace {
+const std::string kEmpty;
+}  // namespace
+
+const std::string& ControlTable::get(int dialog, int entry, int field) const {
+  if (dialog < 0 || entry < 0 || field < 0 || field >= kFields) return kEmpty;
+  if (static_cast<size_t>(dialog) >= rows_.size()) return kEmpty;
+  const auto& row = rows_[static_cast<size_t>(dialog)];
+  if (static_cast<size_t>(entry) >= row.size()) return kEmpty;
+  return row[static_cast<size_t>(entry)][static_cast<size_t>(field)];
+}
+
+void ControlTable::set(int dialog, int entry, int field, std::string text) {
+  if (dialog < 0 || entry < 0 || field < 0 || field >= kFields) return;
+  if (static_cast<size_t>(dialog) >= rows_.size()) rows_.resize(static_cast<size_t>(dialog) + 1);
+  auto& row = rows_[static_cast<size_t>(dialog)];
+  if (static_cast<size_t>(entry) >= row.size()) row.resize(static_cast<size_t>(entry) + 1);
+  row[static_cast<size_t>(entry)][static_cast<size_t>(field)] = std::move(text);
+}
+
+int ControlTable::entryCount(int dialog) const {
+  if (dialog < 0 || static_cast<size_t>(dialog) >= rows_.size()) return 0;
+  return static_cast<int>(rows_[static_cast<size_t>(dialog)].size());
+}
+
+void ControlTable::clear() { rows_.clear(); }
+
+const std::string& DialogTable::get(int dialog, int field) const {
+  if (dialog < 0 || field < 0 || field >= kFields) return kEmpty;
+  if (static_cast<size_t>(dialog) >= rows_.size()) return kEmpty;
+  return rows_[static_cast<size_t>(dialog)][static_cast<size_t>(field)];
+}
+
+void DialogTable::set(int dialog, int field, std::string text) {
+  if (dialog < 0 || field < 0 || field >= kFields) return;
+  if (static_cast<size_t>(dialog) >= rows_.size()) rows_.resize(static_cast<size_t>(dialog) + 1);
+  rows_[static_cast<size_t>(dialog)][static_cast<size_t>(field)] = std::move(text);
+}
+
+void DialogTable::clear() { rows_.clear(); }
+
+ControlTable SIDNAME;
+DialogTable SDIALVAL;
+
+std::string SLINE;
+std::string A;
+int ISIGNE = 0;
+int IIDDIAL = 0;
+int ITM = 0;
+int INODIALOG = 0;
+int INBDIAMAX = 0;
+int INBEVENT = 0;
+int INBEVENTMAX = 0;
+int INBMENU = 0;
+float SCALEX = 0;
+float SCALEY = 0;
+double GADGET = 0;
+
+std::string NAMEID, NUMID, XID, YID, WIDTHID, HEIGHTID, CAPTIONID, VERT;
+int POPUP = 0, MEN = 0, ITM3 = 0, MEMPOPUP = 0;
+int SCREEN_X = 0, SCREEN_Y = 0;
+int IIDINDEX = 0;
+
+void ResetForConversion() {
+  ResetAllListBox(kOutputListing);
+  SIDNAME.clear();
+  SDIALVAL.clear();
+  INBEVENT = 0;
+  INBMENU = 0;
+  POPUP = 0;
+  MEN = 0;
+}
+
+void ResetTablesForLoad() {
+  SIDNAME.clear();
+  SDIALVAL.clear();
+  INBEVENT = 0;
+  INBMENU = 0;
+  POPUP = 0;
+}
+
+}  // namespace tolvex

@@ -1,0 +1,160 @@
+#include "generator/menu_emitter.h"
+
+#include <optional>
+#include <string>
+
+#include "conversion/main_window_ids.h"
+#include "conversion/script_text.h"
+#include "conversion/tables.h"
+#include "generator/output_listing.h"
+#include "toolkit/gadget_ops.h"
+
+namespace tolvex {
+namespace {
+
+std::string SourceLine(int index) { return GetListBoxText(kSourceListing, index); }
+int SourceLineCount() { return CountItemListBox(kSourceListing); }
+
+// "MENU IDR_MENU..." is a dialog naming its menu, not the menu itself.
+bool IsMenuHeader(const std::string& line) {
+  return Contains(line, "IDR_MENU") && !Contains(line, "MENU IDR_MENU");
+}
+
+// Where a title's text starts: after its "&", or after its opening quote when it has no "&".
+size_t TitleStart(const std::string& line) {
+  const int amp = InStr(line, "&");
+  return static_cast<size_t>(amp != 0 ? amp : InStr(line, "\""));
+}
+
+// POPUP "&File" gives "File" in quotes: everything after the "&" to the end of the line.
+std::string PopupTitle(const std::string& line) { return "\"" + line.substr(TitleStart(line)); }
+
+// MENUITEM "&Open",IDM_OPEN gives Open and its closing quote: from after the "&" to the comma.
+// An item line without a quoted title (MENUITEM SEPARATOR) is no item.
+std::optional<std::string> ItemText(const std::string& line) {
+  if (!Contains(line, "\"")) return std::nullopt;
+  const size_t start = TitleStart(line);
+  const size_t comma = line.find(',', start);
+  return line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+}
+
+std::string Number(int n) { return std::to_string(n); }
+
+}  // namespace
+
+void MENU1() {
+  if (INBMENU <= 0) return;
+  const int d = INODIALOG;
+  EmitLine("");
+  POPUP = 0;
+
+  const int lineCount = SourceLineCount();
+  int header = -1;
+  for (int i = ITM; i < lineCount; ++i) {
+    if (IsMenuHeader(SourceLine(i))) {
+      header = i;
+      break;
+    }
+  }
+  if (header < 0) return;
+  EmitLine("Dim As HMENU hMessages" + Number(d));
+  EmitLine("     hMessages" + Number(d) + " = Create_Menu()");
+
+  for (int i = header; i < lineCount; ++i) {
+    const std::string line = SourceLine(i);
+    if (Contains(line, "DIALOGEX")) break;
+    if (Contains(line, "POPUP")) {
+      SLINE = line;
+      ++POPUP;
+      EmitLine("Dim As HMENU MenName" + Number(d * 10 + POPUP));
+    }
+  }
+
+  for (ITM3 = header; ITM3 < lineCount; ++ITM3) {
+    const std::string line = SourceLine(ITM3);
+    if (IsEndLine(line)) break;
+    if (IsMenuHeader(line)) {
+      SLINE = line;
+      READMENU();
+    }
+  }
+}
+
+void READMENU() {
+  const int d = INODIALOG;
+  MEN = d * 10;
+  POPUP = d * 10;
+  bool subMenuPending = false;
+  const int lineCount = SourceLineCount();
+
+  ITM3 += 2;
+  while (true) {
+    SLINE = SourceLine(ITM3);
+    if (Contains(SLINE, "POPUP")) {
+      ++POPUP;
+      EmitLine("");
+      const std::string title = PopupTitle(SLINE);
+      if (!subMenuPending) {
+        EmitLine("     MenName" + Number(POPUP) + "=MenuTitle(hMessages" + Number(d) + "," + title +
+                 ")");
+      }
+      // A pop-up whose first entry is itself a pop-up opens that one as its sub-menu.
+      if (Contains(SourceLine(ITM3 + 2), "POPUP")) {
+        ITM3 += 2;
+        subMenuPending = true;
+        MEMPOPUP = POPUP;
+        continue;
+      }
+      if (subMenuPending) {
+        EmitLine("     MenName" + Number(POPUP) + "=OpenSubMenu(MenName" + Number(POPUP - 1) + "," +
+                 title + ")");
+        READMENUITEM();
+        // The parent's items after the sub-menu's END go back into the parent.
+        if (Contains(SourceLine(ITM3 + 1), "MENUITEM")) {
+          POPUP = MEMPOPUP;
+          ++ITM3;
+          READMENUITEM();
+          subMenuPending = false;
+        }
+      }
+      READMENUITEM();
+    }
+    ++ITM3;
+    // A menu that runs off the end of the listing ends there.
+    if (ITM3 >= lineCount || IsEndLine(SourceLine(ITM3))) break;
+  }
+  EmitLine("");
+  EmitLine("");
+}
+
+void READMENUITEM() {
+  const int lineCount = SourceLineCount();
+  for (; ITM3 < lineCount; ++ITM3) {
+    SLINE = SourceLine(ITM3);
+    if (IsEndLine(SLINE)) return;
+    if (!Contains(SLINE, "MENUITEM")) continue;
+    if (const auto text = ItemText(SLINE)) {
+      ++MEN;
+      EmitLine("     MenuItem(" + Number(MEN) + ", MenName" + Number(POPUP) + ",\"" + *text + ")");
+    }
+  }
+}
+
+void DOMENU1() {
+  EmitLine("    If event = EventMenu then ");
+  EmitLine("        \tSelect case EventNumber");
+}
+
+void DOMENU2() {
+  for (int i = 1; i <= INBEVENTMAX; ++i) {
+    const std::string& identifier = SIDNAME.get(0, i, 0);
+    if (!Contains(identifier, "IDM_")) continue;
+    EmitLine("\t\t          Case " + identifier);
+    EmitLine(" \t\t     '     " + SIDNAME.get(0, i, 1));
+  }
+  EmitLine("\t         End Select");
+  EmitLine("    EndIf");
+  EmitLine("'");
+}
+
+}  // namespace tolvex
