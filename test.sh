@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds Tolvex and runs every test: the native build, the same under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the Windows build under Wine on a virtual display.
-# Installs what it needs on Debian or Ubuntu. Usage: ./test.sh [native|sanitize|windows]...
+# UndefinedBehaviorSanitizer, a time-bounded fuzzing run of the conversion (clang's libFuzzer), and
+# the Windows build under Wine on a virtual display.
+# Installs what it needs on Debian or Ubuntu. Usage: ./test.sh [native|sanitize|fuzz|windows]...
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 
 stages=("$@")
-[ ${#stages[@]} -gt 0 ] || stages=(native sanitize windows)
+[ ${#stages[@]} -gt 0 ] || stages=(native sanitize fuzz windows)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 tolvex_need_packages "${TOLVEX_NATIVE_PACKAGES[@]}"
@@ -19,6 +20,12 @@ for stage in "${stages[@]}"; do
       cmake --preset "$stage" >/dev/null
       cmake --build --preset "$stage" -j "$jobs"
       ctest --preset "$stage" -j "$jobs"
+      ;;
+    fuzz)
+      tolvex_need_packages "${TOLVEX_FUZZ_PACKAGES[@]}"
+      CC=clang CXX=clang++ cmake -S . -B build/fuzz -DTOLVEX_FUZZ=ON -DTOLVEX_WERROR=ON >/dev/null
+      cmake --build build/fuzz -j "$jobs"
+      ctest --test-dir build/fuzz --output-on-failure
       ;;
     windows)
       tolvex_need_packages "${TOLVEX_WINDOWS_PACKAGES[@]}"

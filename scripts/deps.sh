@@ -16,5 +16,7 @@ tolvex_need_packages() {
 
 # What the native build and its tests need.
 TOLVEX_NATIVE_PACKAGES=(cmake make g++ googletest libgtest-dev)
+# What the fuzzing run needs: clang with its libFuzzer and sanitizer runtimes.
+TOLVEX_FUZZ_PACKAGES=(clang libclang-rt-dev)
 # What the Windows build and its tests under Wine need.
 TOLVEX_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick x11-utils)
