@@ -4,6 +4,7 @@
 #include "conversion/main_window_ids.h"
 #include "conversion/numbers.h"
 #include "conversion/script_text.h"
+#include "conversion/source_listing.h"
 #include "conversion/tables.h"
 #include "generator/control_emitter.h"
 #include "generator/menu_emitter.h"
@@ -19,7 +20,7 @@ constexpr double kDialogUnitsAdded = 16;
 constexpr double kWidthCorrection = 0.992;
 constexpr double kHeightCorrection = 1.063;
 
-void ReadLine(int index) { SLINE = GetListBoxText(kSourceListing, index); }
+void ReadLine(int index) { SLINE = SourceLine(index); }
 
 double Coefficient(int field) {
   return LeadingNumber(GetGadgetText(field, kFieldTextSize));
@@ -101,7 +102,7 @@ void ReadControls(int d, int lineCount) {
 }  // namespace
 
 void DIAL() {
-  const int lineCount = CountItemListBox(kSourceListing);
+  const int lineCount = SourceLineCount();
   while (ITM <= lineCount) {
     ReadLine(ITM);
     IIDDIAL = InStr(SLINE, "DIALOGEX");

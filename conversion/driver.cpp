@@ -6,6 +6,7 @@
 #include "conversion/main_window_ids.h"
 #include "conversion/numbers.h"
 #include "conversion/script_text.h"
+#include "conversion/source_listing.h"
 #include "conversion/tables.h"
 #include "generator/event_emitter.h"
 #include "generator/menu_emitter.h"
@@ -41,9 +42,9 @@ void START() {
   EmitLine("");
 
   ITM = 0;
-  const int lineCount = CountItemListBox(kSourceListing);
+  const int lineCount = SourceLineCount();
   while (ITM <= lineCount) {
-    SLINE = GetListBoxText(kSourceListing, ITM);
+    SLINE = SourceLine(ITM);
     const std::string upper = UpperCase(SLINE);
     if (Contains(upper, "DIALOGEX")) break;
     if (Contains(upper, "DEFINE")) {
@@ -65,7 +66,7 @@ void START() {
 
 bool CONVERT() {
   if (CountItemListBox(kOutputListing) > 1) ResetForConversion();
-  if (CountItemListBox(kSourceListing) == 0) return false;
+  if (SourceLineCount() == 0) return false;
 
   START();
   DIAL();

@@ -35,10 +35,7 @@ std::string VALOR() {
   return A;
 }
 
-std::string FONT() {
-  GatherUntil(',');
-  return A;
-}
+std::string FONT() { return VALOR(); }
 
 std::string CAPTION() {
   while (ISIGNE <= LineLength() && CharAt(SLINE, ISIGNE) != '"') ++ISIGNE;

@@ -3,17 +3,13 @@
 #include <optional>
 #include <string>
 
-#include "conversion/main_window_ids.h"
 #include "conversion/script_text.h"
+#include "conversion/source_listing.h"
 #include "conversion/tables.h"
 #include "generator/output_listing.h"
-#include "toolkit/gadget_ops.h"
 
 namespace tolvex {
 namespace {
-
-std::string SourceLine(int index) { return GetListBoxText(kSourceListing, index); }
-int SourceLineCount() { return CountItemListBox(kSourceListing); }
 
 // "MENU IDR_MENU..." is a dialog naming its menu, not the menu itself.
 bool IsMenuHeader(const std::string& line) {
