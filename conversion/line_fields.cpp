@@ -1,5 +1,6 @@
 #include "conversion/line_fields.h"
 
+#include "conversion/define_lookup.h"
 #include "conversion/numbers.h"
 #include "conversion/script_text.h"
 #include "conversion/tables.h"
@@ -76,15 +77,8 @@ void VALUECTRL(int n) {
 
   // An identifier that no define names keeps its own name as its id, so the generated program
   // compiles once the user defines it.
-  const std::string lookup = FieldFrom(InStr(SLINE, ",") + 1, ',');
-  std::string id = name;
-  for (int i = 1; i <= INBEVENTMAX; ++i) {
-    if (SIDNAME.get(0, i, 0) == lookup) {
-      id = SIDNAME.get(0, i, 1);
-      break;
-    }
-  }
-  SIDNAME.set(d, n, 1, id);
+  const std::string* id = LookupDefine(FieldFrom(InStr(SLINE, ",") + 1, ','));
+  SIDNAME.set(d, n, 1, id != nullptr ? *id : name);
 
   ISIGNE = styleEnd + 1;
   for (int k = 1; k <= 4; ++k) {

@@ -18,6 +18,7 @@ const std::string& ControlTable::get(int dialog, int entry, int field) const {
 
 void ControlTable::set(int dialog, int entry, int field, std::string text) {
   if (dialog < 0 || entry < 0 || field < 0 || field >= kFields) return;
+  if (dialog == 0) ++defineGeneration_;
   if (static_cast<size_t>(dialog) >= rows_.size()) rows_.resize(static_cast<size_t>(dialog) + 1);
   auto& row = rows_[static_cast<size_t>(dialog)];
   if (static_cast<size_t>(entry) >= row.size()) row.resize(static_cast<size_t>(entry) + 1);
@@ -29,7 +30,10 @@ int ControlTable::entryCount(int dialog) const {
   return static_cast<int>(rows_[static_cast<size_t>(dialog)].size());
 }
 
-void ControlTable::clear() { rows_.clear(); }
+void ControlTable::clear() {
+  rows_.clear();
+  ++defineGeneration_;
+}
 
 const std::string& DialogTable::get(int dialog, int field) const {
   if (dialog < 0 || field < 0 || field >= kFields) return kEmpty;

@@ -20,9 +20,12 @@ class ControlTable {
   // One past the highest entry the row holds; entries from there on are all empty.
   int entryCount(int dialog) const;
   void clear();
+  // Changes whenever the define table (row 0) may have changed.
+  unsigned defineGeneration() const { return defineGeneration_; }
 
  private:
   std::vector<std::vector<std::array<std::string, kFields>>> rows_;
+  unsigned defineGeneration_ = 0;
 };
 
 // SDIALVAL: row d (1, 2, ...) describes the d-th dialog: x, y, width, height, caption, font size,
