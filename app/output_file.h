@@ -1,6 +1,8 @@
 // The two files a conversion leaves beside the script: the generated program and the settings.
 #pragma once
 
+#include <string>
+
 namespace tolvex {
 
 // Saves the output listing as the .bas file named after NAMEF1040, in DIR1040.
@@ -9,5 +11,16 @@ void SAVEBAS();
 void SAVINI();
 // Reads the settings file in DIR1040 back into the coefficient fields.
 void INI();
+
+// The .bas name of a script path: its name after the last separator, less its last three
+// characters, with ".bas" (dialog.rc gives dialog.bas, res.dlg gives res..bas).
+std::string BasFileName(const std::string& scriptPath);
+// The output listing as the file holds it: CR LF after every line, then one more CR LF.
+std::string ListingBytes();
+// The settings as the file holds them: the four coefficient texts, each with CR LF.
+std::string SettingsBytes();
+// Writes bytes as the whole of the file at path, or leaves the file as it was: the bytes go to a
+// temporary file in the same folder, which then replaces it. False when nothing was replaced.
+bool SaveWholeFile(const std::string& path, const std::string& bytes);
 
 }  // namespace tolvex

@@ -25,3 +25,21 @@ int CLOSE_FILE(FileHandle handle);
 // The current directory, without leading or trailing blanks.
 std::string GETCURENTDIR();
 }
+
+// What each backend provides beneath the operations above, and what saving a file safely needs.
+namespace tolvex::files {
+
+// Reads up to size bytes at the position; the count read, 0 at the end, -1 on failure.
+long ReadSome(FileHandle handle, char* buffer, long size);
+// Moves the position by delta bytes; false on failure.
+bool SeekBy(FileHandle handle, long delta);
+// The position and the size in bytes; -1 on failure.
+long long Position(FileHandle handle);
+long long Size(FileHandle handle);
+// Makes the written bytes durable before the file takes another's place.
+bool Flush(FileHandle handle);
+// Puts the file from in place of to, replacing it in one step.
+bool Replace(const std::string& from, const std::string& to);
+bool Remove(const std::string& name);
+
+}  // namespace tolvex::files

@@ -1,11 +1,102 @@
-// Placeholder until the POSIX file operations land.
+// The file operations over POSIX descriptors.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
 #include "toolkit/files.h"
+
+namespace {
+
+int Descriptor(FileHandle handle) { return static_cast<int>(handle); }
+
+}  // namespace
+
 extern "C" {
-FileHandle READ_FILE(const char*, int) { return kBadFile; }
-FileHandle CREATE_FILE(const char*, int) { return kBadFile; }
-int E_O_F(FileHandle) { return 1; }
-std::string READ_STRING(FileHandle) { return {}; }
-int WRITE_STRING(FileHandle, const char*) { return 0; }
-int CLOSE_FILE(FileHandle) { return 0; }
-std::string GETCURENTDIR() { return {}; }
+
+FileHandle READ_FILE(const char* name, int /*flagsAndAttributes*/) {
+  const int fd = ::open(name, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return kBadFile;
+  // A folder opens here but not on Windows, and has no lines to give.
+  struct stat info;
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    return kBadFile;
+  }
+  return fd;
 }
+
+FileHandle CREATE_FILE(const char* name, int /*flagsAndAttributes*/) {
+  const int fd = ::open(name, O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  return fd < 0 ? kBadFile : fd;
+}
+
+int WRITE_STRING(FileHandle handle, const char* text) {
+  if (handle == kBadFile) return 0;
+  const char* rest = text == nullptr ? "" : text;
+  size_t left = std::strlen(rest);
+  while (left > 0) {
+    const ssize_t written = ::write(Descriptor(handle), rest, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return 0;
+    rest += written;
+    left -= static_cast<size_t>(written);
+  }
+  return 1;
+}
+
+int CLOSE_FILE(FileHandle handle) {
+  if (handle == kBadFile) return 0;
+  return ::close(Descriptor(handle)) == 0 ? 1 : 0;
+}
+
+std::string GETCURENTDIR() {
+  std::string dir(4096, '\0');
+  if (::getcwd(dir.data(), dir.size()) == nullptr) return {};
+  dir.resize(std::strlen(dir.c_str()));
+  const size_t first = dir.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return dir.substr(first, dir.find_last_not_of(' ') - first + 1);
+}
+
+}  // extern "C"
+
+namespace tolvex::files {
+
+long ReadSome(FileHandle handle, char* buffer, long size) {
+  if (handle == kBadFile) return -1;
+  ssize_t got;
+  do {
+    got = ::read(Descriptor(handle), buffer, static_cast<size_t>(size));
+  } while (got < 0 && errno == EINTR);
+  return static_cast<long>(got);
+}
+
+bool SeekBy(FileHandle handle, long delta) {
+  return handle != kBadFile && ::lseek(Descriptor(handle), delta, SEEK_CUR) >= 0;
+}
+
+long long Position(FileHandle handle) {
+  if (handle == kBadFile) return -1;
+  return static_cast<long long>(::lseek(Descriptor(handle), 0, SEEK_CUR));
+}
+
+long long Size(FileHandle handle) {
+  struct stat info;
+  if (handle == kBadFile || ::fstat(Descriptor(handle), &info) != 0) return -1;
+  return static_cast<long long>(info.st_size);
+}
+
+bool Flush(FileHandle handle) { return handle != kBadFile && ::fsync(Descriptor(handle)) == 0; }
+
+bool Replace(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool Remove(const std::string& name) { return ::unlink(name.c_str()) == 0; }
+
+}  // namespace tolvex::files

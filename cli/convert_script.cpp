@@ -1,0 +1,93 @@
+#include "cli/convert_script.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "app/headless_main_window.h"
+#include "app/output_file.h"
+#include "app/script_loader.h"
+#include "app/shell_state.h"
+#include "conversion/driver.h"
+#include "conversion/main_window_ids.h"
+#include "toolkit/files.h"
+#include "toolkit/gadget_ops.h"
+#include "toolkit/headless/headless_gadgets.h"
+
+namespace tolvex::cli {
+namespace {
+
+// Both separators name folders on Windows; the conversion's own rules use the backslash.
+std::string NativePath(std::string path) {
+#ifdef _WIN32
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+#endif
+  return path;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t separator = path.find_last_of(kPathSeparator);
+  if (separator == std::string::npos) return GETCURENTDIR();
+  if (separator == 0) return path.substr(0, 1);
+  return path.substr(0, separator);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+std::string Reason() { return errno != 0 ? std::string(": ") + std::strerror(errno) : ""; }
+
+}  // namespace
+
+bool ConvertScript(const std::string& scriptArgument, const Options& options, std::ostream& out,
+                   std::ostream& errors) {
+  const std::string script = NativePath(scriptArgument);
+  const auto fail = [&](const std::string& what) {
+    errors << "tolvex-cli: " << scriptArgument << ": " << what << "\n";
+    return false;
+  };
+
+  // As a load does: fresh window and tables, the script's lines, the folder's settings.
+  OpenHeadlessMainWindow();
+  ClearForLoad();
+  NAMEF1040 = script;
+  DIR1040 = FolderOf(script);
+  errno = 0;
+  if (!ReadScriptIntoListing(script)) return fail("cannot read the script" + Reason());
+  INI();
+  for (const auto& [field, text] : options.coefficients) SetGadgetText(field, text.c_str());
+  if (options.screen) headless::SetCheckState(kScreenCheck, 1);
+
+  if (!CONVERT()) return fail("the script is empty: nothing to convert");
+  const std::string program = ListingBytes();
+
+  const std::string target = options.output ? NativePath(*options.output)
+                                            : DIR1040 + kPathSeparator + BasFileName(script);
+  if (options.check) {
+    std::string existing;
+    if (!ReadWholeFile(target, existing)) return fail(target + " does not exist");
+    if (existing != program) return fail(target + " differs from the conversion");
+  } else if (target == "-") {
+    out.write(program.data(), static_cast<std::streamsize>(program.size()));
+    out.flush();
+  } else {
+    errno = 0;
+    if (!SaveWholeFile(target, program)) return fail("cannot write " + target + Reason());
+  }
+
+  if (options.saveSettings) {
+    const std::string settings = DIR1040 + kPathSeparator + "tolvex.ini";
+    errno = 0;
+    if (!SaveWholeFile(settings, SettingsBytes())) return fail("cannot write " + settings + Reason());
+  }
+  return true;
+}
+
+}  // namespace tolvex::cli

@@ -1,0 +1,38 @@
+// tolvex-cli: the conversion of the Run button, from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "cli/convert_script.h"
+#include "cli/options.h"
+
+int main(int argc, char** argv) {
+  using namespace tolvex::cli;
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);  // the program's CR LF line ends, byte for byte
+#endif
+  const ParseResult parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (!parsed.error.empty()) {
+    std::cerr << "tolvex-cli: " << parsed.error << "\n\n" << UsageText();
+    return 2;
+  }
+  const Options& options = parsed.options;
+  if (options.help) {
+    std::cout << UsageText();
+    return 0;
+  }
+  if (options.version) {
+    std::cout << "tolvex-cli " TOLVEX_VERSION "\n";
+    return 0;
+  }
+  bool allConverted = true;
+  for (const std::string& script : options.scripts) {
+    allConverted = ConvertScript(script, options, std::cout, std::cerr) && allConverted;
+  }
+  return allConverted ? 0 : 1;
+}

@@ -1,0 +1,101 @@
+#include "cli/options.h"
+
+#include "conversion/main_window_ids.h"
+
+namespace tolvex::cli {
+namespace {
+
+struct CoefficientOption {
+  const char* name;
+  int field;
+};
+
+constexpr CoefficientOption kCoefficientOptions[] = {
+    {"--global-x", kGlobalHorizCoeff},
+    {"--global-y", kGlobalVertCoeff},
+    {"--window-x", kWindowHorizCoeff},
+    {"--window-y", kWindowVertCoeff},
+};
+
+}  // namespace
+
+const char* UsageText() {
+  return "Usage: tolvex-cli [options] SCRIPT...\n"
+         "Converts each resource script into a FreeBASIC program beside it, as Tolvex's Run\n"
+         "button does, under the same name with .bas in place of its last three characters.\n"
+         "\n"
+         "Options:\n"
+         "  -o FILE           write the program to FILE (one script only); -o - writes it to\n"
+         "                    standard output\n"
+         "  --global-x TEXT   the global horizontal coefficient, as typed into its field\n"
+         "  --global-y TEXT   the global vertical coefficient\n"
+         "  --window-x TEXT   the window horizontal coefficient\n"
+         "  --window-y TEXT   the window vertical coefficient\n"
+         "  --screen          add the block that reads the screen size\n"
+         "  --save-settings   write the coefficients to tolvex.ini beside the script\n"
+         "  --check           write nothing; exit 1 when the existing program differs\n"
+         "  --help            show this help and exit\n"
+         "  --version         show the version and exit\n"
+         "\n"
+         "The coefficients default to those of tolvex.ini in the script's folder, else \" 1.000\".\n"
+         "Exit status: 0 when every script converted, 1 when any failed, 2 on a usage error.\n";
+}
+
+ParseResult ParseOptions(const std::vector<std::string>& arguments) {
+  ParseResult result;
+  Options& o = result.options;
+  for (size_t i = 0; i < arguments.size() && result.error.empty(); ++i) {
+    const std::string& a = arguments[i];
+    // An option's value follows it, or stands after "=" in the same word.
+    const auto takes = [&](const std::string& name, std::string& into) {
+      if (a.compare(0, name.size() + 1, name + "=") == 0) {
+        into = a.substr(name.size() + 1);
+        return true;
+      }
+      if (a != name) return false;
+      if (i + 1 < arguments.size()) {
+        into = arguments[++i];
+      } else {
+        result.error = "option " + name + " needs a value";
+      }
+      return true;
+    };
+    std::string text;
+    if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
+    } else if (a == "--screen") {
+      o.screen = true;
+    } else if (a == "--save-settings") {
+      o.saveSettings = true;
+    } else if (a == "--check") {
+      o.check = true;
+    } else if (takes("-o", text)) {
+      o.output = text;
+    } else if (a.size() > 1 && a[0] == '-') {
+      bool known = false;
+      for (const CoefficientOption& c : kCoefficientOptions) {
+        if (takes(c.name, text)) {
+          o.coefficients.emplace_back(c.field, text);
+          known = true;
+          break;
+        }
+      }
+      if (!known) result.error = "unknown option " + a;
+    } else {
+      o.scripts.push_back(a);
+    }
+  }
+  if (!result.error.empty() || o.help || o.version) return result;
+  if (o.scripts.empty()) {
+    result.error = "no script given";
+  } else if (o.output && o.scripts.size() > 1) {
+    result.error = "-o takes a single script";
+  } else if (o.output && o.check && *o.output == "-") {
+    result.error = "--check compares with a file, not with standard output";
+  }
+  return result;
+}
+
+}  // namespace tolvex::cli

@@ -1,0 +1,31 @@
+// The command line of tolvex-cli.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvex::cli {
+
+struct Options {
+  std::vector<std::string> scripts;
+  std::optional<std::string> output;  // "-" for standard output
+  // Coefficient fields set as if typed, by gadget id.
+  std::vector<std::pair<int, std::string>> coefficients;
+  bool screen = false;
+  bool saveSettings = false;
+  bool check = false;
+  bool help = false;
+  bool version = false;
+};
+
+// The options, or the reason the command line is not understood.
+struct ParseResult {
+  Options options;
+  std::string error;
+};
+
+ParseResult ParseOptions(const std::vector<std::string>& arguments);
+const char* UsageText();
+
+}  // namespace tolvex::cli
