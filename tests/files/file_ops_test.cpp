@@ -1,0 +1,140 @@
+// The file operations as the loader and the settings code use them: open, test for the end, read
+// lines, write texts.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "tests/files/scratch_folder.h"
+#include "toolkit/files.h"
+
+namespace tolvex::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Reads the way the program does: test for the end first, then read a line.
+Lines ReadAllLines(FileHandle handle) {
+  Lines lines;
+  while (E_O_F(handle) == 0) lines.push_back(READ_STRING(handle));
+  return lines;
+}
+
+struct LineCase {
+  const char* what;
+  std::string bytes;
+  Lines lines;
+};
+
+TEST(ReadString, SplitsLinesAtLineFeedAndDropsEveryCarriageReturn) {
+  const std::string longLine(3000, 'x');  // longer than any single block the reader takes
+  const LineCase cases[] = {
+      {"CR LF ends", "a\r\nb\r\n", {"a", "b"}},
+      {"last line without line end", "a\r\nb", {"a", "b"}},
+      {"LF only", "a\nb", {"a", "b"}},
+      {"lone CR inside a line", "a\rb\n", {"ab"}},
+      {"two empty lines", "\r\n\r\n", {"", ""}},
+      {"lone CR as the whole file", "\r", {""}},
+      {"empty file", "", {}},
+      {"NUL and high bytes kept", std::string("x\0y\xff\x80\n\x7f", 7),
+       {std::string("x\0y\xff\x80", 5), "\x7f"}},
+      {"long line", longLine + "\r\nz", {longLine, "z"}},
+  };
+  ScratchFolder folder;
+  for (const LineCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteBytes(folder / "lines.txt", c.bytes);
+    const FileHandle handle = READ_FILE((folder / "lines.txt").c_str(), kNormalFile);
+    ASSERT_NE(handle, kBadFile);
+    EXPECT_EQ(E_O_F(handle), c.bytes.empty() ? 1 : 0);
+    EXPECT_EQ(ReadAllLines(handle), c.lines);
+    EXPECT_EQ(E_O_F(handle), 1);
+    EXPECT_EQ(READ_STRING(handle), "") << "a read at the end gives the empty text";
+    EXPECT_EQ(READ_STRING(handle), "");
+    EXPECT_EQ(CLOSE_FILE(handle), 1);
+  }
+}
+
+// A 10 MB script of mixed line lengths and line ends, one line longer than a megabyte.
+std::string LargeScript(std::vector<long long>& lineEnds) {
+  std::string bytes;
+  for (int i = 0; bytes.size() < 10u * 1000 * 1000; ++i) {
+    const size_t length = i == 700 ? (1u << 21) : static_cast<size_t>(i * 37 % 300);
+    bytes.append(length, static_cast<char>('A' + i % 26));
+    bytes += i % 3 == 0 ? "\n" : i % 3 == 1 ? "\r\n" : "\r\r\n";
+    lineEnds.push_back(static_cast<long long>(bytes.size()));
+  }
+  return bytes;
+}
+
+TEST(ReadString, LargeScriptReadsQuicklyAndThePositionFollowsEveryLine) {
+  ScratchFolder folder;
+  std::vector<long long> lineEnds;
+  WriteBytes(folder / "large.rc", LargeScript(lineEnds));
+  const FileHandle handle = READ_FILE((folder / "large.rc").c_str(), kNormalFile);
+  ASSERT_NE(handle, kBadFile);
+
+  const auto start = std::chrono::steady_clock::now();
+  size_t count = 0;
+  long long lengths = 0;
+  bool positionsHeld = true;
+  while (E_O_F(handle) == 0 && count < lineEnds.size()) {
+    const std::string line = READ_STRING(handle);
+    lengths += static_cast<long long>(line.size());
+    const long long position = files::Position(handle);
+    if (position != lineEnds[count] && positionsHeld) {
+      ADD_FAILURE() << "after line " << count + 1 << " the position is " << position
+                    << ", the line ends at " << lineEnds[count];
+      positionsHeld = false;
+    }
+    ++count;
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_EQ(count, lineEnds.size());
+  EXPECT_EQ(E_O_F(handle), 1);
+  EXPECT_LT(seconds, 3.0) << "a 10 MB script must not take a system call per byte";
+  EXPECT_GT(lengths, 9 * 1000 * 1000);
+  CLOSE_FILE(handle);
+}
+
+TEST(ReadFile, FileThatCannotBeOpenedGivesTheBadHandleWithNoLines) {
+  ScratchFolder folder;
+  for (const std::string& name : {folder / "missing.rc", folder.path().string()}) {
+    SCOPED_TRACE(name);
+    const FileHandle handle = READ_FILE(name.c_str(), kNormalFile);
+    EXPECT_EQ(handle, kBadFile);
+    EXPECT_EQ(E_O_F(handle), 1);
+    EXPECT_EQ(READ_STRING(handle), "");
+    EXPECT_EQ(ReadAllLines(handle), Lines{});
+  }
+}
+
+TEST(WriteString, WritesTheTextUnchangedAndAnEmptyTextWritesNothing) {
+  ScratchFolder folder;
+  const std::string path = folder / "out.bas";
+  WriteBytes(path, "previous contents");
+  FileHandle handle = CREATE_FILE(path.c_str(), kNormalFile);
+  ASSERT_NE(handle, kBadFile);
+  EXPECT_EQ(WRITE_STRING(handle, ""), 1);
+  EXPECT_EQ(CLOSE_FILE(handle), 1);
+  EXPECT_EQ(BytesOf(path), "") << "creating empties an existing file";
+
+  handle = CREATE_FILE(path.c_str(), kNormalFile);
+  EXPECT_EQ(WRITE_STRING(handle, "a\r\n"), 1);
+  EXPECT_EQ(WRITE_STRING(handle, "\xe9 b"), 1);
+  EXPECT_EQ(WRITE_STRING(handle, ""), 1);
+  CLOSE_FILE(handle);
+  EXPECT_EQ(BytesOf(path), "a\r\n\xe9 b") << "no line end is added";
+
+  EXPECT_EQ(CREATE_FILE((folder / "no-such-folder/out.bas").c_str(), kNormalFile), kBadFile);
+  EXPECT_EQ(WRITE_STRING(kBadFile, "x"), 0);
+}
+
+TEST(CurrentDir, IsTheProcessCurrentDirectory) {
+  EXPECT_EQ(GETCURENTDIR(), std::filesystem::current_path().string());
+}
+
+}  // namespace
+}  // namespace tolvex::testing

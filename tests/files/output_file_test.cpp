@@ -1,0 +1,160 @@
+// The two files a conversion leaves beside the script: the program (.bas) and the settings.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/headless_main_window.h"
+#include "app/output_file.h"
+#include "app/shell_state.h"
+#include "conversion/driver.h"
+#include "conversion/main_window_ids.h"
+#include "tests/files/scratch_folder.h"
+#include "toolkit/gadget_ops.h"
+
+namespace tolvex::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSep(1, kPathSeparator);
+constexpr int kFields[] = {kGlobalHorizCoeff, kGlobalVertCoeff, kWindowHorizCoeff,
+                           kWindowVertCoeff};
+constexpr const char* kProgramBytes = "first\r\n \r\n  third\r\n\r\n";
+
+class OutputFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    OpenHeadlessMainWindow();
+    Point(folder.path().string(), "dialog.rc");
+  }
+  void Point(const std::string& dir, const std::string& script) {
+    DIR1040 = dir;
+    NAMEF1040 = dir + kSep + script;
+  }
+  static void FillOutput() {
+    for (const char* line : {"first", "", "  third"}) AddListBoxItem(kOutputListing, line, -1);
+  }
+  static std::string Field(int id) { return GetGadgetText(id, kFieldTextSize); }
+
+  ScratchFolder folder;
+};
+
+TEST_F(OutputFileTest, ProgramHasCrLfAfterEveryLineAndOneMoreAtTheEnd) {
+  FillOutput();
+  SAVEBAS();
+  EXPECT_EQ(BytesOf(folder / "dialog.bas"), kProgramBytes) << "an empty line is written as a blank";
+  EXPECT_EQ(folder.Names(), "dialog.bas");
+}
+
+TEST_F(OutputFileTest, ProgramNameCutsTheLastThreeCharactersOfTheScriptName) {
+  const struct {
+    std::string script, program;
+  } cases[] = {
+      {"C" + kSep + "work" + kSep + "dialog.rc", "dialog.bas"},
+      {"menu.RC", "menu.bas"},
+      {"res.dlg", "res..bas"},
+      {"dialog.rc", "dialog.bas"},  // without a separator the whole path is the name
+      {"a.b" + kSep + "c.d" + kSep + "x.rc", "x.bas"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BasFileName(c.script), c.program) << c.script;
+
+  Point(folder.path().string(), "menu.RC");
+  FillOutput();
+  SAVEBAS();
+  EXPECT_EQ(folder.Names(), "menu.bas");
+}
+
+TEST_F(OutputFileTest, NothingIsSavedWithoutOutputLinesOrWithoutAScript) {
+  SAVEBAS();
+  FillOutput();
+  NAMEF1040.clear();
+  SAVEBAS();
+  EXPECT_EQ(folder.Names(), "");
+}
+
+TEST_F(OutputFileTest, SuccessfulSaveReplacesAnExistingProgram) {
+  WriteBytes(folder / "dialog.bas", std::string(5000, 'o'));
+  FillOutput();
+  SAVEBAS();
+  EXPECT_EQ(BytesOf(folder / "dialog.bas"), kProgramBytes);
+  EXPECT_EQ(folder.Names(), "dialog.bas") << "no temporary file is left behind";
+}
+
+TEST_F(OutputFileTest, FailingWriteKeepsThePreviousProgramWholeAndLeavesNoTemporary) {
+  // The temporary's name taken by a folder: it cannot be created.
+  WriteBytes(folder / "dialog.bas", "previous\r\n\r\n");
+  fs::create_directory(folder / "dialog.bas.tolvex-tmp");
+  FillOutput();
+  SAVEBAS();
+  EXPECT_EQ(BytesOf(folder / "dialog.bas"), "previous\r\n\r\n");
+  EXPECT_TRUE(fs::is_empty(folder / "dialog.bas.tolvex-tmp"));
+
+  // The program's name taken by a folder: the written temporary cannot replace it.
+  Point(folder.path().string(), "menu.rc");
+  fs::create_directory(folder / "menu.bas");
+  EXPECT_FALSE(SaveWholeFile(folder / "menu.bas", ListingBytes()));
+  EXPECT_TRUE(fs::is_directory(folder / "menu.bas"));
+  EXPECT_EQ(folder.Names(), "dialog.bas dialog.bas.tolvex-tmp menu.bas");
+}
+
+TEST_F(OutputFileTest, FolderWhereNothingCanBeCreatedGetsNoFileAndNoTemporary) {
+  WriteBytes(folder / "plain", "a file, not a folder");
+  for (const std::string& dir : {folder / "missing", folder / "plain"}) {
+    SCOPED_TRACE(dir);
+    Point(dir, "dialog.rc");
+    FillOutput();
+    SAVEBAS();
+    SAVINI();
+  }
+  EXPECT_EQ(folder.Names(), "plain");
+  EXPECT_EQ(BytesOf(folder / "plain"), "a file, not a folder");
+}
+
+TEST_F(OutputFileTest, RunStillSavesTheSettingsWhenTheProgramCannotBeCreated) {
+  fs::create_directory(folder / "dialog.bas.tolvex-tmp");
+  AddListBoxItem(kSourceListing, "IDD_A DIALOGEX 0,0,100,50", -1);
+  AddListBoxItem(kSourceListing, "BEGIN", -1);
+  AddListBoxItem(kSourceListing, "END", -1);
+  SetGadgetText(kWindowVertCoeff, "2");
+  RUNBOY();
+  EXPECT_EQ(folder.Names(), "dialog.bas.tolvex-tmp tolvex.ini");
+  EXPECT_EQ(BytesOf(folder / "tolvex.ini"), " 1.000\r\n 1.000\r\n 1.000\r\n2\r\n");
+}
+
+TEST_F(OutputFileTest, SettingsRoundTripKeepsBlanksAndEmptyTexts) {
+  const char* texts[] = {"  2.5", "", "1.5 ", " 3"};
+  for (int i = 0; i < 4; ++i) SetGadgetText(kFields[i], texts[i]);
+  SAVINI();
+  EXPECT_EQ(BytesOf(folder / "tolvex.ini"), "  2.5\r\n\r\n1.5 \r\n 3\r\n");
+
+  OpenHeadlessMainWindow();
+  INI();
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Field(kFields[i]), texts[i]) << kFields[i];
+}
+
+TEST_F(OutputFileTest, SettingsFileFillsAtMostTheFourFieldsInOrder) {
+  WriteBytes(folder / "tolvex.ini", " 2\r\n3");
+  INI();
+  EXPECT_EQ(Field(kGlobalHorizCoeff), " 2");
+  EXPECT_EQ(Field(kGlobalVertCoeff), "3");
+  EXPECT_EQ(Field(kWindowHorizCoeff), " 1.000") << "a short file leaves the rest unchanged";
+  EXPECT_EQ(Field(kWindowVertCoeff), " 1.000");
+
+  WriteBytes(folder / "tolvex.ini", "1\r\n2\r\n3\r\n4\r\nfive\r\nsix\r\nseven\r\n");
+  INI();
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Field(kFields[i]), std::to_string(i + 1));
+  EXPECT_EQ(Field(kRunButton), "Run");
+  EXPECT_EQ(Field(kLoadButton), "Load.rc");
+  EXPECT_EQ(Field(kScreenCheck), " use screen_x,screen_y");
+  EXPECT_EQ(GETGADGETSTATE(kScreenCheck), 0);
+}
+
+TEST_F(OutputFileTest, MissingSettingsFileLeavesTheFieldsAsTheyAre) {
+  SetGadgetText(kGlobalVertCoeff, "7");
+  INI();
+  EXPECT_EQ(Field(kGlobalVertCoeff), "7");
+  EXPECT_EQ(Field(kGlobalHorizCoeff), " 1.000");
+}
+
+}  // namespace
+}  // namespace tolvex::testing

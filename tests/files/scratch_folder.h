@@ -1,0 +1,55 @@
+// A fresh folder under the system's temporary folder for one test, removed afterwards, and
+// small helpers to put bytes into files and take them out again.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <set>
+#include <string>
+
+namespace tolvex::testing {
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("tolvex-test-" + std::to_string(random()) + "-" + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  // The names in the folder, sorted, joined with blanks.
+  std::string Names() const {
+    std::string names;
+    std::set<std::string> sorted;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      sorted.insert(entry.path().filename().string());
+    }
+    for (const std::string& name : sorted) names += (names.empty() ? "" : " ") + name;
+    return names;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string BytesOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace tolvex::testing
