@@ -1,0 +1,213 @@
+// tolvex-cli as a process: every option, exit status and message.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+#include "tests/files/scratch_folder.h"
+
+namespace tolvex::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+const std::string kUsageStart = "Usage: tolvex-cli [options] SCRIPT...\n";
+
+class CliTest : public ::testing::Test {
+ protected:
+  Outcome Cli(const std::vector<std::string>& arguments) {
+    std::string command = std::string("\"") + TOLVEX_CLI + "\"";
+    for (const std::string& a : arguments) command += " \"" + a + "\"";
+    command += " > \"" + (folder / "stdout") + "\" 2> \"" + (folder / "stderr") + "\"";
+#ifdef _WIN32
+    command = "\"" + command + "\"";  // the shell drops the outer quotes
+#endif
+    int status = std::system(command.c_str());
+#ifndef _WIN32
+    status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+    Outcome run{status, BytesOf(folder / "stdout"), BytesOf(folder / "stderr")};
+    fs::remove(folder / "stdout");
+    fs::remove(folder / "stderr");
+    return run;
+  }
+  // A copy of a whole-output case's script in the scratch folder; its path.
+  std::string Golden(const std::string& name, const std::string& as = "") {
+    const std::string path = folder / (as.empty() ? name + ".rc" : as);
+    WriteBytes(path, Expected(name, ".rc"));
+    return path;
+  }
+  static std::string Expected(const std::string& name, const std::string& extension = ".bas") {
+    return BytesOf(std::string(TOLVEX_GOLDEN_DIR) + "/" + name + extension);
+  }
+
+  ScratchFolder folder;
+};
+
+TEST_F(CliTest, HelpAndVersionPrintAndSucceedWithoutAScript) {
+  for (const char* option : {"--help", "-h"}) {
+    const Outcome run = Cli({option});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind(kUsageStart, 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("--save-settings"), std::string::npos);
+    EXPECT_EQ(run.err, "");
+  }
+  const Outcome run = Cli({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "tolvex-cli " TOLVEX_VERSION "\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST_F(CliTest, UsageErrorsExitTwoWithTheReasonAndTheUsageAndConvertNothing) {
+  const std::string script = Golden("menu");
+  const struct {
+    std::vector<std::string> arguments;
+    std::string reason;
+  } cases[] = {
+      {{}, "no script given"},
+      {{"--bogus", script}, "unknown option --bogus"},
+      {{"-x", script}, "unknown option -x"},
+      {{script, "--global-y"}, "option --global-y needs a value"},
+      {{"-o"}, "option -o needs a value"},
+      {{"-o", folder / "out.bas", script, script}, "-o takes a single script"},
+      {{"--check", "-o", "-", script}, "--check compares with a file, not with standard output"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reason);
+    const Outcome run = Cli(c.arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("tolvex-cli: " + c.reason + "\n\n" + kUsageStart, 0), 0u) << run.err;
+  }
+  EXPECT_EQ(folder.Names(), "menu.rc");
+}
+
+TEST_F(CliTest, ScriptConvertsBesideItselfAndToAChosenFileOrStandardOutput) {
+  const std::string script = Golden("menu", "Menu.RC");
+  Outcome run = Cli({script});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out + run.err, "");
+  EXPECT_EQ(BytesOf(folder / "Menu.bas"), Expected("menu"));
+
+  run = Cli({"-o", folder / "chosen.txt", script});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(BytesOf(folder / "chosen.txt"), Expected("menu"));
+  run = Cli({"-o" + std::string("=") + (folder / "other.txt"), script});
+  EXPECT_EQ(BytesOf(folder / "other.txt"), Expected("menu"));
+
+  run = Cli({"-o", "-", script});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out == Expected("menu")) << "standard output carries the exact bytes";
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(folder.Names(), "Menu.RC Menu.bas chosen.txt other.txt");
+}
+
+TEST_F(CliTest, CoefficientOptionsTakeTheirTextInEitherFormAndScreenAddsItsBlock) {
+  const std::string script = Golden("two_dialogs");
+  const std::string plain = Cli({"-o", "-", script}).out;
+  for (const std::string option : {"--global-x", "--global-y", "--window-x", "--window-y"}) {
+    SCOPED_TRACE(option);
+    const Outcome separate = Cli({option, " 2", "-o", "-", script});
+    const Outcome joined = Cli({option + "= 2", "-o", "-", script});
+    EXPECT_EQ(separate.status, 0);
+    EXPECT_EQ(separate.out, joined.out);
+    EXPECT_NE(separate.out, plain) << "the coefficient changes the program";
+  }
+  EXPECT_NE(Cli({"--screen", "-o", "-", script}).out, plain);
+  // The options of the whole-output case give its program exactly.
+  const Outcome run = Cli({"--screen", "--global-x", " 2", "--window-y=1.5", script});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(BytesOf(folder / "two_dialogs.bas") == Expected("two_dialogs"));
+  EXPECT_EQ(folder.Names(), "two_dialogs.bas two_dialogs.rc") << "no settings unless asked";
+}
+
+TEST_F(CliTest, SettingsBesideTheScriptAreUsedAndSavedOnlyWhenAsked) {
+  const std::string script = Golden("two_dialogs");
+  WriteBytes(folder / "tolvex.ini", " 2\r\n 1.000\r\n 1.000\r\n1.5\r\n");
+  Outcome run = Cli({"--screen", script});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(BytesOf(folder / "two_dialogs.bas") == Expected("two_dialogs"));
+
+  run = Cli({"--global-y=3", "--save-settings", script});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(BytesOf(folder / "tolvex.ini"), " 2\r\n3\r\n 1.000\r\n1.5\r\n");
+}
+
+TEST_F(CliTest, SettingsAreStillSavedWhenTheProgramCannotBeWritten) {
+  const std::string script = Golden("menu");
+  const std::string target = folder / "missing" + std::string(1, '/') + "out.bas";
+  const Outcome run = Cli({"--save-settings", "-o", target, script});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(BytesOf(folder / "tolvex.ini"), " 1.000\r\n 1.000\r\n 1.000\r\n 1.000\r\n");
+}
+
+TEST_F(CliTest, CheckComparesWithoutWritingBothWays) {
+  const std::string script = Golden("submenu");
+  const std::string program = folder / "submenu.bas";
+  Outcome run = Cli({"--check", script});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tolvex-cli: " + script + ": " + program + " does not exist\n");
+  EXPECT_FALSE(fs::exists(program));
+
+  WriteBytes(program, Expected("submenu"));
+  run = Cli({"--check", script});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out + run.err, "");
+
+  WriteBytes(program, Expected("submenu") + "\r\n");
+  run = Cli({"--check", script});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tolvex-cli: " + script + ": " + program + " differs from the conversion\n");
+  EXPECT_EQ(BytesOf(program), Expected("submenu") + "\r\n") << "a check writes nothing";
+}
+
+TEST_F(CliTest, EachFailureNamesTheFileAndTheReasonAndTheOthersStillConvert) {
+  const std::string first = Golden("menu"), last = Golden("traced");
+  const std::string missing = folder / "missing.rc", empty = folder / "empty.rc";
+  WriteBytes(empty, "");
+  Outcome run = Cli({first, missing, empty, last});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tolvex-cli: " + missing + ": cannot read the script: No such file or directory\n"
+                     "tolvex-cli: " + empty + ": the script is empty: nothing to convert\n");
+  EXPECT_EQ(BytesOf(folder / "menu.bas"), Expected("menu"));
+  EXPECT_EQ(BytesOf(folder / "traced.bas"), Expected("traced"));
+
+  const std::string target = folder / "missing" + std::string(1, '/') + "out.bas";
+  run = Cli({"-o", target, first});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tolvex-cli: " + first + ": cannot write " + target +
+                         ": No such file or directory\n");
+}
+
+TEST_F(CliTest, MarkedScriptsConvertLikeTheirPlainBytes) {
+  const std::string plain = Expected("all_kinds", ".rc");
+  std::string little = "\xff\xfe", big = "\xfe\xff";
+  for (char c : plain) {
+    little += std::string{c, '\0'};
+    big += std::string{'\0', c};
+  }
+  const struct {
+    const char* name;
+    std::string bytes;
+  } cases[] = {{"le.rc", little}, {"be.rc", big}, {"u8.rc", "\xef\xbb\xbf" + plain}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBytes(folder / c.name, c.bytes);
+    const Outcome run = Cli({"-o", "-", folder / c.name});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out == Expected("all_kinds"));
+  }
+}
+
+}  // namespace
+}  // namespace tolvex::testing
