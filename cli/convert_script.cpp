@@ -1,7 +1,5 @@
 #include "cli/convert_script.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -42,7 +40,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-std::string Reason() { return errno != 0 ? std::string(": ") + std::strerror(errno) : ""; }
+std::string Reason() {
+  const std::string why = files::LastFailure();
+  return why.empty() ? "" : ": " + why;
+}
 
 }  // namespace
 
@@ -59,7 +60,7 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   ClearForLoad();
   NAMEF1040 = script;
   DIR1040 = FolderOf(script);
-  errno = 0;
+  files::ClearFailure();
   if (!ReadScriptIntoListing(script)) return fail("cannot read the script" + Reason());
   INI();
   for (const auto& [field, text] : options.coefficients) SetGadgetText(field, text.c_str());
@@ -77,17 +78,20 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   } else if (target == "-") {
     out.write(program.data(), static_cast<std::streamsize>(program.size()));
     out.flush();
-  } else {
-    errno = 0;
-    if (!SaveWholeFile(target, program)) return fail("cannot write " + target + Reason());
   }
-
+  // Run writes the program and then the settings, each on its own: a program that cannot be
+  // written does not keep the settings from being saved.
+  bool saved = true;
+  if (!options.check && target != "-") {
+    files::ClearFailure();
+    if (!SaveWholeFile(target, program)) saved = fail("cannot write " + target + Reason());
+  }
   if (options.saveSettings) {
     const std::string settings = DIR1040 + kPathSeparator + "tolvex.ini";
-    errno = 0;
-    if (!SaveWholeFile(settings, SettingsBytes())) return fail("cannot write " + settings + Reason());
+    files::ClearFailure();
+    if (!SaveWholeFile(settings, SettingsBytes())) saved = fail("cannot write " + settings + Reason());
   }
-  return true;
+  return saved;
 }
 
 }  // namespace tolvex::cli

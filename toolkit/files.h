@@ -27,6 +27,7 @@ std::string GETCURENTDIR();
 }
 
 // What each backend provides beneath the operations above, and what saving a file safely needs.
+// Internal to the program: C++ names, not among the toolkit's exported operations.
 namespace tolvex::files {
 
 // Reads up to size bytes at the position; the count read, 0 at the end, -1 on failure.
@@ -41,5 +42,9 @@ bool Flush(FileHandle handle);
 // Puts the file from in place of to, replacing it in one step.
 bool Replace(const std::string& from, const std::string& to);
 bool Remove(const std::string& name);
+// Why the last failed operation of this thread failed, as the platform words it ("No such file or
+// directory"); the empty text when the platform gave no reason.
+std::string LastFailure();
+void ClearFailure();
 
 }  // namespace tolvex::files

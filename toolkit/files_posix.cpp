@@ -23,8 +23,11 @@ FileHandle READ_FILE(const char* name, int /*flagsAndAttributes*/) {
   if (fd < 0) return kBadFile;
   // A folder opens here but not on Windows, and has no lines to give.
   struct stat info;
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  const bool known = ::fstat(fd, &info) == 0;
+  if (!known || S_ISDIR(info.st_mode)) {
+    const int reason = known ? EISDIR : errno;
     ::close(fd);
+    errno = reason;
     return kBadFile;
   }
   return fd;
@@ -39,9 +42,12 @@ int WRITE_STRING(FileHandle handle, const char* text) {
   if (handle == kBadFile) return 0;
   const char* rest = text == nullptr ? "" : text;
   size_t left = std::strlen(rest);
+  // A write may take fewer bytes than offered (a full disk takes what fits): the rest is offered
+  // again, and only a write that takes nothing is a failure.
   while (left > 0) {
     const ssize_t written = ::write(Descriptor(handle), rest, left);
     if (written < 0 && errno == EINTR) continue;
+    if (written == 0) errno = ENOSPC;
     if (written <= 0) return 0;
     rest += written;
     left -= static_cast<size_t>(written);
@@ -98,5 +104,9 @@ bool Replace(const std::string& from, const std::string& to) {
 }
 
 bool Remove(const std::string& name) { return ::unlink(name.c_str()) == 0; }
+
+std::string LastFailure() { return errno != 0 ? std::strerror(errno) : ""; }
+
+void ClearFailure() { errno = 0; }
 
 }  // namespace tolvex::files

@@ -100,4 +100,20 @@ bool Replace(const std::string& from, const std::string& to) {
 
 bool Remove(const std::string& name) { return DeleteFileA(name.c_str()); }
 
+std::string LastFailure() {
+  const DWORD code = GetLastError();
+  if (code == NO_ERROR) return "";
+  char text[512] = {};
+  const DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                     text, sizeof text, nullptr);
+  std::string reason(text, length);
+  // The system's wording ends with a full stop and a line break.
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
+    reason.pop_back();
+  return reason.empty() ? "error " + std::to_string(code) : reason;
+}
+
+void ClearFailure() { SetLastError(NO_ERROR); }
+
 }  // namespace tolvex::files
