@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Tolvex and runs every test: the native build, the same under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a time-bounded fuzzing run of the conversion (clang's libFuzzer), and
-# the Windows build under Wine on a virtual display.
+# the Windows cross-build (tolvex.exe, tolvex-cli.exe and the test programs). Running the Windows
+# test programs under Wine is scripts/windows-tests.sh, not yet part of this run.
 # Installs what it needs on Debian or Ubuntu. Usage: ./test.sh [native|sanitize|fuzz|windows]...
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -28,8 +29,9 @@ for stage in "${stages[@]}"; do
       ctest --test-dir build/fuzz --output-on-failure
       ;;
     windows)
-      tolvex_need_packages "${TOLVEX_WINDOWS_PACKAGES[@]}"
-      bash scripts/windows-tests.sh
+      tolvex_need_packages "${TOLVEX_WINDOWS_BUILD_PACKAGES[@]}"
+      cmake --preset windows >/dev/null
+      cmake --build --preset windows -j "$jobs"
       ;;
     *)
       echo "unknown stage: $stage" >&2
