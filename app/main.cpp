@@ -1,0 +1,36 @@
+// Tolvex: the main window and its event loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/main_window.h"
+#include "conversion/driver.h"
+#include "conversion/main_window_ids.h"
+#include "conversion/tables.h"
+#include "toolkit/win32/toolkit.h"
+
+namespace {
+constexpr int kEventClose = 16;
+constexpr int kEventGadget = 1025;
+}  // namespace
+
+int main() {
+  using namespace tolvex;
+  InitCommonControls();
+  INITCOMMONCONTROLSEX INITCTRLEX{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&INITCTRLEX);
+  SCREEN_X = GetSystemMetrics(SM_CXSCREEN);
+  SCREEN_Y = GetSystemMetrics(SM_CYSCREEN);
+  OBJETS();
+
+  for (;;) {
+    const int event = WAITEVENT();
+    if (event == kEventClose) return 0;
+    if (event != kEventGadget) continue;
+    switch (EVENTNUMBER()) {
+      case kRunButton: RUNBOY(); break;
+      case kLoadButton: LOAD(); break;
+      case kQuitButton: return 0;
+      default: break;
+    }
+  }
+}

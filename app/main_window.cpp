@@ -1,0 +1,100 @@
+#include "app/main_window.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/main_window_layout.h"
+#include "app/output_file.h"
+#include "app/script_loader.h"
+#include "app/shell_state.h"
+#include "conversion/main_window_ids.h"
+#include "conversion/tables.h"
+#include "toolkit/files.h"
+#include "toolkit/gadget_ops.h"
+#include "toolkit/win32/toolkit.h"
+
+namespace tolvex {
+namespace {
+
+constexpr int kWindowWidth = 800;
+constexpr int kWindowBackground = 16773240;  // red 120, green 240, blue 255
+constexpr int kOutputBackground = 16773120;  // red 0, green 240, blue 255
+constexpr int kSourceBackground = 15790080;  // red 0, green 240, blue 240
+constexpr int kBackgroundOnly = 1;
+
+HWND HW1000 = nullptr;
+
+// The folder of the script loaded last: where the next requester opens.
+std::string lastScriptFolder;
+
+void CreateMainGadget(const GadgetSpec& g, int listHeight) {
+  const int height = g.height == kBelowWindowHeight ? listHeight : g.height;
+  switch (g.kind) {
+    case GadgetKind::kText: TEXTGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style); break;
+    case GadgetKind::kEdit:
+      STRINGGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style, g.exStyle);
+      break;
+    case GadgetKind::kListBox:
+      ListBoxGadget(g.id, g.x, g.y, g.width, height, g.style, g.exStyle);
+      break;
+    case GadgetKind::kButton: BUTTONGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style); break;
+    case GadgetKind::kCheckBox:
+      CHECKBOXGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style);
+      break;
+  }
+  if (g.id == kOutputListing) SetGadgetColor(kOutputListing, kOutputBackground, 0, kBackgroundOnly);
+  if (g.id == kSourceListing) SetGadgetColor(kSourceListing, kSourceBackground, 0, kBackgroundOnly);
+}
+
+// The folder of a path from the requester: up to its last backslash, a drive root keeping its
+// backslash as the current directory would.
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('\\');
+  if (slash == std::string::npos) return GETCURENTDIR();
+  if (slash > 0 && path[slash - 1] == ':') return path.substr(0, slash + 1);
+  return path.substr(0, slash);
+}
+
+// A visible list box repaints after every inserted line; the script goes in with redrawing off.
+void ReadScriptWithoutRedraw(const std::string& path) {
+  const HWND listing = GadgetID(kSourceListing);
+  SendMessageA(listing, WM_SETREDRAW, FALSE, 0);
+  ReadScriptIntoListing(path);
+  SendMessageA(listing, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(listing, nullptr, TRUE);
+}
+
+}  // namespace
+
+void OBJETS() {
+  HW1000 = OpenWindow(kMainWindowTitle, SCREEN_X - kWindowWidth, 1, kWindowWidth, SCREEN_Y - 5,
+                      WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0);
+  WindowColor(HW1000, kWindowBackground);
+  SETGADGETFONT(-1, LOADFONT("Courier New", 9, 0, 0, 0, 0, 0));
+  const int listHeight = WINDOWHEIGHT(HW1000) - 40;
+  for (size_t i = 0; i < kMainGadgets.size(); ++i) {
+    if (i == kFirstAfterFields) UseGadgetList(HW1000);
+    CreateMainGadget(kMainGadgets[i], listHeight);
+  }
+  HideGadget(kOutputListing, 1);
+}
+
+void LOAD() {
+  ClearForLoad();
+  std::string filter = "Resource (*.rc) | ";
+  filter += '\0';
+  filter += "*.rc";
+  filter += '\0';  // ends the pattern; c_str() adds the list's final NUL
+
+  NAMEF1040 = OPENFILEREQUESTER("", lastScriptFolder.c_str(), filter.c_str(), 0);
+  // The script's own folder, whatever folder the requester leaves current.
+  DIR1040 = NAMEF1040.empty() ? GETCURENTDIR() : FolderOf(NAMEF1040);
+  if (NAMEF1040.empty()) return;
+
+  ReadScriptWithoutRedraw(NAMEF1040);
+  INI();
+  lastScriptFolder = DIR1040;
+}
+
+}  // namespace tolvex

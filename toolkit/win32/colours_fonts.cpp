@@ -1,0 +1,183 @@
+// Gadget colours, the per-class colour messages, and fonts.
+#include <windows.h>
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <cstring>
+
+#include "toolkit/win32/toolkit.h"
+#include "toolkit/win32/toolkit_state.h"
+
+namespace tolvex::win32 {
+namespace {
+
+int liveObjects = 0;
+
+// The colour record of a handle: the node holding the handle, or null.
+const LISTNODE10* ColourRecord(HWND handle) {
+  const LIST10* colours = COLORLIST();
+  return colours != nullptr ? colours->FINDBYID10(KeyOf(handle)) : nullptr;
+}
+
+LISTNODE10* MutableColourRecord(HWND handle) {
+  return const_cast<LISTNODE10*>(ColourRecord(handle));
+}
+
+// The background (1) or text (2) colour of a record, when the record holds it.
+int RecordColour(const LISTNODE10* record, int which) {
+  const LISTNODE10* node = record;
+  for (int i = 0; i < which && node != nullptr; ++i) node = node->next;
+  return node != nullptr ? static_cast<int>(node->value) : 0;
+}
+
+void SendTo(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  SendMessageA(handle, message, wParam, lParam);
+}
+
+}  // namespace
+
+HBRUSH CreateCountedBrush(COLORREF colour) {
+  const HBRUSH brush = CreateSolidBrush(colour);
+  if (brush != nullptr) ++liveObjects;
+  return brush;
+}
+
+HFONT CreateCountedFont(const LOGFONTA& font) {
+  const HFONT handle = CreateFontIndirectA(&font);
+  if (handle != nullptr) ++liveObjects;
+  return handle;
+}
+
+void DeleteCounted(HGDIOBJ object) {
+  if (object != nullptr && DeleteObject(object)) --liveObjects;
+}
+
+int LiveGdiObjects() { return liveObjects; }
+
+}  // namespace tolvex::win32
+
+using namespace tolvex::win32;
+
+extern "C" {
+
+int GetGadgetColor(LONG_PTR key, int type) {
+  switch (type & 0xFF) {
+    case 1: return RecordColour(ColourRecord(GadgetID(static_cast<int>(key))), 1);
+    case 2: return RecordColour(ColourRecord(GadgetID(static_cast<int>(key))), 2);
+    case 3:
+    case 4: {
+      const LISTNODE10* record = ColourRecord(reinterpret_cast<HWND>(key));
+      if (record == nullptr) {
+        ERR_(1);
+        return 0;
+      }
+      return RecordColour(record, (type & 0xFF) == 3 ? 1 : 2);
+    }
+    default: return 0;
+  }
+}
+
+int SetGadgetColor(int id, int background, int text, int type) {
+  const HWND handle = GadgetID(id);
+  const int code = DSGC(handle, background, text, type);
+  if (LISTNODE10* record = MutableColourRecord(handle)) {
+    const int which = type & 0xFF;
+    if ((which == 1 || which == 3) && record->next != nullptr) {
+      record->next->key = record->next->value = background;
+    }
+    if ((which == 2 || which == 3) && record->next != nullptr && record->next->next != nullptr) {
+      record->next->next->key = record->next->next->value = text;
+    }
+  }
+  if (code == 2) {
+    SendMessageA(GetParent(handle), WM_CTLCOLORSCROLLBAR, 0, reinterpret_cast<LPARAM>(handle));
+  }
+  return 1;
+}
+
+int DSGC(HWND handle, int background, int text, int type) {
+  char name[256] = {};
+  if (handle != nullptr) GetClassNameA(handle, name, sizeof name);
+  const int which = type & 0xFF;
+  const bool back = which == 1 || which == 3, fore = which == 2 || which == 3;
+  const auto is = [&](const char* className) { return std::strcmp(name, className) == 0; };
+
+  if (is("RichEdit20A")) {
+    if (fore) {
+      CF = CHARFORMATA{};
+      CF.cbSize = sizeof CF;
+      CF.dwMask = CFM_COLOR;
+      CF.crTextColor = static_cast<COLORREF>(text);
+      SendTo(handle, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&CF));
+    }
+    if (back) SendTo(handle, EM_SETBKGNDCOLOR, 0, background);
+    return 1;
+  }
+  if (is("tooltips_class32")) {
+    if (back) SendTo(handle, TTM_SETTIPBKCOLOR, static_cast<WPARAM>(background), 0);
+    if (fore) SendTo(handle, TTM_SETTIPTEXTCOLOR, static_cast<WPARAM>(text), 0);
+    return 1;
+  }
+  if (is("ComboBox")) {
+    COOLOOR(background, text);
+    return 3;
+  }
+  if (is("SysTreeView32")) {
+    if (back) SendTo(handle, TVM_SETBKCOLOR, 0, background);
+    if (fore) SendTo(handle, TVM_SETTEXTCOLOR, 0, text);
+    return 1;
+  }
+  if (is("SysListView32")) {
+    if (back) {
+      SendTo(handle, LVM_SETBKCOLOR, 0, background);
+      SendTo(handle, LVM_SETTEXTBKCOLOR, 0, background);
+    }
+    if (fore) SendTo(handle, LVM_SETTEXTCOLOR, 0, text);
+    return 1;
+  }
+  if (is("ScrollBar")) return 2;
+  if (is("msctls_progress32")) {
+    if (back) SendTo(handle, PBM_SETBKCOLOR, 0, background);
+    if (fore) SendTo(handle, PBM_SETBARCOLOR, 0, text);
+  } else if (is("msctls_statusbar32")) {
+    SendTo(handle, SB_SETBKCOLOR, 0, background);
+  } else if (is("Static")) {
+    InvalidateRect(handle, nullptr, TRUE);
+  }
+  if (std::strncmp(name, "CLASSCLASS_", 11) == 0) WindowColor(handle, background);
+  return 0;
+}
+
+HFONT LOADFONT(const char* face, int size, int angle, int bold, int italic, int underline,
+               int strikeOut) {
+  const HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  const int pixelsPerInch = display != nullptr ? GetDeviceCaps(display, LOGPIXELSY) : 96;
+  if (display != nullptr) DeleteDC(display);
+
+  LOGFONTA font{};
+  font.lfHeight = -MulDiv(size, pixelsPerInch, 72);
+  font.lfEscapement = angle * 10;
+  font.lfWeight = bold == 1 ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = static_cast<BYTE>(italic);
+  font.lfUnderline = static_cast<BYTE>(underline);
+  font.lfStrikeOut = static_cast<BYTE>(strikeOut);
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  lstrcpynA(font.lfFaceName, face == nullptr ? "" : face, LF_FACESIZE);
+  return CreateCountedFont(font);
+}
+
+LRESULT SETGADGETFONT(int id, HFONT font) {
+  if (id == -1) {
+    FONT___ = font == reinterpret_cast<HFONT>(-1) ? nullptr : font;
+    return 0;
+  }
+  return SendMessageA(GadgetID(id), WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+}
+
+HFONT GGF() { return FONT___; }
+
+}  // extern "C"

@@ -1,0 +1,169 @@
+// The gadget constructors and the operations on list boxes, texts, check states and visibility.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "toolkit/win32/toolkit.h"
+#include "toolkit/win32/toolkit_state.h"
+
+namespace tolvex::win32 {
+namespace {
+
+constexpr DWORD kChildVisible = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kChildVisibleNotify = WS_CHILD | WS_VISIBLE | SS_NOTIFY;
+constexpr int kUpDownIdOffset = 50000;
+
+struct Colours {
+  int background, text;
+};
+
+// Creates the control as the current gadget window's child, registers it under id, gives it its
+// colour record and the default font.
+HWND MakeGadget(int id, const char* className, const char* text, DWORD style, DWORD exStyle, int x,
+                int y, int width, int height, const Colours* colours) {
+  const HWND handle = CreateWindowExA(exStyle, className, text == nullptr ? "" : text, style, x, y,
+                                      width, height, GETGURRENTAL(),
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
+                                      nullptr);
+  ADDIN9999(id, handle);
+  if (colours != nullptr) ColorAdd(handle, colours->background, colours->text);
+  if (GGF() != nullptr) SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GGF()), 0);
+  return handle;
+}
+
+constexpr Colours kGrey{0xF0F0F0, 0};
+constexpr Colours kWhite{0xFFFFFF, 0};
+
+struct ClassCode {
+  const char* name;
+  int code;
+};
+
+// The order of the look-up; the first equal name gives the code.
+constexpr std::array<ClassCode, 13> kClassCodes = {{
+    {"ComboBox", 3},
+    {"ComboLBox", 13},
+    {"ListBox", 2},
+    {"SysTabControl32", 4},
+    {"msctls_trackbar32", 7},
+    {"ScrollBar", 5},
+    {"msctls_progress32", 8},
+    {"SysDateTimePick32", 9},
+    {"SysMonthCal32", 10},
+    {"msctls_updown32", 14},
+    {"ToolbarWindow32", 15},
+    {"Static", 16},
+    {"SysListView32", 6},
+}};
+
+}  // namespace
+}  // namespace tolvex::win32
+
+using namespace tolvex::win32;
+
+extern "C" {
+
+HWND TEXTGADGET(int id, int x, int y, int width, int height, const char* text, int style) {
+  return MakeGadget(id, "static", text, static_cast<DWORD>(style) | kChildVisibleNotify, 0, x, y,
+                    width, height, &kGrey);
+}
+
+HWND STRINGGADGET(int id, int x, int y, int width, int height, const char* text, int style,
+                  int exStyle) {
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&classes);
+  return MakeGadget(id, "EDIT", text, static_cast<DWORD>(style) | kChildVisible,
+                    static_cast<DWORD>(exStyle), x, y, width, height, &kWhite);
+}
+
+HWND BUTTONGADGET(int id, int x, int y, int width, int height, const char* text, int style) {
+  return MakeGadget(id, "Button", text, static_cast<DWORD>(style) | kChildVisible, 0, x, y, width,
+                    height, nullptr);
+}
+
+HWND CHECKBOXGADGET(int id, int x, int y, int width, int height, const char* text, int style) {
+  return MakeGadget(id, "Button", text, static_cast<DWORD>(style) | kChildVisible, 0, x, y, width,
+                    height, &kGrey);
+}
+
+HWND ListBoxGadget(int id, int x, int y, int width, int height, int style, int exStyle) {
+  const Colours system{static_cast<int>(GetSysColor(COLOR_WINDOW)),
+                       static_cast<int>(GetSysColor(COLOR_WINDOWTEXT))};
+  return MakeGadget(id, "ListBox", "", static_cast<DWORD>(style) | kChildVisible,
+                    static_cast<DWORD>(exStyle), x, y, width, height, &system);
+}
+
+int AddListBoxItem(int id, const char* text, int position) {
+  const char* item = text == nullptr || *text == '\0' ? " " : text;
+  return static_cast<int>(SendMessageA(GadgetID(id), LB_INSERTSTRING,
+                                       static_cast<WPARAM>(position),
+                                       reinterpret_cast<LPARAM>(item)));
+}
+
+int CountItemListBox(int id) {
+  return static_cast<int>(SendMessageA(GadgetID(id), LB_GETCOUNT, 0, 0));
+}
+
+std::string GetListBoxText(int id, int index) {
+  // The item is read whole: its length first, then a buffer that holds it.
+  const HWND handle = GadgetID(id);
+  const LRESULT length = SendMessageA(handle, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length <= 0) return "";
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT copied = SendMessageA(handle, LB_GETTEXT, static_cast<WPARAM>(index),
+                                      reinterpret_cast<LPARAM>(buffer.data()));
+  if (copied <= 0) return "";
+  return std::string(buffer.data(), strnlen(buffer.data(), static_cast<size_t>(copied)));
+}
+
+int ResetAllListBox(int id) {
+  return static_cast<int>(SendMessageA(GadgetID(id), LB_RESETCONTENT, 0, 0));
+}
+
+std::string GetGadgetText(int id, int sizeClass) {
+  std::vector<char> buffer(static_cast<size_t>(tolvex::GadgetTextCapacity(sizeClass)), '\0');
+  GetWindowTextA(GadgetID(id), buffer.data(), static_cast<int>(buffer.size()));
+  buffer.back() = '\0';
+  return buffer.data();
+}
+
+int SetGadgetText(int id, const char* text) {
+  return SetWindowTextA(GadgetID(id), text == nullptr ? "" : text);
+}
+
+int GETGADGETSTATE(int id) {
+  const HWND upDown = GadgetID(id + kUpDownIdOffset);
+  if (upDown != nullptr && GADGETCLASS(upDown) == 14) {
+    return static_cast<int>(SendMessageA(upDown, UDM_GETPOS, 0, 0));
+  }
+  const HWND handle = GadgetID(id);
+  if (GADGETCLASS(handle) == 8) return static_cast<int>(SendMessageA(handle, PBM_GETPOS, 0, 0));
+  if (handle == nullptr) return 0;
+  const UINT state = IsDlgButtonChecked(GetParent(handle), id);
+  return state == BST_CHECKED ? 1 : state == BST_INDETERMINATE ? 2 : 0;
+}
+
+int HideGadget(int id, int state) {
+  return ShowWindow(GadgetID(id), (state & 0xFF) == 1 ? SW_HIDE : SW_SHOWNORMAL);
+}
+
+int WINDOWHEIGHT(HWND window) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  return outer.bottom - outer.top;
+}
+
+int GADGETCLASS(HWND handle) {
+  char name[257] = {};
+  if (handle == nullptr || GetClassNameA(handle, name, 256) == 0) return 0;
+  for (const ClassCode& entry : kClassCodes) {
+    if (std::strcmp(name, entry.name) == 0) return entry.code;
+  }
+  return 0;
+}
+
+}  // extern "C"
