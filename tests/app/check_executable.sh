@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Reads the built tolvex.exe as Windows would load it: a GUI-subsystem program importing only
+# system DLLs, exporting exactly the toolkit operations of the export list, and carrying the
+# application manifest as resource type 24, id 1.
+# Usage: check_executable.sh TOLVEX_EXE EXPORT_LIST_DEF MANIFEST
+set -uo pipefail
+exe=$1 def=$2 manifest=$3
+objdump=x86_64-w64-mingw32-objdump
+windres=x86_64-w64-mingw32-windres
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+headers=$($objdump -p "$exe") || { echo "FAIL: cannot read $exe"; exit 1; }
+
+grep -q -E 'Subsystem[[:space:]]+00000002' <<<"$headers" || fail "not a GUI-subsystem program"
+
+system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|COMDLG32|ADVAPI32|SHELL32|msvcrt|api-ms-win-.*)\.dll$'
+while read -r dll; do
+  grep -q -i -E "$system_dlls" <<<"$dll" || fail "imports a DLL that is not the system's: $dll"
+done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
+
+exported=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers" |
+  sed -n 's/^[[:space:]]*\[ *[0-9]*\] //p' | sort)
+listed=$(sed -e 's/;.*//' "$def" | awk 'NR > 1 || !/EXPORTS/' | grep -v -E '^[[:space:]]*(EXPORTS)?[[:space:]]*$' |
+  awk '{print $1}' | sort)
+if [ "$exported" != "$listed" ]; then
+  fail "export table differs from the export list"
+  diff <(echo "$listed") <(echo "$exported") | head -20
+fi
+echo "exports: $(grep -c . <<<"$exported") names"
+
+# The manifest as windres prints it back: quoted pieces with doubled quotes and \n escapes.
+embedded=$($windres -i "$exe" -O rc 2>/dev/null |
+  awk '/^1 24/ {inside = 1; next} inside && /^END/ {inside = 0} inside && /^  "/' |
+  sed -e 's/^  "//' -e 's/"$//' -e 's/""/"/g' | tr -d '\n' | sed 's/\\n/\n/g')
+if [ "$embedded" != "$(cat "$manifest")" ]; then
+  fail "resource type 24, id 1 is not the application manifest"
+  diff <(cat "$manifest") <(echo "$embedded") | head -10
+fi
+grep -q 'name="Company.Product.Name"' <<<"$embedded" && grep -q 'version="6.0.0.0"' <<<"$embedded" &&
+  grep -q 'publicKeyToken="6595b64144ccf1df"' <<<"$embedded" || fail "the manifest lacks its identity"
+
+[ "$failures" -eq 0 ] && echo "executable: exports, imports, subsystem and manifest as expected"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,66 @@
+// A small helper of the end-to-end tests: answers questions about a running program's window from
+// outside, as Spy++ would, so that the test clicks where a gadget really is.
+//   probe center TITLE ID     screen centre of the gadget with control id ID (0: the window)
+//   probe closebox TITLE      screen centre of the window's close box
+//   probe count TITLE ID      number of items of a list box
+//   probe item TITLE ID N     text of list-box item N
+//   probe visible TITLE ID    1 when the gadget is shown, else 0
+//   probe text TITLE ID       the gadget's text
+//   probe close TITLE         posts WM_CLOSE to the window
+// Exit code 1 when the window or the gadget does not exist.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+HWND Gadget(HWND window, int id) { return id == 0 ? window : GetDlgItem(window, id); }
+
+void PrintCenter(const RECT& r) { std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return 2;
+  const std::string command = argv[1];
+  const HWND window = FindWindowA(nullptr, argv[2]);
+  if (window == nullptr) return 1;
+  if (command == "close") return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (command == "closebox") {
+    RECT r;
+    GetWindowRect(window, &r);
+    const int frame = GetSystemMetrics(SM_CXFRAME), button = GetSystemMetrics(SM_CXSIZE);
+    const int caption = GetSystemMetrics(SM_CYCAPTION);
+    std::printf("%ld %ld\n", r.right - frame - button / 2 - 1, r.top + frame + caption / 2);
+    return 0;
+  }
+  if (argc < 4) return 2;
+  const HWND gadget = Gadget(window, std::atoi(argv[3]));
+  if (gadget == nullptr) return 1;
+  if (command == "center") {
+    RECT r;
+    GetWindowRect(gadget, &r);
+    PrintCenter(r);
+  } else if (command == "count") {
+    std::printf("%ld\n", static_cast<long>(SendMessageA(gadget, LB_GETCOUNT, 0, 0)));
+  } else if (command == "item" && argc > 4) {
+    const WPARAM index = static_cast<WPARAM>(std::atoi(argv[4]));
+    const LRESULT length = SendMessageA(gadget, LB_GETTEXTLEN, index, 0);
+    if (length < 0) return 1;
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(gadget, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    std::printf("%s\n", text.c_str());
+  } else if (command == "visible") {
+    std::printf("%d\n", IsWindowVisible(gadget) ? 1 : 0);
+  } else if (command == "text") {
+    char text[2048] = {};
+    GetWindowTextA(gadget, text, sizeof text);
+    std::printf("%s\n", text);
+  } else {
+    return 2;
+  }
+  return 0;
+}
