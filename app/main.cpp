@@ -9,8 +9,7 @@
 #include "toolkit/win32/toolkit.h"
 
 namespace {
-constexpr int kEventClose = 16;
-constexpr int kEventGadget = 1025;
+constexpr int kEventClose = WM_CLOSE;
 }  // namespace
 
 int main() {
@@ -25,7 +24,7 @@ int main() {
   for (;;) {
     const int event = WAITEVENT();
     if (event == kEventClose) return 0;
-    if (event != kEventGadget) continue;
+    if (event != win32::kGadgetEvent) continue;
     switch (EVENTNUMBER()) {
       case kRunButton: RUNBOY(); break;
       case kLoadButton: LOAD(); break;

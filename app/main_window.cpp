@@ -47,15 +47,6 @@ void CreateMainGadget(const GadgetSpec& g, int listHeight) {
   if (g.id == kSourceListing) SetGadgetColor(kSourceListing, kSourceBackground, 0, kBackgroundOnly);
 }
 
-// The folder of a path from the requester: up to its last backslash, a drive root keeping its
-// backslash as the current directory would.
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('\\');
-  if (slash == std::string::npos) return GETCURENTDIR();
-  if (slash > 0 && path[slash - 1] == ':') return path.substr(0, slash + 1);
-  return path.substr(0, slash);
-}
-
 // A visible list box repaints after every inserted line; the script goes in with redrawing off.
 void ReadScriptWithoutRedraw(const std::string& path) {
   const HWND listing = GadgetID(kSourceListing);

@@ -15,4 +15,8 @@ constexpr char kPathSeparator = '\\';
 constexpr char kPathSeparator = '/';
 #endif
 
+// The folder of a script's path: up to its last separator, a root keeping its separator (/ and
+// C:\ stay whole); the current directory for a bare name.
+std::string FolderOf(const std::string& path);
+
 }  // namespace tolvex

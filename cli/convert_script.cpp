@@ -26,13 +26,6 @@ std::string NativePath(std::string path) {
   return path;
 }
 
-std::string FolderOf(const std::string& path) {
-  const size_t separator = path.find_last_of(kPathSeparator);
-  if (separator == std::string::npos) return GETCURENTDIR();
-  if (separator == 0) return path.substr(0, 1);
-  return path.substr(0, separator);
-}
-
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;

@@ -14,13 +14,9 @@ namespace {
 int liveObjects = 0;
 
 // The colour record of a handle: the node holding the handle, or null.
-const LISTNODE10* ColourRecord(HWND handle) {
+LISTNODE10* ColourRecord(HWND handle) {
   const LIST10* colours = COLORLIST();
   return colours != nullptr ? colours->FINDBYID10(KeyOf(handle)) : nullptr;
-}
-
-LISTNODE10* MutableColourRecord(HWND handle) {
-  return const_cast<LISTNODE10*>(ColourRecord(handle));
 }
 
 // The background (1) or text (2) colour of a record, when the record holds it.
@@ -28,10 +24,6 @@ int RecordColour(const LISTNODE10* record, int which) {
   const LISTNODE10* node = record;
   for (int i = 0; i < which && node != nullptr; ++i) node = node->next;
   return node != nullptr ? static_cast<int>(node->value) : 0;
-}
-
-void SendTo(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  SendMessageA(handle, message, wParam, lParam);
 }
 
 }  // namespace
@@ -80,7 +72,7 @@ int GetGadgetColor(LONG_PTR key, int type) {
 int SetGadgetColor(int id, int background, int text, int type) {
   const HWND handle = GadgetID(id);
   const int code = DSGC(handle, background, text, type);
-  if (LISTNODE10* record = MutableColourRecord(handle)) {
+  if (LISTNODE10* record = ColourRecord(handle)) {
     const int which = type & 0xFF;
     if ((which == 1 || which == 3) && record->next != nullptr) {
       record->next->key = record->next->value = background;
@@ -108,14 +100,14 @@ int DSGC(HWND handle, int background, int text, int type) {
       CF.cbSize = sizeof CF;
       CF.dwMask = CFM_COLOR;
       CF.crTextColor = static_cast<COLORREF>(text);
-      SendTo(handle, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&CF));
+      SendMessageA(handle, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&CF));
     }
-    if (back) SendTo(handle, EM_SETBKGNDCOLOR, 0, background);
+    if (back) SendMessageA(handle, EM_SETBKGNDCOLOR, 0, background);
     return 1;
   }
   if (is("tooltips_class32")) {
-    if (back) SendTo(handle, TTM_SETTIPBKCOLOR, static_cast<WPARAM>(background), 0);
-    if (fore) SendTo(handle, TTM_SETTIPTEXTCOLOR, static_cast<WPARAM>(text), 0);
+    if (back) SendMessageA(handle, TTM_SETTIPBKCOLOR, static_cast<WPARAM>(background), 0);
+    if (fore) SendMessageA(handle, TTM_SETTIPTEXTCOLOR, static_cast<WPARAM>(text), 0);
     return 1;
   }
   if (is("ComboBox")) {
@@ -123,24 +115,24 @@ int DSGC(HWND handle, int background, int text, int type) {
     return 3;
   }
   if (is("SysTreeView32")) {
-    if (back) SendTo(handle, TVM_SETBKCOLOR, 0, background);
-    if (fore) SendTo(handle, TVM_SETTEXTCOLOR, 0, text);
+    if (back) SendMessageA(handle, TVM_SETBKCOLOR, 0, background);
+    if (fore) SendMessageA(handle, TVM_SETTEXTCOLOR, 0, text);
     return 1;
   }
   if (is("SysListView32")) {
     if (back) {
-      SendTo(handle, LVM_SETBKCOLOR, 0, background);
-      SendTo(handle, LVM_SETTEXTBKCOLOR, 0, background);
+      SendMessageA(handle, LVM_SETBKCOLOR, 0, background);
+      SendMessageA(handle, LVM_SETTEXTBKCOLOR, 0, background);
     }
-    if (fore) SendTo(handle, LVM_SETTEXTCOLOR, 0, text);
+    if (fore) SendMessageA(handle, LVM_SETTEXTCOLOR, 0, text);
     return 1;
   }
   if (is("ScrollBar")) return 2;
   if (is("msctls_progress32")) {
-    if (back) SendTo(handle, PBM_SETBKCOLOR, 0, background);
-    if (fore) SendTo(handle, PBM_SETBARCOLOR, 0, text);
+    if (back) SendMessageA(handle, PBM_SETBKCOLOR, 0, background);
+    if (fore) SendMessageA(handle, PBM_SETBARCOLOR, 0, text);
   } else if (is("msctls_statusbar32")) {
-    SendTo(handle, SB_SETBKCOLOR, 0, background);
+    SendMessageA(handle, SB_SETBKCOLOR, 0, background);
   } else if (is("Static")) {
     InvalidateRect(handle, nullptr, TRUE);
   }

@@ -13,9 +13,6 @@
 namespace tolvex::win32 {
 namespace {
 
-constexpr int kGadgetEvent = 1025;
-constexpr int kMenuEvent = 1026;
-constexpr int kUpDownIdOffset = 50000;
 constexpr int kStackCapacity = 4096;
 
 struct EventRecord {

@@ -15,7 +15,6 @@ namespace {
 
 constexpr DWORD kChildVisible = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kChildVisibleNotify = WS_CHILD | WS_VISIBLE | SS_NOTIFY;
-constexpr int kUpDownIdOffset = 50000;
 
 struct Colours {
   int background, text;

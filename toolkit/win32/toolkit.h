@@ -10,6 +10,14 @@
 #include "toolkit/files.h"
 #include "toolkit/gadget_ops.h"
 
+namespace tolvex::win32 {
+// Event codes besides message numbers: a control reported something, a menu item was chosen.
+constexpr int kGadgetEvent = 1025;
+constexpr int kMenuEvent = 1026;
+// An up-down control belonging to gadget n is registered under n + 50000.
+constexpr int kUpDownIdOffset = 50000;
+}  // namespace tolvex::win32
+
 extern "C" {
 
 // Windows and the registry.
