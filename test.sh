@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Tolvex and runs every test: the native build, the same under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a time-bounded fuzzing run of the conversion (clang's libFuzzer), and
-# the Windows cross-build (tolvex.exe, tolvex-cli.exe and the test programs). Running the Windows
-# test programs under Wine is scripts/windows-tests.sh, not yet part of this run.
+# the Windows cross-build (tolvex.exe, tolvex-cli.exe and the test programs) with its tests under
+# Wine on a virtual display of its own.
 # Installs what it needs on Debian or Ubuntu. Usage: ./test.sh [native|sanitize|fuzz|windows]...
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -29,9 +29,7 @@ for stage in "${stages[@]}"; do
       ctest --test-dir build/fuzz --output-on-failure
       ;;
     windows)
-      tolvex_need_packages "${TOLVEX_WINDOWS_BUILD_PACKAGES[@]}"
-      cmake --preset windows >/dev/null
-      cmake --build --preset windows -j "$jobs"
+      scripts/windows-tests.sh
       ;;
     *)
       echo "unknown stage: $stage" >&2

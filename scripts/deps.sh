@@ -18,7 +18,6 @@ tolvex_need_packages() {
 TOLVEX_NATIVE_PACKAGES=(cmake make g++ googletest libgtest-dev)
 # What the fuzzing run needs: clang with its libFuzzer and sanitizer runtimes.
 TOLVEX_FUZZ_PACKAGES=(clang libclang-rt-dev)
-# What the Windows cross-build needs.
-TOLVEX_WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix googletest)
-# What running the Windows programs under Wine needs.
-TOLVEX_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool imagemagick x11-utils)
+# What the Windows cross-build and running its programs under Wine on a virtual display need.
+TOLVEX_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xdotool imagemagick
+  x11-utils)

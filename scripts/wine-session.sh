@@ -39,6 +39,9 @@ tolvex_wine_session() {
   fi
   # One server for the whole session, so that each program starts in a fraction of a second.
   wineserver -p >/dev/null 2>&1 </dev/null
+  # The first program of a session starts Wine's services, which outlive it and keep its output
+  # open: start them here, detached, or whoever reads the first test's output waits for ever.
+  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 tolvex_wine_end() {

@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #endif
 
 #include "tests/files/scratch_folder.h"
+#include "toolkit/files.h"
 
 namespace tolvex::testing {
 namespace {
@@ -22,6 +25,39 @@ struct Outcome {
 };
 
 const std::string kUsageStart = "Usage: tolvex-cli [options] SCRIPT...\n";
+
+// Messages are text: on Windows a line of the error stream ends with CR LF.
+std::string TextLines(std::string text) {
+#ifdef _WIN32
+  std::string lines;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lines += text[i];
+  }
+  text = lines;
+#endif
+  return text;
+}
+
+// The system's own wording for a missing file or folder, as the converter reports it.
+std::string MissingFileReason(bool folder) {
+#ifdef _WIN32
+  SetLastError(folder ? ERROR_PATH_NOT_FOUND : ERROR_FILE_NOT_FOUND);
+  return files::LastFailure();
+#else
+  (void)folder;
+  return "No such file or directory";
+#endif
+}
+
+// The converter names a file with the platform's own separator.
+std::string Native(std::string path) {
+#ifdef _WIN32
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+#endif
+  return path;
+}
 
 class CliTest : public ::testing::Test {
  protected:
@@ -36,7 +72,7 @@ class CliTest : public ::testing::Test {
 #ifndef _WIN32
     status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-    Outcome run{status, BytesOf(folder / "stdout"), BytesOf(folder / "stderr")};
+    Outcome run{status, BytesOf(folder / "stdout"), TextLines(BytesOf(folder / "stderr"))};
     fs::remove(folder / "stdout");
     fs::remove(folder / "stderr");
     return run;
@@ -177,7 +213,7 @@ TEST_F(CliTest, EachFailureNamesTheFileAndTheReasonAndTheOthersStillConvert) {
   WriteBytes(empty, "");
   Outcome run = Cli({first, missing, empty, last});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tolvex-cli: " + missing + ": cannot read the script: No such file or directory\n"
+  EXPECT_EQ(run.err, "tolvex-cli: " + missing + ": cannot read the script: " + MissingFileReason(false) + "\n"
                      "tolvex-cli: " + empty + ": the script is empty: nothing to convert\n");
   EXPECT_EQ(BytesOf(folder / "menu.bas"), Expected("menu"));
   EXPECT_EQ(BytesOf(folder / "traced.bas"), Expected("traced"));
@@ -185,8 +221,8 @@ TEST_F(CliTest, EachFailureNamesTheFileAndTheReasonAndTheOthersStillConvert) {
   const std::string target = folder / "missing" + std::string(1, '/') + "out.bas";
   run = Cli({"-o", target, first});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tolvex-cli: " + first + ": cannot write " + target +
-                         ": No such file or directory\n");
+  EXPECT_EQ(run.err, "tolvex-cli: " + first + ": cannot write " + Native(target) + ": " +
+                         MissingFileReason(true) + "\n");
 }
 
 TEST_F(CliTest, MarkedScriptsConvertLikeTheirPlainBytes) {

@@ -1,5 +1,6 @@
 # Runs tolvex-cli on a copy of every GOLDEN/NAME.rc, with the options of NAME.args (one a line),
-# and compares the program it writes with GOLDEN/NAME.bas byte for byte.
+# and compares the program it writes with GOLDEN/NAME.bas byte for byte. EMULATOR, when set, runs
+# the converter (Wine for the Windows build).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(GLOB scripts ${GOLDEN}/*.rc)
@@ -14,7 +15,7 @@ foreach(script ${scripts})
   if(EXISTS ${GOLDEN}/${name}.args)
     file(STRINGS ${GOLDEN}/${name}.args options)
   endif()
-  execute_process(COMMAND ${CLI} ${options} ${WORK}/${name}.rc
+  execute_process(COMMAND ${EMULATOR} ${CLI} ${options} ${WORK}/${name}.rc
     RESULT_VARIABLE status ERROR_VARIABLE errors)
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/${name}.bas ${GOLDEN}/${name}.bas
     RESULT_VARIABLE differs OUTPUT_QUIET ERROR_QUIET)
