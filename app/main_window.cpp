@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/main_window_gadgets.h"
 #include "app/main_window_layout.h"
 #include "app/output_file.h"
 #include "app/script_loader.h"
@@ -19,33 +20,11 @@ namespace {
 
 constexpr int kWindowWidth = 800;
 constexpr int kWindowBackground = 16773240;  // red 120, green 240, blue 255
-constexpr int kOutputBackground = 16773120;  // red 0, green 240, blue 255
-constexpr int kSourceBackground = 15790080;  // red 0, green 240, blue 240
-constexpr int kBackgroundOnly = 1;
 
 HWND HW1000 = nullptr;
 
 // The folder of the script loaded last: where the next requester opens.
 std::string lastScriptFolder;
-
-void CreateMainGadget(const GadgetSpec& g, int listHeight) {
-  const int height = g.height == kBelowWindowHeight ? listHeight : g.height;
-  switch (g.kind) {
-    case GadgetKind::kText: TEXTGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style); break;
-    case GadgetKind::kEdit:
-      STRINGGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style, g.exStyle);
-      break;
-    case GadgetKind::kListBox:
-      ListBoxGadget(g.id, g.x, g.y, g.width, height, g.style, g.exStyle);
-      break;
-    case GadgetKind::kButton: BUTTONGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style); break;
-    case GadgetKind::kCheckBox:
-      CHECKBOXGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style);
-      break;
-  }
-  if (g.id == kOutputListing) SetGadgetColor(kOutputListing, kOutputBackground, 0, kBackgroundOnly);
-  if (g.id == kSourceListing) SetGadgetColor(kSourceListing, kSourceBackground, 0, kBackgroundOnly);
-}
 
 // A visible list box repaints after every inserted line; the script goes in with redrawing off.
 void ReadScriptWithoutRedraw(const std::string& path) {
@@ -63,12 +42,7 @@ void OBJETS() {
                       WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0);
   WindowColor(HW1000, kWindowBackground);
   SETGADGETFONT(-1, LOADFONT("Courier New", 9, 0, 0, 0, 0, 0));
-  const int listHeight = WINDOWHEIGHT(HW1000) - 40;
-  for (size_t i = 0; i < kMainGadgets.size(); ++i) {
-    if (i == kFirstAfterFields) UseGadgetList(HW1000);
-    CreateMainGadget(kMainGadgets[i], listHeight);
-  }
-  HideGadget(kOutputListing, 1);
+  CreateMainGadgets(HW1000);
 }
 
 void LOAD() {

@@ -1,0 +1,45 @@
+#include "app/main_window_gadgets.h"
+
+#include "app/main_window_layout.h"
+#include "conversion/main_window_ids.h"
+#include "toolkit/gadget_ops.h"
+#include "toolkit/win32/toolkit.h"
+
+namespace tolvex {
+namespace {
+
+constexpr int kOutputBackground = 16773120;  // red 0, green 240, blue 255
+constexpr int kSourceBackground = 15790080;  // red 0, green 240, blue 240
+constexpr int kBackgroundOnly = 1;
+
+void CreateMainGadget(const GadgetSpec& g, int listHeight) {
+  const int height = g.height == kBelowWindowHeight ? listHeight : g.height;
+  switch (g.kind) {
+    case GadgetKind::kText: TEXTGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style); break;
+    case GadgetKind::kEdit:
+      STRINGGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style, g.exStyle);
+      break;
+    case GadgetKind::kListBox:
+      ListBoxGadget(g.id, g.x, g.y, g.width, height, g.style, g.exStyle);
+      break;
+    case GadgetKind::kButton: BUTTONGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style); break;
+    case GadgetKind::kCheckBox:
+      CHECKBOXGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style);
+      break;
+  }
+  if (g.id == kOutputListing) SetGadgetColor(kOutputListing, kOutputBackground, 0, kBackgroundOnly);
+  if (g.id == kSourceListing) SetGadgetColor(kSourceListing, kSourceBackground, 0, kBackgroundOnly);
+}
+
+}  // namespace
+
+void CreateMainGadgets(HWND window) {
+  const int listHeight = WINDOWHEIGHT(window) - 40;
+  for (size_t i = 0; i < kMainGadgets.size(); ++i) {
+    if (i == kFirstAfterFields) UseGadgetList(window);
+    CreateMainGadget(kMainGadgets[i], listHeight);
+  }
+  HideGadget(kOutputListing, 1);
+}
+
+}  // namespace tolvex
