@@ -41,7 +41,8 @@ std::string OPENFILEREQUESTER(const char* title, const char* initialDir, const c
   OFN.lpstrFileTitle = nullptr;
   OFN.nMaxFileTitle = 0;
   OFN.lpstrInitialDir = initialDir;
-  OFN.lpstrTitle = title;
+  // An empty title would leave the dialog's caption blank; the system's own ("Open") reads better.
+  OFN.lpstrTitle = title != nullptr && title[0] != '\0' ? title : nullptr;
   OFN.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT | static_cast<DWORD>(flags);
   OFN.nFileOffset = 0;
   if (!GetOpenFileNameA(&OFN)) return "";
