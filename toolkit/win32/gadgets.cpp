@@ -98,7 +98,11 @@ HWND ListBoxGadget(int id, int x, int y, int width, int height, int style, int e
 
 int AddListBoxItem(int id, const char* text, int position) {
   const char* item = text == nullptr || *text == '\0' ? " " : text;
-  return static_cast<int>(SendMessageA(GadgetID(id), LB_INSERTSTRING,
+  // The platform answers 0 for a message to the null handle or to a control that ignores it,
+  // which would read as "inserted at index 0": a missing list box reports LB_ERR instead.
+  const HWND handle = GadgetID(id);
+  if (GADGETCLASS(handle) != 2) return LB_ERR;
+  return static_cast<int>(SendMessageA(handle, LB_INSERTSTRING,
                                        static_cast<WPARAM>(position),
                                        reinterpret_cast<LPARAM>(item)));
 }
@@ -124,8 +128,12 @@ int ResetAllListBox(int id) {
 }
 
 std::string GetGadgetText(int id, int sizeClass) {
+  // Wine fills the buffer with whatever its heap held when asked for the text of the null
+  // handle; Windows leaves it empty. A missing gadget has no text either way.
+  const HWND handle = GadgetID(id);
+  if (handle == nullptr) return "";
   std::vector<char> buffer(static_cast<size_t>(tolvex::GadgetTextCapacity(sizeClass)), '\0');
-  GetWindowTextA(GadgetID(id), buffer.data(), static_cast<int>(buffer.size()));
+  GetWindowTextA(handle, buffer.data(), static_cast<int>(buffer.size()));
   buffer.back() = '\0';
   return buffer.data();
 }
