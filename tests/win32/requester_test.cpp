@@ -1,0 +1,134 @@
+// The open-file requester, answered from a second thread as a user would: the thread finds the
+// dialog, reads what it shows, types into its file-name field and presses a button.
+#include <windows.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "toolkit/win32/toolkit.h"
+
+namespace tolvex::win32::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+HWND VisibleDialogOf(DWORD thread) {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM result) -> BOOL {
+        char name[16] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (!IsWindowVisible(window) || std::string(name) != "#32770") return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// What the dialog showed when it appeared.
+struct Shown {
+  std::string name, folder;
+};
+
+// Runs one requester while a helper thread answers it: types `typed` (unless null) and presses
+// `button`. Should the dialog stay (a refused name raises a message box), the helper cancels
+// every dialog of the thread, so that a fault fails the test instead of hanging it.
+std::string Answer(const char* initialDir, int flags, const char* typed, int button,
+                   Shown* shown) {
+  const DWORD self = GetCurrentThreadId();
+  std::thread helper([=] {
+    const auto deadline = Clock::now() + std::chrono::seconds(10);
+    HWND dialog = nullptr;
+    while ((dialog = VisibleDialogOf(self)) == nullptr && Clock::now() < deadline) Sleep(50);
+    if (dialog == nullptr) return;
+    const int field = GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1;
+    char text[MAX_PATH] = {};
+    GetDlgItemTextA(dialog, field, text, sizeof text);
+    shown->name = text;
+    SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof text, reinterpret_cast<LPARAM>(text));
+    shown->folder = text;
+    if (typed != nullptr) SetDlgItemTextA(dialog, field, typed);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    const auto giveUp = Clock::now() + std::chrono::seconds(5);
+    while (VisibleDialogOf(self) != nullptr && Clock::now() < deadline) {
+      if (Clock::now() > giveUp) PostMessageA(VisibleDialogOf(self), WM_COMMAND, IDCANCEL, 0);
+      Sleep(50);
+    }
+  });
+  static const char kFilter[] = "Resource (*.rc)\0*.rc\0";
+  std::string result = OPENFILEREQUESTER("", initialDir, kFilter, flags);
+  helper.join();
+  return result;
+}
+
+class Requester : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    char temp[MAX_PATH] = {}, full[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    GetFullPathNameA(temp, sizeof full, full, nullptr);
+    parent_ = full;
+    if (!parent_.empty() && parent_.back() == '\\') parent_.pop_back();
+    folder_ = parent_ + "\\tolvex-requester-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    for (const char* name : {"a.rc", "b.rc"}) {
+      const HANDLE file = CreateFileA((folder_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+      CloseHandle(file);
+    }
+  }
+  static void TearDownTestSuite() {
+    SetCurrentDirectoryA(parent_.c_str());
+    for (const char* name : {"a.rc", "b.rc"}) DeleteFileA((folder_ + "\\" + name).c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+
+  static std::string parent_, folder_;
+};
+std::string Requester::parent_, Requester::folder_;
+
+// These run in order: the second requester starts from what the first left in its buffer.
+TEST_F(Requester, ChoiceIsItsPathAndTheNextRequesterStartsFromIt) {
+  SetCurrentDirectoryA(parent_.c_str());
+  Shown first;
+  const std::string path = Answer(folder_.c_str(), 0, "a.rc", IDOK, &first);
+  EXPECT_EQ(path, folder_ + "\\a.rc");
+  EXPECT_EQ(first.name, "");
+  EXPECT_EQ(first.folder, folder_);
+  EXPECT_EQ(GETCURENTDIR(), folder_);  // left at the chosen script's folder
+
+  // Another initial folder: the path in the buffer takes precedence and fills the name field.
+  Shown second;
+  const std::string next = Answer(parent_.c_str(), 0, "b.rc", IDOK, &second);
+  EXPECT_EQ(second.folder + "\\" + second.name, path);
+  EXPECT_EQ(next, folder_ + "\\b.rc");
+
+  EXPECT_EQ(NEXTSELECTEDFILENAME(), next);
+  EXPECT_EQ(NEXTSELECTEDFILENAME(), "");
+}
+
+TEST_F(Requester, SeveralChoicesAreTheFolderAndAreWalkedOneByOne) {
+  Shown shown;
+  const std::string result =
+      Answer(folder_.c_str(), OFN_ALLOWMULTISELECT, "\"a.rc\" \"b.rc\"", IDOK, &shown);
+  EXPECT_EQ(shown.name, "");  // the walk above cleared the buffer
+  EXPECT_EQ(result, folder_);
+  EXPECT_EQ(NEXTSELECTEDFILENAME(), folder_ + "\\a.rc");
+  EXPECT_EQ(NEXTSELECTEDFILENAME(), folder_ + "\\b.rc");
+  EXPECT_EQ(NEXTSELECTEDFILENAME(), "");
+}
+
+TEST_F(Requester, CancelGivesTheEmptyText) {
+  Shown shown;
+  EXPECT_EQ(Answer(folder_.c_str(), 0, "a.rc", IDCANCEL, &shown), "");
+}
+
+}  // namespace
+}  // namespace tolvex::win32::testing
