@@ -49,6 +49,23 @@ TEST_F(Colours, ColourMessagesAnswerWithTheRecordAndOneSharedBrush) {
   ReleaseDC(edit, context);
 }
 
+TEST_F(Colours, AControlWithoutARecordDoesNotSpoilTheNextColourMessage) {
+  const HWND edit = STRINGGADGET(Id(821), 5, 5, 100, 20, "e", 0, 0);
+  const HWND bar = CreateWindowExA(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 200, 5,
+                                   16, 100, window_, nullptr, nullptr, nullptr);
+  const HDC context = GetDC(edit);
+  EXPECT_EQ(SendMessageA(window_, WM_CTLCOLORSCROLLBAR, reinterpret_cast<WPARAM>(context),
+                         reinterpret_cast<LPARAM>(bar)),
+            0);
+  GetGadgetColor(reinterpret_cast<LONG_PTR>(bar), 3);  // an application's look-up, no record
+  SetBkColor(context, 0x123456);
+  SendMessageA(window_, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(context),
+               reinterpret_cast<LPARAM>(edit));
+  EXPECT_EQ(GetBkColor(context), 0xFFFFFFu);
+  ReleaseDC(edit, context);
+  DestroyWindow(bar);
+}
+
 int colourMessages = 0;
 LRESULT CountColourMessages(HWND, UINT message, WPARAM, LPARAM) {
   if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ++colourMessages;

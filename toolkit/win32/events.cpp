@@ -89,8 +89,14 @@ LRESULT ColourMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     SetTextColor(context, static_cast<COLORREF>(COLTE));
     return reinterpret_cast<LRESULT>(sharedBrush);
   }
+  // The flag answers for this control alone: a look-up elsewhere that found no record, or a
+  // scroll bar without one below, must not leave the next coloured control unpainted.
+  ERROR_COLOR = 0;
   const int text = GetGadgetColor(lParam, 4);
-  if (code == 5 && text == 0) return 0;
+  if (code == 5 && text == 0) {
+    ERROR_COLOR = 0;
+    return 0;
+  }
   const int background = GetGadgetColor(lParam, 3);
   if (ERROR_COLOR == 0) {
     if (background != brushKey.colour || window != brushKey.window ||
