@@ -1,5 +1,8 @@
-// The gadget registry, colour records and window classes over real windows.
+// The gadget registry, colour records, window classes, class codes and fonts over real windows.
+// List items, texts, check states and visibility are held by the conversion's tests, which run
+// over these same controls.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -18,18 +21,17 @@ LONG_PTR AsKey(HWND handle) { return reinterpret_cast<LONG_PTR>(handle); }
 TEST_F(Registry, ASecondGadgetUnderAnIdInUseReplacesTheFirst) {
   const int id = Id(601);
   const HWND first = TEXTGADGET(id, 5, 5, 100, 20, "first", 0);
-  ASSERT_NE(first, nullptr);
   EXPECT_EQ(GadgetID(id), first);
   EXPECT_EQ(ID_In_Number(first), id);
   EXPECT_EQ(GetGadgetColor(id, 1), 0xF0F0F0);
 
   const HWND second = STRINGGADGET(id, 5, 30, 100, 20, "second", 0, 0);
-  ASSERT_NE(second, nullptr);
   EXPECT_FALSE(IsWindow(first));
   EXPECT_EQ(GadgetID(id), second);
   EXPECT_EQ(ID_In_Number(second), id);
   EXPECT_EQ(COLORLIST()->FINDBYID10(KeyOf(first)), nullptr);
   EXPECT_EQ(GetGadgetColor(id, 1), 0xFFFFFF);
+  EXPECT_EQ(AddListBoxItem(id, "x", -1), LB_ERR);  // not a list box: no item at index 0
 
   // Freeing an id never used changes nothing; freeing the replacement leaves no pair behind.
   EXPECT_EQ(FREEGADGET(4243), 0);
@@ -41,30 +43,26 @@ TEST_F(Registry, ASecondGadgetUnderAnIdInUseReplacesTheFirst) {
   EXPECT_EQ(COLORLIST()->FINDBYID10(KeyOf(second)), nullptr);
 }
 
-TEST_F(Registry, TheOldestColourRecordOfAHandleWins) {
-  const int id = Id(602);
-  const HWND button = BUTTONGADGET(id, 5, 5, 80, 24, "b", 0);  // no record of its own
-  ColorAdd(button, 0x111111, 0x222222);
-  ColorAdd(button, 0x333333, 0x444444);
-  EXPECT_EQ(GetGadgetColor(AsKey(button), 3), 0x111111);
-  EXPECT_EQ(GetGadgetColor(AsKey(button), 4), 0x222222);
-  EXPECT_EQ(GetGadgetColor(id, 0x102), 0x222222);  // only the type's low byte counts
-  EXPECT_EQ(ERROR_COLOR, 0);
-  EXPECT_EQ(GetGadgetColor(AsKey(window_), 3), 0);  // a handle without a record
+TEST_F(Registry, TheOldestColourRecordWinsAndOneColourChangesAlone) {
+  const int button = Id(602), list = Id(603);
+  const HWND handle = BUTTONGADGET(button, 5, 5, 80, 24, "b", 0);  // no record of its own
+  ColorAdd(handle, 0x111111, 0x222222);
+  ColorAdd(handle, 0x333333, 0x444444);
+  EXPECT_EQ(GetGadgetColor(AsKey(handle), 3), 0x111111);
+  EXPECT_EQ(GetGadgetColor(AsKey(handle), 4), 0x222222);
+  EXPECT_EQ(GetGadgetColor(button, 0x102), 0x222222);  // only the type's low byte counts
+  EXPECT_EQ(GetGadgetColor(AsKey(window_), 3), 0);      // a handle without a record
   EXPECT_EQ(ERROR_COLOR, 1);
   ERR_(0);
-}
 
-TEST_F(Registry, BackgroundOnlyColourChangeKeepsTheTextColour) {
-  const int id = Id(603);
-  ListBoxGadget(id, 5, 5, 100, 80, 0, 0);
-  EXPECT_EQ(GetGadgetColor(id, 1), static_cast<int>(GetSysColor(COLOR_WINDOW)));
-  EXPECT_EQ(SetGadgetColor(id, 0x00F0F0, 0x0000FF, 1), 1);
-  EXPECT_EQ(GetGadgetColor(id, 1), 0x00F0F0);
-  EXPECT_EQ(GetGadgetColor(id, 2), static_cast<int>(GetSysColor(COLOR_WINDOWTEXT)));
-  SetGadgetColor(id, 0, 0x0000FF, 2);
-  EXPECT_EQ(GetGadgetColor(id, 1), 0x00F0F0);
-  EXPECT_EQ(GetGadgetColor(id, 2), 0x0000FF);
+  ListBoxGadget(list, 5, 40, 100, 80, 0, 0);
+  EXPECT_EQ(GetGadgetColor(list, 1), static_cast<int>(GetSysColor(COLOR_WINDOW)));
+  SetGadgetColor(list, 0x00F0F0, 0x0000FF, 1);
+  EXPECT_EQ(GetGadgetColor(list, 1), 0x00F0F0);
+  EXPECT_EQ(GetGadgetColor(list, 2), static_cast<int>(GetSysColor(COLOR_WINDOWTEXT)));
+  SetGadgetColor(list, 0, 0x0000FF, 2);
+  EXPECT_EQ(GetGadgetColor(list, 1), 0x00F0F0);
+  EXPECT_EQ(GetGadgetColor(list, 2), 0x0000FF);
 }
 
 std::string ClassOf(HWND window) {
@@ -74,28 +72,86 @@ std::string ClassOf(HWND window) {
 }
 
 TEST(WindowClasses, WindowsOpenedInOneSecondHaveClassesOfTheirOwn) {
-  // CLASSCLASS_, the time as HH:MM:SS, then the window counter.
-  constexpr size_t kCounterAt = 19;
+  constexpr size_t kCounterAt = 19;  // after CLASSCLASS_ and the time as HH:MM:SS
   for (int attempt = 0; attempt < 5; ++attempt) {
     const HWND first = OpenWindow("a", 0, 0, 100, 100, WS_OVERLAPPEDWINDOW, 0);
     const HWND second = OpenWindow("b", 0, 0, 100, 100, WS_OVERLAPPEDWINDOW, 0);
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
     const std::string a = ClassOf(first), b = ClassOf(second);
     DestroyWindow(first);
     DestroyWindow(second);
     ASSERT_EQ(a.rfind("CLASSCLASS_", 0), 0u) << a;
     ASSERT_GT(a.size(), kCounterAt) << a;
-    EXPECT_EQ(a[13], ':');
-    EXPECT_EQ(a[16], ':');
+    EXPECT_TRUE(a[13] == ':' && a[16] == ':') << a;
     if (a.compare(0, kCounterAt, b, 0, kCounterAt) != 0) continue;  // a second passed between
-    EXPECT_NE(a, b);
     const int counter = std::stoi(a.substr(kCounterAt));
     EXPECT_EQ(b, a.substr(0, kCounterAt) + std::to_string(counter + 1));
     EXPECT_EQ(CLASSLIST()->FINDBYID10(counter + 1)->text, b);
     return;
   }
   FAIL() << "no two windows opened within one second";
+}
+
+TEST_F(Registry, ClassCodeFollowsTheWindowClass) {
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+  ASSERT_TRUE(InitCommonControlsEx(&classes));
+  const std::pair<const char*, int> cases[] = {
+      {"ComboBox", 3},           {"ListBox", 2},        {"SysTabControl32", 4},
+      {"msctls_trackbar32", 7},  {"ScrollBar", 5},      {"msctls_progress32", 8},
+      {"SysDateTimePick32", 9},  {"SysMonthCal32", 10}, {"msctls_updown32", 14},
+      {"ToolbarWindow32", 15},   {"Static", 16},        {"SysListView32", 6},
+      {"Button", 0},             {"Edit", 0}};
+  for (const auto& [className, code] : cases) {
+    const HWND control = CreateWindowExA(0, className, "", WS_CHILD, 5, 5, 150, 100, window_,
+                                         nullptr, nullptr, nullptr);
+    ASSERT_NE(control, nullptr) << className;
+    EXPECT_EQ(GADGETCLASS(control), code) << className;
+    if (code == 3) {
+      COMBOBOXINFO parts{};
+      parts.cbSize = sizeof parts;
+      EXPECT_TRUE(GetComboBoxInfo(control, &parts));
+      EXPECT_EQ(GADGETCLASS(parts.hwndList), 13);  // its drop-down list
+    }
+    DestroyWindow(control);
+  }
+  EXPECT_EQ(GADGETCLASS(TEXTGADGET(Id(707), 5, 5, 50, 20, "t", 0)), 16);  // made as "static"
+  EXPECT_EQ(GADGETCLASS(window_), 0);
+  EXPECT_EQ(GADGETCLASS(nullptr), 0);
+}
+
+HFONT FontOf(int id) {
+  return reinterpret_cast<HFONT>(SendMessageA(GadgetID(id), WM_GETFONT, 0, 0));
+}
+
+TEST_F(Registry, DefaultFontReachesOnlyGadgetsCreatedAfterIt) {
+  const HFONT font = LOADFONT("Courier New", 9, 0, 1, 0, 0, 0);
+  LOGFONTA described{};
+  ASSERT_NE(GetObjectA(font, sizeof described, &described), 0);
+  const HDC screen = GetDC(nullptr);
+  EXPECT_EQ(described.lfHeight, -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72));
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(described.lfWeight, FW_BOLD);
+
+  const int before = Id(711), during = Id(712), after = Id(713);
+  BUTTONGADGET(before, 5, 5, 80, 24, "before", 0);
+  EXPECT_EQ(SETGADGETFONT(-1, font), 0);
+  TEXTGADGET(during, 5, 35, 80, 20, "during", 0);
+  EXPECT_EQ(SETGADGETFONT(-1, reinterpret_cast<HFONT>(-1)), 0);
+  EXPECT_EQ(GGF(), nullptr);
+  STRINGGADGET(after, 5, 60, 80, 20, "after", 0, 0);
+  EXPECT_NE(FontOf(before), font);
+  EXPECT_EQ(FontOf(during), font);
+  EXPECT_NE(FontOf(after), font);
+  SETGADGETFONT(before, font);
+  EXPECT_EQ(FontOf(before), font);
+  for (int id : {before, during}) FREEGADGET(id);
+  DeleteCounted(font);
+}
+
+TEST_F(Registry, WindowHeightIsTheOuterHeight) {
+  EXPECT_EQ(WINDOWHEIGHT(window_), kHeight);
+  MoveWindow(window_, 20, 20, 420, kHeight + 55, TRUE);
+  EXPECT_EQ(WINDOWHEIGHT(window_), kHeight + 55);
+  EXPECT_EQ(WINDOWHEIGHT(nullptr), 0);
 }
 
 }  // namespace

@@ -37,10 +37,10 @@ struct Shown {
   std::string name, folder;
 };
 
-// Runs one requester while a helper thread answers it: types `typed` (unless null) and presses
-// `button`. Should the dialog stay (a refused name raises a message box), the helper cancels
-// every dialog of the thread, so that a fault fails the test instead of hanging it.
-std::string Answer(const char* initialDir, int flags, const char* typed, int button,
+// Runs one requester that a helper thread answers with `typed` and `button`. Should the dialog
+// stay (a refused name raises a message box), the helper cancels whatever dialog is left, so
+// that a fault fails the test instead of hanging it.
+std::string Answer(const std::string& initialDir, int flags, const char* typed, int button,
                    Shown* shown) {
   const DWORD self = GetCurrentThreadId();
   std::thread helper([=] {
@@ -54,39 +54,39 @@ std::string Answer(const char* initialDir, int flags, const char* typed, int but
     shown->name = text;
     SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof text, reinterpret_cast<LPARAM>(text));
     shown->folder = text;
-    if (typed != nullptr) SetDlgItemTextA(dialog, field, typed);
+    SetDlgItemTextA(dialog, field, typed);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     const auto giveUp = Clock::now() + std::chrono::seconds(5);
-    while (VisibleDialogOf(self) != nullptr && Clock::now() < deadline) {
-      if (Clock::now() > giveUp) PostMessageA(VisibleDialogOf(self), WM_COMMAND, IDCANCEL, 0);
+    while ((dialog = VisibleDialogOf(self)) != nullptr && Clock::now() < deadline) {
+      if (Clock::now() > giveUp) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
       Sleep(50);
     }
   });
   static const char kFilter[] = "Resource (*.rc)\0*.rc\0";
-  std::string result = OPENFILEREQUESTER("", initialDir, kFilter, flags);
+  std::string result = OPENFILEREQUESTER("", initialDir.c_str(), kFilter, flags);
   helper.join();
   return result;
 }
 
 class Requester : public ::testing::Test {
  protected:
+  // A scratch folder holding a.rc and b.rc, in the platform's temporary folder.
   static void SetUpTestSuite() {
     char temp[MAX_PATH] = {}, full[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
     GetFullPathNameA(temp, sizeof full, full, nullptr);
     parent_ = full;
-    if (!parent_.empty() && parent_.back() == '\\') parent_.pop_back();
+    if (parent_.back() == '\\') parent_.pop_back();
     folder_ = parent_ + "\\tolvex-requester-" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(folder_.c_str(), nullptr);
-    for (const char* name : {"a.rc", "b.rc"}) {
-      const HANDLE file = CreateFileA((folder_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-      CloseHandle(file);
+    for (const char* name : {"\\a.rc", "\\b.rc"}) {
+      CloseHandle(CreateFileA((folder_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
     }
   }
   static void TearDownTestSuite() {
     SetCurrentDirectoryA(parent_.c_str());
-    for (const char* name : {"a.rc", "b.rc"}) DeleteFileA((folder_ + "\\" + name).c_str());
+    for (const char* name : {"\\a.rc", "\\b.rc"}) DeleteFileA((folder_ + name).c_str());
     RemoveDirectoryA(folder_.c_str());
   }
 
@@ -94,32 +94,28 @@ class Requester : public ::testing::Test {
 };
 std::string Requester::parent_, Requester::folder_;
 
-// These run in order: the second requester starts from what the first left in its buffer.
+// In order: each requester starts from what the one before left in the buffer.
 TEST_F(Requester, ChoiceIsItsPathAndTheNextRequesterStartsFromIt) {
   SetCurrentDirectoryA(parent_.c_str());
-  Shown first;
-  const std::string path = Answer(folder_.c_str(), 0, "a.rc", IDOK, &first);
+  Shown first, second;
+  const std::string path = Answer(folder_, 0, "a.rc", IDOK, &first);
   EXPECT_EQ(path, folder_ + "\\a.rc");
   EXPECT_EQ(first.name, "");
   EXPECT_EQ(first.folder, folder_);
   EXPECT_EQ(GETCURENTDIR(), folder_);  // left at the chosen script's folder
 
-  // Another initial folder: the path in the buffer takes precedence and fills the name field.
-  Shown second;
-  const std::string next = Answer(parent_.c_str(), 0, "b.rc", IDOK, &second);
+  // Another initial folder: the path in the buffer wins, its name in the field.
+  const std::string next = Answer(parent_, 0, "b.rc", IDOK, &second);
   EXPECT_EQ(second.folder + "\\" + second.name, path);
   EXPECT_EQ(next, folder_ + "\\b.rc");
-
   EXPECT_EQ(NEXTSELECTEDFILENAME(), next);
   EXPECT_EQ(NEXTSELECTEDFILENAME(), "");
 }
 
 TEST_F(Requester, SeveralChoicesAreTheFolderAndAreWalkedOneByOne) {
   Shown shown;
-  const std::string result =
-      Answer(folder_.c_str(), OFN_ALLOWMULTISELECT, "\"a.rc\" \"b.rc\"", IDOK, &shown);
-  EXPECT_EQ(shown.name, "");  // the walk above cleared the buffer
-  EXPECT_EQ(result, folder_);
+  EXPECT_EQ(Answer(folder_, OFN_ALLOWMULTISELECT, "\"a.rc\" \"b.rc\"", IDOK, &shown), folder_);
+  EXPECT_EQ(shown.name, "");  // the walk before cleared the buffer
   EXPECT_EQ(NEXTSELECTEDFILENAME(), folder_ + "\\a.rc");
   EXPECT_EQ(NEXTSELECTEDFILENAME(), folder_ + "\\b.rc");
   EXPECT_EQ(NEXTSELECTEDFILENAME(), "");
@@ -127,7 +123,7 @@ TEST_F(Requester, SeveralChoicesAreTheFolderAndAreWalkedOneByOne) {
 
 TEST_F(Requester, CancelGivesTheEmptyText) {
   Shown shown;
-  EXPECT_EQ(Answer(folder_.c_str(), 0, "a.rc", IDCANCEL, &shown), "");
+  EXPECT_EQ(Answer(folder_, 0, "a.rc", IDCANCEL, &shown), "");
 }
 
 }  // namespace

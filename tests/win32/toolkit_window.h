@@ -11,16 +11,15 @@
 
 namespace tolvex::win32::testing {
 
-// Takes every recorded event and every waiting message, so that a test sees only the events it
-// causes. A recorded event may translate to 0, so only a run of zeros means nothing is left.
+// Takes every recorded event and waiting message, so that a test sees only the events it causes.
+// A recorded event may translate to 0: only a run of zeros means nothing is left.
 inline void DrainEvents() {
   for (int calls = 0, zeros = 0; calls < 20000 && zeros < 64; ++calls) {
     zeros = WINDOWEVENT() == 0 ? zeros + 1 : 0;
   }
 }
 
-// WAITEVENT, woken by a thread timer after five seconds should the awaited message never come,
-// so that a fault fails the test instead of hanging it.
+// WAITEVENT, woken by a thread timer after five seconds should the awaited message never come.
 inline int WaitEventBounded() {
   const UINT_PTR timer = SetTimer(nullptr, 0, 5000, nullptr);
   const int event = WAITEVENT();
@@ -33,17 +32,15 @@ class ToolkitWindow : public ::testing::Test {
   static constexpr int kHeight = 300;
 
   void SetUp() override {
-    window_ = OpenWindow("Toolkit test", 20, 20, 420, kHeight, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                         0);
+    window_ = OpenWindow("test", 20, 20, 420, kHeight, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0);
     ASSERT_NE(window_, nullptr);
     DrainEvents();
   }
   void TearDown() override {
-    for (int id : ids_) FREEGADGET(id);
+    for (int id : ids_) FREEGADGET(id);  // gadget ids are process-wide
     DestroyWindow(window_);
     DrainEvents();
   }
-  // Gadget ids are process-wide: every test frees the ones it used.
   int Id(int id) {
     ids_.push_back(id);
     return id;
