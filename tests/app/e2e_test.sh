@@ -16,8 +16,8 @@ cp "$golden/two_dialogs.rc" "$work/first/dialogs.rc"
 cp "$golden/all_kinds.rc" "$work/second folder/kinds.rc"
 printf '3\r\n 1.000\r\n 1.000\r\n 2\r\n' > "$work/second folder/tolvex.ini"
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+fail() { echo "FAIL [${SECONDS}s]: $*"; failures=$((failures + 1)); }
+pass() { echo "ok [${SECONDS}s]: $*"; }
 expect_eq() {  # what, expected, actual
   if [ "$2" == "$3" ]; then pass "$1"; else fail "$1: expected [$2], got [$3]"; fi
 }
@@ -37,7 +37,17 @@ window_up() { probe center "$title" 0 >/dev/null; }
 count_is() { [ "$(probe count "$title" "$1")" == "$2" ]; }
 file_exists() { [ -f "$1" ]; }
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
-click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+# The pointer glides onto the target as a hand moves it. The toolkit hands over one recorded event
+# per new message, so the motion also delivers events still pending from typing before the click.
+click_at() {
+  local step
+  for step in $(seq -16 2 0); do
+    xdotool mousemove "$(($1 + step))" "$2"
+    sleep 0.02
+  done
+  xdotool click 1
+  sleep 0.3
+}
 click_gadget() {
   local x y
   read -r x y < <(probe center "$title" "$1")

@@ -47,17 +47,21 @@ int main(int argc, char** argv) {
   } else if (command == "count") {
     std::printf("%ld\n", static_cast<long>(SendMessageA(gadget, LB_GETCOUNT, 0, 0)));
   } else if (command == "item" && argc > 4) {
+    // Asked from another process, the list box answers in UTF-16 (Wine marshals the W form).
     const WPARAM index = static_cast<WPARAM>(std::atoi(argv[4]));
-    const LRESULT length = SendMessageA(gadget, LB_GETTEXTLEN, index, 0);
+    const LRESULT length = SendMessageW(gadget, LB_GETTEXTLEN, index, 0);
     if (length < 0) return 1;
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(gadget, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    std::printf("%s\n", text.c_str());
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(gadget, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    char bytes[4096] = {};
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+    std::printf("%s\n", bytes);
   } else if (command == "visible") {
     std::printf("%d\n", IsWindowVisible(gadget) ? 1 : 0);
   } else if (command == "text") {
+    // GetWindowText does not read another program's controls; WM_GETTEXT does.
     char text[2048] = {};
-    GetWindowTextA(gadget, text, sizeof text);
+    SendMessageA(gadget, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     std::printf("%s\n", text);
   } else {
     return 2;
