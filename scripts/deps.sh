@@ -20,4 +20,4 @@ TOLVEX_NATIVE_PACKAGES=(cmake make g++ googletest libgtest-dev)
 TOLVEX_FUZZ_PACKAGES=(clang libclang-rt-dev)
 # What the Windows cross-build and running its programs under Wine on a virtual display need.
 TOLVEX_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xdotool imagemagick
-  x11-utils)
+  x11-utils fonts-liberation)

@@ -1,6 +1,8 @@
 # A Wine session for the Windows programs: a private prefix under the build folder, a virtual
 # display of its own, and a wineserver kept alive for the session. Sourced by the project's scripts.
-#   tolvex_wine_session BUILD_DIR [DISPLAY]   prepares the prefix and starts the session
+#   tolvex_wine_session BUILD_DIR [DISPLAY]   prepares the prefix and starts the session; with a
+#                                             DISPLAY of the user's, the desktop's window manager
+#                                             manages the windows
 #   tolvex_wine_end                           stops it again (the scripts trap EXIT with it)
 
 tolvex_wine_session() {
@@ -28,14 +30,18 @@ tolvex_wine_session() {
 
   # The first process of a session fixes its display: no server from an earlier session may linger.
   wineserver -k >/dev/null 2>&1 || true
-  if [ ! -f "$WINEPREFIX/.tolvex-ready" ]; then
+  if [ ! -f "$WINEPREFIX/.tolvex-ready-2" ]; then
     echo "Preparing the Wine prefix (once per build folder)"
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
-    # Without a window manager, Wine manages windows itself; otherwise each hide waits 2 s.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # On our own display there is no window manager: Wine manages windows itself, or else each
+    # hide waits 2 s.
+    [ -n "$display" ] || wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # Windows has Courier New, the main window's font; Wine draws it with its metric twin.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'Liberation Mono' /f \
+      >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.tolvex-ready"
+    touch "$WINEPREFIX/.tolvex-ready-2"
   fi
   # One server for the whole session, so that each program starts in a fraction of a second.
   wineserver -p >/dev/null 2>&1 </dev/null

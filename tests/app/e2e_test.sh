@@ -114,8 +114,10 @@ expect_eq "output listing ends with the loop" "Loop" \
   "$(probe item "$title" 1003 $(( $(probe count "$title" 1003) - 4 )))"
 shot after-run
 if [ -n "${TOLVEX_SCREENSHOT_DIR:-}" ]; then
-  import -window root -crop 800x1019+480+0 -define png:exclude-chunks=date,time \
-    "$TOLVEX_SCREENSHOT_DIR/tolvex-window.png" 2>/dev/null
+  mkdir -p "$TOLVEX_SCREENSHOT_DIR"
+  import -window "$(xdotool search --onlyvisible --name "^$title\$" | head -1)" \
+    -define png:exclude-chunks=date,time "$TOLVEX_SCREENSHOT_DIR/tolvex-window.png" 2>/dev/null ||
+    fail "no screenshot of the window"
 fi
 cp "$work/first/dialogs.bas" "$work/expected/first-run.bas"
 run_and_wait "$work/first/dialogs.bas"
@@ -140,6 +142,7 @@ before=$(files_state)
 click_gadget 1016
 choose_in_requester ""
 expect_eq "listings emptied" "0 0" "$(probe count "$title" 1003) $(probe count "$title" 1004)"
+shot cancelled
 click_gadget 1014
 sleep 1
 expect_eq "nothing written after a cancelled load" "$before" "$(files_state)"
