@@ -28,7 +28,7 @@ convert_with_cli() {
 }
 
 open_window_on_windows() {
-  cmake -S . -B build/msys -G Ninja >/dev/null
+  cmake -S . -B build/msys -G Ninja -DBUILD_TESTING=OFF >/dev/null
   cmake --build build/msys --target tolvex
   build/msys/app/tolvex.exe
 }
