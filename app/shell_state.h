@@ -15,6 +15,16 @@ constexpr char kPathSeparator = '\\';
 constexpr char kPathSeparator = '/';
 #endif
 
+// Both separators name folders on Windows; the conversion's own rules use the backslash.
+inline std::string NativePath(std::string path) {
+#ifdef _WIN32
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+#endif
+  return path;
+}
+
 // The folder of a script's path: up to its last separator, a root keeping its separator (/ and
 // C:\ stay whole); the current directory for a bare name.
 std::string FolderOf(const std::string& path);

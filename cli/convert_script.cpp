@@ -16,16 +16,6 @@
 namespace tolvex::cli {
 namespace {
 
-// Both separators name folders on Windows; the conversion's own rules use the backslash.
-std::string NativePath(std::string path) {
-#ifdef _WIN32
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-#endif
-  return path;
-}
-
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;

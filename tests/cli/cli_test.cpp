@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #endif
 
+#include "app/shell_state.h"
 #include "tests/files/scratch_folder.h"
 #include "toolkit/files.h"
 
@@ -47,16 +48,6 @@ std::string MissingFileReason(bool folder) {
   (void)folder;
   return "No such file or directory";
 #endif
-}
-
-// The converter names a file with the platform's own separator.
-std::string Native(std::string path) {
-#ifdef _WIN32
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-#endif
-  return path;
 }
 
 class CliTest : public ::testing::Test {
@@ -221,7 +212,7 @@ TEST_F(CliTest, EachFailureNamesTheFileAndTheReasonAndTheOthersStillConvert) {
   const std::string target = folder / "missing" + std::string(1, '/') + "out.bas";
   run = Cli({"-o", target, first});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tolvex-cli: " + first + ": cannot write " + Native(target) + ": " +
+  EXPECT_EQ(run.err, "tolvex-cli: " + first + ": cannot write " + NativePath(target) + ": " +
                          MissingFileReason(true) + "\n");
 }
 

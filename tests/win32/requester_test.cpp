@@ -7,13 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <thread>
 
+#include "tests/files/scratch_folder.h"
 #include "toolkit/win32/toolkit.h"
 
 namespace tolvex::win32::testing {
 namespace {
+
+using tolvex::testing::ScratchFolder;
+using tolvex::testing::WriteBytes;
 
 using Clock = std::chrono::steady_clock;
 
@@ -72,26 +77,20 @@ class Requester : public ::testing::Test {
  protected:
   // A scratch folder holding a.rc and b.rc, in the platform's temporary folder.
   static void SetUpTestSuite() {
-    char temp[MAX_PATH] = {}, full[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    GetFullPathNameA(temp, sizeof full, full, nullptr);
-    parent_ = full;
-    if (parent_.back() == '\\') parent_.pop_back();
-    folder_ = parent_ + "\\tolvex-requester-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    for (const char* name : {"\\a.rc", "\\b.rc"}) {
-      CloseHandle(CreateFileA((folder_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-    }
+    scratch_ = std::make_unique<ScratchFolder>();
+    folder_ = scratch_->path().string();
+    parent_ = scratch_->path().parent_path().string();
+    for (const char* name : {"a.rc", "b.rc"}) WriteBytes(*scratch_ / name, "");
   }
   static void TearDownTestSuite() {
-    SetCurrentDirectoryA(parent_.c_str());
-    for (const char* name : {"\\a.rc", "\\b.rc"}) DeleteFileA((folder_ + name).c_str());
-    RemoveDirectoryA(folder_.c_str());
+    SetCurrentDirectoryA(parent_.c_str());  // a current folder cannot be removed
+    scratch_.reset();
   }
 
+  static std::unique_ptr<ScratchFolder> scratch_;
   static std::string parent_, folder_;
 };
+std::unique_ptr<ScratchFolder> Requester::scratch_;
 std::string Requester::parent_, Requester::folder_;
 
 // In order: each requester starts from what the one before left in the buffer.

@@ -54,8 +54,8 @@ extern "C" {
 
 int GetGadgetColor(LONG_PTR key, int type) {
   switch (type & 0xFF) {
-    case 1: return RecordColour(ColourRecord(GadgetID(static_cast<int>(key))), 1);
-    case 2: return RecordColour(ColourRecord(GadgetID(static_cast<int>(key))), 2);
+    case 1:
+    case 2: return RecordColour(ColourRecord(GadgetID(static_cast<int>(key))), type & 0xFF);
     case 3:
     case 4: {
       const LISTNODE10* record = ColourRecord(reinterpret_cast<HWND>(key));

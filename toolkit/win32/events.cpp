@@ -84,32 +84,28 @@ LRESULT ColourMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const HDC context = reinterpret_cast<HDC>(wParam);
   const HWND control = reinterpret_cast<HWND>(lParam);
   const int code = GADGETCLASS(control);
-  if (code == 13) {
+  if (code == kComboListClass) {
     SetBkColor(context, static_cast<COLORREF>(COLBK));
     SetTextColor(context, static_cast<COLORREF>(COLTE));
     return reinterpret_cast<LRESULT>(sharedBrush);
   }
-  // The flag answers for this control alone: a look-up elsewhere that found no record, or a
-  // scroll bar without one below, must not leave the next coloured control unpainted.
-  ERROR_COLOR = 0;
+  // The flag answers for this control alone: a look-up elsewhere that found no record must not
+  // leave this control unpainted, nor this one's missing record the next control.
+  ERR_(0);
   const int text = GetGadgetColor(lParam, 4);
-  if (code == 5 && text == 0) {
-    ERROR_COLOR = 0;
-    return 0;
-  }
+  const bool recorded = ERROR_COLOR == 0;
+  ERR_(0);
+  if (code == kScrollBarClass && text == 0) return 0;
+  if (!recorded) return reinterpret_cast<LRESULT>(sharedBrush);
   const int background = GetGadgetColor(lParam, 3);
-  if (ERROR_COLOR == 0) {
-    if (background != brushKey.colour || window != brushKey.window ||
-        message != brushKey.message || sharedBrush == nullptr) {
-      brushKey = {background, window, message};
-      DeleteCounted(sharedBrush);
-      sharedBrush = CreateCountedBrush(static_cast<COLORREF>(background));
-    }
-    SetBkColor(context, static_cast<COLORREF>(background));
-    SetTextColor(context, static_cast<COLORREF>(GetGadgetColor(lParam, 4)));
-  } else {
-    ERROR_COLOR = 0;
+  if (background != brushKey.colour || window != brushKey.window || message != brushKey.message ||
+      sharedBrush == nullptr) {
+    brushKey = {background, window, message};
+    DeleteCounted(sharedBrush);
+    sharedBrush = CreateCountedBrush(static_cast<COLORREF>(background));
   }
+  SetBkColor(context, static_cast<COLORREF>(background));
+  SetTextColor(context, static_cast<COLORREF>(text));
   return reinterpret_cast<LRESULT>(sharedBrush);
 }
 
@@ -195,7 +191,7 @@ void NotificationStep(HWND window, LPARAM lParam) {
     }
     case static_cast<int>(NM_DBLCLK):
       SendMessageA(window, WM_LBUTTONDBLCLK, 0, 0);
-      if (GADGETCLASS(GadgetID(source)) == 6) EVENTNUMBERLISTVIEW_ = source;
+      if (GADGETCLASS(GadgetID(source)) == kListViewClass) EVENTNUMBERLISTVIEW_ = source;
       break;
     case static_cast<int>(TCN_SELCHANGE):
       ShowWindow(TabPage(header), SW_SHOWNORMAL);
@@ -210,15 +206,14 @@ void NotificationStep(HWND window, LPARAM lParam) {
   }
 }
 
-bool IsUpDownOf(int id) { return GADGETCLASS(GadgetID(id + kUpDownIdOffset)) == 14; }
-
 int NotifyEvent(const EventRecord& e) {
   if (LIST_COLUMN_FLAG__ == 1) LIST_COLUMN_FLAG__ = 0;
   EVENTNUMBERTOOLBAR_ = -1;
   const int n = LOWORD(e.wParam);
   const int code = GADGETCLASS(GadgetID(n));
   int event = 0;
-  if (code == 7 || code == 9 || code == 10 || code == 16 || IsUpDownOf(n)) {
+  if (code == kTrackbarClass || code == kDateTimeClass || code == kMonthCalendarClass ||
+      code == kStaticClass || UpDownOf(n) != nullptr) {
     event = kGadgetEvent;
     EVENTNUMBER_ = n;
     EVENTHWND_ = reinterpret_cast<HWND>(e.lParam);

@@ -39,27 +39,33 @@ constexpr Colours kWhite{0xFFFFFF, 0};
 
 struct ClassCode {
   const char* name;
-  int code;
+  GadgetClassCode code;
 };
 
 // The order of the look-up; the first equal name gives the code.
 constexpr std::array<ClassCode, 13> kClassCodes = {{
-    {"ComboBox", 3},
-    {"ComboLBox", 13},
-    {"ListBox", 2},
-    {"SysTabControl32", 4},
-    {"msctls_trackbar32", 7},
-    {"ScrollBar", 5},
-    {"msctls_progress32", 8},
-    {"SysDateTimePick32", 9},
-    {"SysMonthCal32", 10},
-    {"msctls_updown32", 14},
-    {"ToolbarWindow32", 15},
-    {"Static", 16},
-    {"SysListView32", 6},
+    {"ComboBox", kComboBoxClass},
+    {"ComboLBox", kComboListClass},
+    {"ListBox", kListBoxClass},
+    {"SysTabControl32", kTabClass},
+    {"msctls_trackbar32", kTrackbarClass},
+    {"ScrollBar", kScrollBarClass},
+    {"msctls_progress32", kProgressClass},
+    {"SysDateTimePick32", kDateTimeClass},
+    {"SysMonthCal32", kMonthCalendarClass},
+    {"msctls_updown32", kUpDownClass},
+    {"ToolbarWindow32", kToolbarClass},
+    {"Static", kStaticClass},
+    {"SysListView32", kListViewClass},
 }};
 
 }  // namespace
+
+HWND UpDownOf(int id) {
+  const HWND upDown = GadgetID(id + kUpDownIdOffset);
+  return GADGETCLASS(upDown) == kUpDownClass ? upDown : nullptr;
+}
+
 }  // namespace tolvex::win32
 
 using namespace tolvex::win32;
@@ -101,7 +107,7 @@ int AddListBoxItem(int id, const char* text, int position) {
   // The platform answers 0 for a message to the null handle or to a control that ignores it,
   // which would read as "inserted at index 0": a missing list box reports LB_ERR instead.
   const HWND handle = GadgetID(id);
-  if (GADGETCLASS(handle) != 2) return LB_ERR;
+  if (GADGETCLASS(handle) != kListBoxClass) return LB_ERR;
   return static_cast<int>(SendMessageA(handle, LB_INSERTSTRING,
                                        static_cast<WPARAM>(position),
                                        reinterpret_cast<LPARAM>(item)));
@@ -143,12 +149,11 @@ int SetGadgetText(int id, const char* text) {
 }
 
 int GETGADGETSTATE(int id) {
-  const HWND upDown = GadgetID(id + kUpDownIdOffset);
-  if (upDown != nullptr && GADGETCLASS(upDown) == 14) {
+  if (const HWND upDown = UpDownOf(id)) {
     return static_cast<int>(SendMessageA(upDown, UDM_GETPOS, 0, 0));
   }
   const HWND handle = GadgetID(id);
-  if (GADGETCLASS(handle) == 8) return static_cast<int>(SendMessageA(handle, PBM_GETPOS, 0, 0));
+  if (GADGETCLASS(handle) == kProgressClass) return static_cast<int>(SendMessageA(handle, PBM_GETPOS, 0, 0));
   if (handle == nullptr) return 0;
   const UINT state = IsDlgButtonChecked(GetParent(handle), id);
   return state == BST_CHECKED ? 1 : state == BST_INDETERMINATE ? 2 : 0;

@@ -30,6 +30,26 @@ HBRUSH CreateCountedBrush(COLORREF colour);
 HFONT CreateCountedFont(const LOGFONTA& font);
 void DeleteCounted(HGDIOBJ object);
 
+// The codes GADGETCLASS answers, one per window class it knows; 0 for any other.
+enum GadgetClassCode : int {
+  kListBoxClass = 2,
+  kComboBoxClass = 3,
+  kTabClass = 4,
+  kScrollBarClass = 5,
+  kListViewClass = 6,
+  kTrackbarClass = 7,
+  kProgressClass = 8,
+  kDateTimeClass = 9,
+  kMonthCalendarClass = 10,
+  kComboListClass = 13,  // a combo box's drop-down list
+  kUpDownClass = 14,
+  kToolbarClass = 15,
+  kStaticClass = 16,
+};
+
+// The up-down control that belongs to gadget id (registered under id + kUpDownIdOffset), or null.
+HWND UpDownOf(int id);
+
 // Turns a window handle into a registry key and back: handles and ids share one key space.
 inline Key KeyOf(HWND window) { return reinterpret_cast<Key>(window); }
 inline HWND WindowOf(Key key) { return reinterpret_cast<HWND>(key); }
