@@ -11,9 +11,7 @@
 namespace tolvex {
 namespace {
 
-void AddSourceLine(const std::string& line) {
-  AddListBoxItem(kSourceListing, line.c_str(), -1);
-}
+void AddSourceLine(const std::string& line) { AddListBoxItem(kSourceListing, line.c_str(), -1); }
 
 enum class Encoding { kBytes, kUtf8Marked, kUtf16LittleEndian, kUtf16BigEndian };
 

@@ -28,9 +28,9 @@ std::vector<std::string> Script(int dialogs, int controls, bool withMenus) {
     }
     lines.push_back("END");
     if (withMenus) {
-      lines.insert(lines.end(), {"IDR_MENU" + std::to_string(d) + " MENU", "BEGIN",
-                                 "  POPUP \"&File\"", "  BEGIN", "    MENUITEM \"&Open\",IDM_OPEN",
-                                 "  END", "END"});
+      lines.insert(lines.end(),
+                   {"IDR_MENU" + std::to_string(d) + " MENU", "BEGIN", "  POPUP \"&File\"",
+                    "  BEGIN", "    MENUITEM \"&Open\",IDM_OPEN", "  END", "END"});
     }
   }
   return lines;

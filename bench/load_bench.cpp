@@ -74,7 +74,8 @@ int main() {
               blocks.lines);
   std::printf("%-24s %12s %12s\n", "", "one byte/call", "READ_STRING");
   std::printf("%-24s %12.3f %12.3f\n", "seconds", oneByte.seconds, blocks.seconds);
-  std::printf("%-24s %12.1f %12.1f\n", "MB/s", static_cast<double>(script.size()) / 1e6 / oneByte.seconds,
+  std::printf("%-24s %12.1f %12.1f\n", "MB/s",
+              static_cast<double>(script.size()) / 1e6 / oneByte.seconds,
               static_cast<double>(script.size()) / 1e6 / blocks.seconds);
   std::printf("%-24s %12zu %12zu\n", "lines", oneByte.lines, blocks.lines);
   std::printf("speed-up: %.1f x\n", oneByte.seconds / blocks.seconds);

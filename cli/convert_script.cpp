@@ -52,8 +52,8 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   if (!CONVERT()) return fail("the script is empty: nothing to convert");
   const std::string program = ListingBytes();
 
-  const std::string target = options.output ? NativePath(*options.output)
-                                            : DIR1040 + kPathSeparator + BasFileName(script);
+  const std::string target =
+      options.output ? NativePath(*options.output) : DIR1040 + kPathSeparator + BasFileName(script);
   if (options.check) {
     std::string existing;
     if (!ReadWholeFile(target, existing)) return fail(target + " does not exist");
@@ -72,7 +72,8 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   if (options.saveSettings) {
     const std::string settings = DIR1040 + kPathSeparator + "tolvex.ini";
     files::ClearFailure();
-    if (!SaveWholeFile(settings, SettingsBytes())) saved = fail("cannot write " + settings + Reason());
+    if (!SaveWholeFile(settings, SettingsBytes()))
+      saved = fail("cannot write " + settings + Reason());
   }
   return saved;
 }

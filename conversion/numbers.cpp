@@ -79,8 +79,8 @@ double RoundHalfEven(double value) {
 std::string IntegerText(double whole) {
   if (!std::isfinite(whole) || whole == 0) return "0";
   char text[400];  // the largest double has 309 digits
-  const auto [end, error] = std::to_chars(text, text + sizeof text, whole,
-                                          std::chars_format::fixed, 0);
+  const auto [end, error] =
+      std::to_chars(text, text + sizeof text, whole, std::chars_format::fixed, 0);
   if (error != std::errc()) return "0";
   return std::string(text, end);
 }

@@ -49,13 +49,13 @@ extern std::string SLINE;  // the source line under examination
 extern std::string A;      // accumulator of the line scanners
 extern int ISIGNE;         // 1-based character cursor in SLINE
 extern int IIDDIAL;        // 1-based position of the last marker or keyword found, 0 when absent
-extern int ITM;            // 0-based source line cursor shared by the define pass and the dialog reader
-extern int INODIALOG;      // current dialog number, 0 during the define pass
-extern int INBDIAMAX;      // number of the last dialog read
-extern int INBEVENT;       // define entries so far (define pass), CONTROL lines so far (dialog)
-extern int INBEVENTMAX;    // number of define entries, fixed at the end of the define pass
-extern int INBMENU;        // define entries recorded for "IDM_"; the menu passes run when not 0
-extern float SCALEX;       // global scales, single precision like the coefficient arithmetic
+extern int ITM;        // 0-based source line cursor shared by the define pass and the dialog reader
+extern int INODIALOG;  // current dialog number, 0 during the define pass
+extern int INBDIAMAX;  // number of the last dialog read
+extern int INBEVENT;   // define entries so far (define pass), CONTROL lines so far (dialog)
+extern int INBEVENTMAX;  // number of define entries, fixed at the end of the define pass
+extern int INBMENU;      // define entries recorded for "IDM_"; the menu passes run when not 0
+extern float SCALEX;     // global scales, single precision like the coefficient arithmetic
 extern float SCALEY;
 extern double GADGET;  // the geometry value rounded last; a whole number, of any size
 

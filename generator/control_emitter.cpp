@@ -15,8 +15,8 @@ std::string Expand(std::string_view line) {
   const struct {
     std::string_view marker;
     const std::string& text;
-  } markers[] = {{"{geometry}", geometry}, {"{caption}", CAPTIONID}, {"{vert}", VERT},
-                 {"{id}", NUMID}};
+  } markers[] = {
+      {"{geometry}", geometry}, {"{caption}", CAPTIONID}, {"{vert}", VERT}, {"{id}", NUMID}};
 
   std::string out;
   size_t at = 0;

@@ -61,7 +61,8 @@ namespace tolvex::files {
 
 long ReadSome(FileHandle handle, char* buffer, long size) {
   DWORD got = 0;
-  if (handle == kBadFile || !ReadFile(Native(handle), buffer, static_cast<DWORD>(size), &got, nullptr)) {
+  if (handle == kBadFile ||
+      !ReadFile(Native(handle), buffer, static_cast<DWORD>(size), &got, nullptr)) {
     return -1;
   }
   return static_cast<long>(got);
@@ -104,12 +105,12 @@ std::string LastFailure() {
   const DWORD code = GetLastError();
   if (code == NO_ERROR) return "";
   char text[512] = {};
-  const DWORD length =
-      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                     text, sizeof text, nullptr);
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, code, 0, text, sizeof text, nullptr);
   std::string reason(text, length);
   // The system's wording ends with a full stop and a line break.
-  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
+  while (!reason.empty() &&
+         (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
     reason.pop_back();
   return reason.empty() ? "error " + std::to_string(code) : reason;
 }

@@ -19,7 +19,9 @@ namespace {
 
 HWND Gadget(HWND window, int id) { return id == 0 ? window : GetDlgItem(window, id); }
 
-void PrintCenter(const RECT& r) { std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+void PrintCenter(const RECT& r) {
+  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
 
 }  // namespace
 

@@ -204,8 +204,11 @@ TEST_F(CliTest, EachFailureNamesTheFileAndTheReasonAndTheOthersStillConvert) {
   WriteBytes(empty, "");
   Outcome run = Cli({first, missing, empty, last});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tolvex-cli: " + missing + ": cannot read the script: " + MissingFileReason(false) + "\n"
-                     "tolvex-cli: " + empty + ": the script is empty: nothing to convert\n");
+  EXPECT_EQ(run.err, "tolvex-cli: " + missing +
+                         ": cannot read the script: " + MissingFileReason(false) +
+                         "\n"
+                         "tolvex-cli: " +
+                         empty + ": the script is empty: nothing to convert\n");
   EXPECT_EQ(BytesOf(folder / "menu.bas"), Expected("menu"));
   EXPECT_EQ(BytesOf(folder / "traced.bas"), Expected("traced"));
 

@@ -35,8 +35,7 @@ TEST(DefinePass, WritesOneDefineLinePerRecordingLineInAnyLetterCase) {
 
 TEST(DefinePass, LineThatOnlyMentionsDefineWritesNothing) {
   const Lines out = Convert({"#define IDC_A 1", "// define the rest later", "#undef IDC_A"});
-  EXPECT_EQ(Head(out),
-            (Lines{"#Include once \"gadgetkit.bi\"", " ", "#define  IDC_A   1"}));
+  EXPECT_EQ(Head(out), (Lines{"#Include once \"gadgetkit.bi\"", " ", "#define  IDC_A   1"}));
 }
 
 TEST(DefinePass, StopsAtTheFirstDialogexLineInAnyCase) {
@@ -67,8 +66,10 @@ TEST(DefinePass, GlobalCoefficientsScaleInSinglePrecision) {
     const char* x;
     const char* y;
     float scaleX, scaleY;
-  } cases[] = {{" 1.000", " 1.000", 1.5f, 1.62f}, {"2", "0.5", 3.0f, 0.81f},
-               {"1,5", "abc", 1.5f, 0.0f},       {"1e309", "-1", INFINITY, -1.62f}};
+  } cases[] = {{" 1.000", " 1.000", 1.5f, 1.62f},
+               {"2", "0.5", 3.0f, 0.81f},
+               {"1,5", "abc", 1.5f, 0.0f},
+               {"1e309", "-1", INFINITY, -1.62f}};
   for (const auto& c : cases) {
     LoadLines({"#define IDC_A 1"});
     SetGadgetText(kGlobalHorizCoeff, c.x);
@@ -90,8 +91,8 @@ TEST(Driver, EmptySourceListingDoesNothing) {
 }
 
 TEST(Driver, ConversionShowsTheOutputListingAndRepeatsIdentically) {
-  LoadLines({"#define IDC_BTN1 1", "D DIALOGEX 1,2,3,4", "CAPTION \"c\"", "FONT 8,\"f\"",
-             "BEGIN", "CONTROL \"OK\",IDC_BTN1,\"Button\",0x50010000,1,2,3,4", "END"});
+  LoadLines({"#define IDC_BTN1 1", "D DIALOGEX 1,2,3,4", "CAPTION \"c\"", "FONT 8,\"f\"", "BEGIN",
+             "CONTROL \"OK\",IDC_BTN1,\"Button\",0x50010000,1,2,3,4", "END"});
   ASSERT_TRUE(CONVERT());
   EXPECT_FALSE(IsShown(kSourceListing));
   EXPECT_TRUE(IsShown(kOutputListing));

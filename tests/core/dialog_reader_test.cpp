@@ -65,16 +65,16 @@ TEST(DialogReader, ShortHeaderAndMissingCaptionOrFontLeaveFieldsEmpty) {
 }
 
 TEST(DialogReader, ControlsAreReadFromTheThirdLineAfterTheHeader) {
-  const Lines out = Convert({"D DIALOGEX 0,0,1,1", Button("IDC_BTN1"), Button("IDC_BTN2"),
-                             Button("IDC_BTN3"), "END"});
+  const Lines out = Convert(
+      {"D DIALOGEX 0,0,1,1", Button("IDC_BTN1"), Button("IDC_BTN2"), Button("IDC_BTN3"), "END"});
   EXPECT_EQ(GadgetLines(out), (Lines{"   ButtonGadget(IDC_BTN3,3,3,3,3,\"b\")"}));
 }
 
 TEST(DialogReader, EndIsAKeywordAtTheStartOfALine) {
   // Identifiers and captions holding END no longer end the dialog; END with a comment does.
-  const Lines out = Convert(Dialog("D DIALOGEX 0,0,1,1",
-                                   {Button("IDC_BTN_SEND"), "  // ENDS here? no", "  ENDING",
-                                    Button("IDC_BTN_END"), "\tEND // of dialog", Button("IDC_BTN9")}));
+  const Lines out = Convert(Dialog(
+      "D DIALOGEX 0,0,1,1", {Button("IDC_BTN_SEND"), "  // ENDS here? no", "  ENDING",
+                             Button("IDC_BTN_END"), "\tEND // of dialog", Button("IDC_BTN9")}));
   EXPECT_EQ(GadgetLines(out), (Lines{"   ButtonGadget(IDC_BTN_SEND,3,3,3,3,\"b\")",
                                      "   ButtonGadget(IDC_BTN_END,3,3,3,3,\"b\")"}));
 }
@@ -90,9 +90,8 @@ TEST(DialogReader, DialogWithoutControlsKeepsTheNextDialogWhole) {
   EXPECT_EQ(SIDNAME.get(2, 1, 0), "IDC_BTN1");
 
   // Without an END line the next header ends the dialog.
-  Convert({"A DIALOGEX 0,0,1,1", "CAPTION \"a\"", "FONT 8,\"f\"", "BEGIN",
-           "B DIALOGEX 0,0,1,1", "CAPTION \"b\"", "FONT 8,\"f\"", "BEGIN", Button("IDC_BTN1"),
-           "END"});
+  Convert({"A DIALOGEX 0,0,1,1", "CAPTION \"a\"", "FONT 8,\"f\"", "BEGIN", "B DIALOGEX 0,0,1,1",
+           "CAPTION \"b\"", "FONT 8,\"f\"", "BEGIN", Button("IDC_BTN1"), "END"});
   EXPECT_EQ(INBDIAMAX, 2);
   EXPECT_EQ(SDIALVAL.get(2, 4), "b");
   EXPECT_EQ(SIDNAME.get(2, 1, 0), "IDC_BTN1");
@@ -101,8 +100,8 @@ TEST(DialogReader, DialogWithoutControlsKeepsTheNextDialogWhole) {
 TEST(DialogReader, EachDialogNumbersItsControlsFromOne) {
   Lines script = Dialog("A DIALOGEX 0,0,1,1", {Button("IDC_BTN1"), Button("IDC_BTN2")});
   script.push_back("B DIALOGEX 0,0,1,1");  // directly after END
-  script.insert(script.end(), {"CAPTION \"b\"", "FONT 8,\"f\"", "BEGIN", Button("IDC_BTN3"),
-                               "END"});
+  script.insert(script.end(),
+                {"CAPTION \"b\"", "FONT 8,\"f\"", "BEGIN", Button("IDC_BTN3"), "END"});
   const Lines out = Convert(script);
   EXPECT_EQ(SIDNAME.get(2, 1, 0), "IDC_BTN3");
   EXPECT_EQ(GadgetLines(Between(out, "UseGadgetList (hwnd2)", "' code")),
@@ -111,8 +110,8 @@ TEST(DialogReader, EachDialogNumbersItsControlsFromOne) {
 }
 
 TEST(DialogReader, DialogRunningOffTheEndEndsThere) {
-  const Lines out = Convert({"D DIALOGEX 0,0,1,1", "CAPTION \"c\"", "FONT 8,\"f\"", "BEGIN",
-                             Button("IDC_BTN1")});
+  const Lines out =
+      Convert({"D DIALOGEX 0,0,1,1", "CAPTION \"c\"", "FONT 8,\"f\"", "BEGIN", Button("IDC_BTN1")});
   EXPECT_EQ(GadgetLines(out).size(), 1u);
   EXPECT_EQ(out.back(), " ");
 }

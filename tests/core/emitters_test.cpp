@@ -33,12 +33,11 @@ TEST_F(Emitters, WindowLinesCarryTheFieldsAsStored) {
   DISPWIN(2);
   SetDialog(3, {" 10", "20", "300", "200", "", "", ""});
   DISPWIN(3);
-  EXPECT_EQ(OutputLines(), (Lines{" ", "Var hwnd2=OpenWindow(\"Setup\",10,20,300,200)",
-                                  "SetGadgetFont (,LoadFont (\"Courier New\",8))",
-                                  "UseGadgetList (hwnd2)", " ", " ", " ",
-                                  "Var hwnd3=OpenWindow(\"\", 10,20,300,200)",
-                                  "SetGadgetFont (,LoadFont (\"\",))", "UseGadgetList (hwnd3)",
-                                  " ", " "}));
+  EXPECT_EQ(OutputLines(),
+            (Lines{" ", "Var hwnd2=OpenWindow(\"Setup\",10,20,300,200)",
+                   "SetGadgetFont (,LoadFont (\"Courier New\",8))", "UseGadgetList (hwnd2)", " ",
+                   " ", " ", "Var hwnd3=OpenWindow(\"\", 10,20,300,200)",
+                   "SetGadgetFont (,LoadFont (\"\",))", "UseGadgetList (hwnd3)", " ", " "}));
 }
 
 TEST_F(Emitters, ControlLinesOfTheWorkedExamples) {
@@ -100,9 +99,9 @@ TEST_F(Emitters, EventBranchesForEveryControlHoldingIdcAnywhere) {
   INODIALOG = 1;
   DOEVENT3();
   const std::string c = "              Case  ", v = "                    '";
-  EXPECT_EQ(OutputLines(), (Lines{c + "IDC_OK", v + "v0", c + "IDC_NAME", v + "v1",
-                                  c + "MY_IDC_LIST", v + "v2", c + "IDC_OK", v + "v4",
-                                  c + "IDC_EMPTY", v}));
+  EXPECT_EQ(OutputLines(),
+            (Lines{c + "IDC_OK", v + "v0", c + "IDC_NAME", v + "v1", c + "MY_IDC_LIST", v + "v2",
+                   c + "IDC_OK", v + "v4", c + "IDC_EMPTY", v}));
 }
 
 TEST_F(Emitters, LoopHeadSelectionAndTail) {

@@ -55,10 +55,14 @@ TEST_F(LineFields, StyleLastDigitGivesABarItsOrientation) {
     const char* style;
     const char* orientation;
   } cases[] = {
-      {"IDC_SCB1", "0x50000001", "SBS_VERT"}, {"IDC_SCB1", "0x50000000", "SBS_HORZ"},
-      {"IDC_SCB1", "0x50000008", "SBS_HORZ"}, {"IDC_PGB1", "0x50000004", "PBS_VERTICAL"},
-      {"IDC_PGB1", "0x50000005", "PBS_VERTICAL"}, {"IDC_PGB1", "0x50000000", ""},
-      {"IDC_TRB1", "0x50010002", "TRB_VERT"},  {"IDC_TRB1", "0x50010000", ""},
+      {"IDC_SCB1", "0x50000001", "SBS_VERT"},
+      {"IDC_SCB1", "0x50000000", "SBS_HORZ"},
+      {"IDC_SCB1", "0x50000008", "SBS_HORZ"},
+      {"IDC_PGB1", "0x50000004", "PBS_VERTICAL"},
+      {"IDC_PGB1", "0x50000005", "PBS_VERTICAL"},
+      {"IDC_PGB1", "0x50000000", ""},
+      {"IDC_TRB1", "0x50010002", "TRB_VERT"},
+      {"IDC_TRB1", "0x50010000", ""},
       {"IDC_BTN1", "0x50000001", ""},
   };
   for (const auto& c : cases) {

@@ -28,8 +28,8 @@ TEST(Robustness, HundredsOfDialogsAndThousandsOfControlsConvertWhole) {
   }
   script.push_back("#define IDM_ONLY 9");
   for (int d = 1; d <= kDialogs; ++d) {
-    script.insert(script.end(), {"D" + std::to_string(d) + " DIALOGEX 0,0,100,50",
-                                 "CAPTION \"c\"", "FONT 8,\"f\"", "BEGIN"});
+    script.insert(script.end(), {"D" + std::to_string(d) + " DIALOGEX 0,0,100,50", "CAPTION \"c\"",
+                                 "FONT 8,\"f\"", "BEGIN"});
     for (int c = 1; c <= kControls; ++c) {
       const int id = (d * kControls + c) % (kDefines + 500) + 1;  // some have no define
       script.push_back("  CONTROL \"x\",IDC_BTN" + std::to_string(id) +
@@ -54,8 +54,7 @@ TEST(Robustness, LongLinesAreReadWhole) {
   const std::string caption(10000, 'c');
   const Lines out = Convert({"#define IDC_BTN1 " + std::string(10000, '7'), "D DIALOGEX 0,0,1,1",
                              "CAPTION \"" + caption + "\"", "FONT 8,\"f\"", "BEGIN",
-                             "CONTROL \"" + caption + "\",IDC_BTN1,\"Button\",0x5,1,1,1,1",
-                             "END"});
+                             "CONTROL \"" + caption + "\",IDC_BTN1,\"Button\",0x5,1,1,1,1", "END"});
   EXPECT_EQ(CountStarting(out, "   ButtonGadget(" + std::string(10000, '7') + ",2,2,2,2,\"" +
                                    caption + "\")"),
             1u);
@@ -63,8 +62,8 @@ TEST(Robustness, LongLinesAreReadWhole) {
 }
 
 TEST(Robustness, HugeNumbersAreWrittenInFullAndInfiniteOnesAsZero) {
-  const Lines out = Convert({"D DIALOGEX 0,0,1e300,1e309", "CAPTION \"c\"", "FONT 8,\"f\"",
-                             "BEGIN", "CONTROL \"\",IDC_BTN1,\"B\",0x5,1e20,-1e20,1e400,0", "END"});
+  const Lines out = Convert({"D DIALOGEX 0,0,1e300,1e309", "CAPTION \"c\"", "FONT 8,\"f\"", "BEGIN",
+                             "CONTROL \"\",IDC_BTN1,\"B\",0x5,1e20,-1e20,1e400,0", "END"});
   EXPECT_EQ(SDIALVAL.get(1, 3), "0");
   EXPECT_EQ(SDIALVAL.get(1, 2).size(), 301u);
   EXPECT_EQ(SIDNAME.get(1, 1, 2), "150000000000000000000");
@@ -76,10 +75,11 @@ TEST(Robustness, HugeNumbersAreWrittenInFullAndInfiniteOnesAsZero) {
 // Scripts assembled at random from script words and raw bytes: every one converts, ends with the
 // event loop's tail, and converts again to the same lines.
 TEST(Robustness, RandomScriptsAlwaysConvertToACompleteProgram) {
-  const char* words[] = {"DIALOGEX", "CONTROL", "END", "BEGIN", "CAPTION", "FONT", "POPUP",
-                         "MENUITEM", "IDR_MENU", "MENU IDR_MENU", "#define", "IDC_", "IDM_",
-                         "IDD_", "MANIFEST", ",", "\"", ",0x", "&", " ", "\t", "1", "-7.5e3",
-                         "IDC_TRB", "IDC_SCB", "IDC_LSV", "IDC_IPA"};
+  const char* words[] = {
+      "DIALOGEX", "CONTROL",       "END",     "BEGIN", "CAPTION", "FONT", "POPUP",    "MENUITEM",
+      "IDR_MENU", "MENU IDR_MENU", "#define", "IDC_",  "IDM_",    "IDD_", "MANIFEST", ",",
+      "\"",       ",0x",           "&",       " ",     "\t",      "1",    "-7.5e3",   "IDC_TRB",
+      "IDC_SCB",  "IDC_LSV",       "IDC_IPA"};
   std::uint32_t state = 12345;
   auto next = [&state] {
     state = state * 1664525u + 1013904223u;

@@ -37,7 +37,8 @@ TEST(ReadString, SplitsLinesAtLineFeedAndDropsEveryCarriageReturn) {
       {"two empty lines", "\r\n\r\n", {"", ""}},
       {"lone CR as the whole file", "\r", {""}},
       {"empty file", "", {}},
-      {"NUL and high bytes kept", std::string("x\0y\xff\x80\n\x7f", 7),
+      {"NUL and high bytes kept",
+       std::string("x\0y\xff\x80\n\x7f", 7),
        {std::string("x\0y\xff\x80", 5), "\x7f"}},
       {"long line", longLine + "\r\nz", {longLine, "z"}},
   };

@@ -36,7 +36,8 @@ std::string Utf16(const std::vector<unsigned>& units, bool bigEndian) {
 
 TEST(ScriptLoader, DecodesMarkedScriptsAndKeepsPlainBytes) {
   // A, e acute, the euro sign, CR LF, B, a character beyond the first plane (two units), LF, C.
-  const std::vector<unsigned> units = {'A', 0xE9, 0x20AC, '\r', '\n', 'B', 0xD83D, 0xDE00, '\n', 'C'};
+  const std::vector<unsigned> units = {'A', 0xE9,   0x20AC, '\r', '\n',
+                                       'B', 0xD83D, 0xDE00, '\n', 'C'};
   const Lines decoded = {"A\xe9?", "B?", "C"};
   const struct {
     const char* what;

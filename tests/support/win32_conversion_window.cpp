@@ -28,7 +28,8 @@ void OpenConversionWindow() {
   // Visible, so that a shown gadget reports itself visible (its parent must be), and minimised:
   // Wine redraws a visible list box's scroll bar for every line inserted (about 4 ms a line), a
   // minimised window's gadgets draw nothing. Windows inserts into either at the same speed.
-  window = OpenWindow("Tolvex test window", 0, 0, 800, 600, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MINIMIZE, 0);
+  window = OpenWindow("Tolvex test window", 0, 0, 800, 600,
+                      WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MINIMIZE, 0);
   UseGadgetList(window);
   CreateMainGadgets(window);
 }

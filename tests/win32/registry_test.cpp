@@ -51,7 +51,7 @@ TEST_F(Registry, TheOldestColourRecordWinsAndOneColourChangesAlone) {
   EXPECT_EQ(GetGadgetColor(AsKey(handle), 3), 0x111111);
   EXPECT_EQ(GetGadgetColor(AsKey(handle), 4), 0x222222);
   EXPECT_EQ(GetGadgetColor(button, 0x102), 0x222222);  // only the type's low byte counts
-  EXPECT_EQ(GetGadgetColor(AsKey(window_), 3), 0);      // a handle without a record
+  EXPECT_EQ(GetGadgetColor(AsKey(window_), 3), 0);     // a handle without a record
   EXPECT_EQ(ERROR_COLOR, 1);
   ERR_(0);
 
@@ -94,12 +94,20 @@ TEST(WindowClasses, WindowsOpenedInOneSecondHaveClassesOfTheirOwn) {
 TEST_F(Registry, ClassCodeFollowsTheWindowClass) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
   ASSERT_TRUE(InitCommonControlsEx(&classes));
-  const std::pair<const char*, int> cases[] = {
-      {"ComboBox", 3},           {"ListBox", 2},        {"SysTabControl32", 4},
-      {"msctls_trackbar32", 7},  {"ScrollBar", 5},      {"msctls_progress32", 8},
-      {"SysDateTimePick32", 9},  {"SysMonthCal32", 10}, {"msctls_updown32", 14},
-      {"ToolbarWindow32", 15},   {"Static", 16},        {"SysListView32", 6},
-      {"Button", 0},             {"Edit", 0}};
+  const std::pair<const char*, int> cases[] = {{"ComboBox", 3},
+                                               {"ListBox", 2},
+                                               {"SysTabControl32", 4},
+                                               {"msctls_trackbar32", 7},
+                                               {"ScrollBar", 5},
+                                               {"msctls_progress32", 8},
+                                               {"SysDateTimePick32", 9},
+                                               {"SysMonthCal32", 10},
+                                               {"msctls_updown32", 14},
+                                               {"ToolbarWindow32", 15},
+                                               {"Static", 16},
+                                               {"SysListView32", 6},
+                                               {"Button", 0},
+                                               {"Edit", 0}};
   for (const auto& [className, code] : cases) {
     const HWND control = CreateWindowExA(0, className, "", WS_CHILD, 5, 5, 150, 100, window_,
                                          nullptr, nullptr, nullptr);

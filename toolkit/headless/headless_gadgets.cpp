@@ -55,9 +55,9 @@ void FreeAllGadgets() { Gadgets().clear(); }
 
 }  // namespace tolvex::headless
 
+using tolvex::GadgetKind;
 using tolvex::headless::Find;
 using tolvex::headless::FindListBox;
-using tolvex::GadgetKind;
 
 extern "C" {
 

@@ -62,14 +62,29 @@ int USERFLAGBOUNDS = 0;
 
 bool IsRecorded(UINT message) {
   switch (message) {
-    case WM_SIZE: case WM_ACTIVATE: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_PAINT:
-    case WM_CLOSE: case WM_VKEYTOITEM: case WM_NOTIFY: case WM_KEYDOWN: case WM_KEYUP:
-    case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_COMMAND: case WM_SYSCOMMAND: case WM_TIMER:
-    case WM_HSCROLL: case WM_VSCROLL: case WM_MENUSELECT: case WM_PARENTNOTIFY:
-    case WM_DROPFILES: case WM_HOTKEY: case WM_USER:
-      return true;
-    default:
-      return message >= WM_MOUSEMOVE && message <= WM_MOUSEWHEEL;
+    case WM_SIZE:
+    case WM_ACTIVATE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_PAINT:
+    case WM_CLOSE:
+    case WM_VKEYTOITEM:
+    case WM_NOTIFY:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_COMMAND:
+    case WM_SYSCOMMAND:
+    case WM_TIMER:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MENUSELECT:
+    case WM_PARENTNOTIFY:
+    case WM_DROPFILES:
+    case WM_HOTKEY:
+    case WM_USER: return true;
+    default: return message >= WM_MOUSEMOVE && message <= WM_MOUSEWHEEL;
   }
 }
 
@@ -111,7 +126,8 @@ LRESULT ColourMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 int NewScrollPosition(HWND bar, int kind, int request, int track) {
   switch (request) {
-    case SB_THUMBPOSITION: case SB_THUMBTRACK: return track;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: return track;
     case SB_LINEDOWN: return GetScrollPos(bar, kind) + 1;
     case SB_LINEUP: return GetScrollPos(bar, kind) - 1;
     case SB_PAGEDOWN: return GetScrollPos(bar, kind) + PAGELENGTH999;
@@ -127,8 +143,8 @@ void ScrollStep(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!Moves(request)) return;
   const int track = HIWORD(wParam);
   const HWND control = reinterpret_cast<HWND>(lParam);
-  const int onControl = SetScrollPos(control, SB_CTL, NewScrollPosition(control, SB_CTL, request,
-                                                                        track), TRUE);
+  const int onControl =
+      SetScrollPos(control, SB_CTL, NewScrollPosition(control, SB_CTL, request, track), TRUE);
   if (onControl != 0) return;
   const int own = message == WM_HSCROLL ? SB_HORZ : SB_VERT;
   SetScrollPos(window, own, NewScrollPosition(window, own, request, track), TRUE);
@@ -198,11 +214,8 @@ void NotificationStep(HWND window, LPARAM lParam) {
       LIST_COLUMN_FLAG__ = 1;
       SyntheticCommand(window, header);
       break;
-    case static_cast<int>(TCN_SELCHANGING):
-      ShowWindow(TabPage(header), SW_HIDE);
-      break;
-    default:
-      break;
+    case static_cast<int>(TCN_SELCHANGING): ShowWindow(TabPage(header), SW_HIDE); break;
+    default: break;
   }
 }
 
@@ -231,9 +244,7 @@ void MouseValues(const EventRecord& e) {
 int Translate(const EventRecord& e) {
   switch (e.message) {
     case WM_CLOSE:
-    case WM_SIZE:
-      EVENTHWND_ = e.window;
-      return static_cast<int>(e.message);
+    case WM_SIZE: EVENTHWND_ = e.window; return static_cast<int>(e.message);
     case WM_COMMAND:
       EVENTNUMBER_ = LOWORD(e.wParam);
       if (e.lParam != 0) {
@@ -251,15 +262,19 @@ int Translate(const EventRecord& e) {
       EVENTHWND_ = e.window;
       EVENTNUMBER_ = LOWORD(e.wParam);
       return WM_KEYUP;
-    case WM_MOUSEMOVE: case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
-    case WM_MOUSEWHEEL:
-      MouseValues(e);
-      return static_cast<int>(e.message);
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEWHEEL: MouseValues(e); return static_cast<int>(e.message);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
       MouseValues(e);
       EVENTNUMBER_ = e.lParam == -1 ? static_cast<int>(e.wParam) : 0;
       return static_cast<int>(e.message);
-    case WM_HSCROLL: case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
       EVENTNUMBER_ = LOWORD(e.wParam);
       EVENTHWND_ = reinterpret_cast<HWND>(e.lParam);
       return static_cast<int>(e.message);
@@ -271,8 +286,7 @@ int Translate(const EventRecord& e) {
       if (LOWORD(e.wParam) != WA_CLICKACTIVE) return 0;
       EVENTHWND_ = e.window;
       return WM_ACTIVATE;
-    case WM_NOTIFY:
-      return NotifyEvent(e);
+    case WM_NOTIFY: return NotifyEvent(e);
     case WM_PARENTNOTIFY: {
       const int what = LOWORD(e.wParam);
       if (LIST_COLUMN_FLAG__ != 0 ||
@@ -287,8 +301,7 @@ int Translate(const EventRecord& e) {
       EVENTKEY_ = LOWORD(e.wParam);
       EVENTNUMBER_ = ID_In_Number(reinterpret_cast<HWND>(e.lParam));
       return kGadgetEvent;
-    default:
-      return static_cast<int>(e.message);
+    default: return static_cast<int>(e.message);
   }
 }
 
@@ -304,11 +317,11 @@ LRESULT CALLBACK FBGUIWINPROC(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (const LRESULT answer = procedureHook(window, message, wParam, lParam)) return answer;
   }
   switch (message) {
-    case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-      return ColourMessage(window, message, wParam, lParam);
-    default:
-      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: return ColourMessage(window, message, wParam, lParam);
+    default: break;
   }
   Record(window, message, wParam, lParam);
   switch (message) {
@@ -322,22 +335,19 @@ LRESULT CALLBACK FBGUIWINPROC(HWND window, UINT message, WPARAM wParam, LPARAM l
       SetForegroundWindow(window);
       SendMessageA(window, static_cast<UINT>(lParam), wParam, -1);
       break;
-    case WM_HSCROLL: case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
       EVENTHWND_ = reinterpret_cast<HWND>(lParam);
       ScrollStep(window, message, wParam, lParam);
       break;
-    case WM_CLOSE:
-      return 0;
+    case WM_CLOSE: return 0;
     case WM_SIZE:
       if (const HWND status = STATUSEVENT(window)) SendMessageA(status, WM_SIZE, 0, 0);
       SIZEX_ = LOWORD(lParam);
       SIZEY_ = HIWORD(lParam);
       break;
-    case WM_NOTIFY:
-      NotificationStep(window, lParam);
-      break;
-    default:
-      break;
+    case WM_NOTIFY: NotificationStep(window, lParam); break;
+    default: break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -355,8 +365,8 @@ int WINDOWEVENT() {
     TranslateMessage(&FBGUIMSG);
     DispatchMessageA(&FBGUIMSG);
     if (ADDRESS_FUNCTION___8 != 0 && messageHook != nullptr) {
-      messageHook(FBGUIMSG.hwnd, FBGUIMSG.message, FBGUIMSG.wParam, FBGUIMSG.lParam,
-                  FBGUIMSG.time, FBGUIMSG.pt.x, FBGUIMSG.pt.y);
+      messageHook(FBGUIMSG.hwnd, FBGUIMSG.message, FBGUIMSG.wParam, FBGUIMSG.lParam, FBGUIMSG.time,
+                  FBGUIMSG.pt.x, FBGUIMSG.pt.y);
     }
   }
   const EventRecord taken = FBGUIEVENTSBUFFER[static_cast<size_t>(FBGUICOUNTEVENTS)];
@@ -384,9 +394,7 @@ int EVENTNUMBERTOOLBAR() { return EVENTNUMBERTOOLBAR_; }
 int SIZEX() { return SIZEX_; }
 int SIZEY() { return SIZEY_; }
 
-int EVENTNUMBERLISTVIEW() {
-  return std::exchange(EVENTNUMBERLISTVIEW_, 0);
-}
+int EVENTNUMBERLISTVIEW() { return std::exchange(EVENTNUMBERLISTVIEW_, 0); }
 int GETITEMLISTVIEW() { return EVENTITEM_; }
 int GETSUBITEMLISTVIEW() { return EVENTSUBITEM_; }
 int FLAGKEYLISTVIEW() { return FLAGKEYLISTVIEW_; }

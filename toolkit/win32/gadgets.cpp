@@ -24,10 +24,9 @@ struct Colours {
 // colour record and the default font.
 HWND MakeGadget(int id, const char* className, const char* text, DWORD style, DWORD exStyle, int x,
                 int y, int width, int height, const Colours* colours) {
-  const HWND handle = CreateWindowExA(exStyle, className, text == nullptr ? "" : text, style, x, y,
-                                      width, height, GETGURRENTAL(),
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
-                                      nullptr);
+  const HWND handle = CreateWindowExA(
+      exStyle, className, text == nullptr ? "" : text, style, x, y, width, height, GETGURRENTAL(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   ADDIN9999(id, handle);
   if (colours != nullptr) ColorAdd(handle, colours->background, colours->text);
   if (GGF() != nullptr) SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GGF()), 0);
@@ -108,8 +107,7 @@ int AddListBoxItem(int id, const char* text, int position) {
   // which would read as "inserted at index 0": a missing list box reports LB_ERR instead.
   const HWND handle = GadgetID(id);
   if (GADGETCLASS(handle) != kListBoxClass) return LB_ERR;
-  return static_cast<int>(SendMessageA(handle, LB_INSERTSTRING,
-                                       static_cast<WPARAM>(position),
+  return static_cast<int>(SendMessageA(handle, LB_INSERTSTRING, static_cast<WPARAM>(position),
                                        reinterpret_cast<LPARAM>(item)));
 }
 
@@ -153,7 +151,8 @@ int GETGADGETSTATE(int id) {
     return static_cast<int>(SendMessageA(upDown, UDM_GETPOS, 0, 0));
   }
   const HWND handle = GadgetID(id);
-  if (GADGETCLASS(handle) == kProgressClass) return static_cast<int>(SendMessageA(handle, PBM_GETPOS, 0, 0));
+  if (GADGETCLASS(handle) == kProgressClass)
+    return static_cast<int>(SendMessageA(handle, PBM_GETPOS, 0, 0));
   if (handle == nullptr) return 0;
   const UINT state = IsDlgButtonChecked(GetParent(handle), id);
   return state == BST_CHECKED ? 1 : state == BST_INDETERMINATE ? 2 : 0;

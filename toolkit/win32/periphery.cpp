@@ -62,7 +62,8 @@ HWND STATUSBARGADGET(int id, const char* text, int style, int exStyle) {
   LISSTT->push_back(LISTNODE13{parent, parent, bar, {}});
   ColorAdd(bar, 0xF0F0F0, 0);
   if (GGF() != nullptr) SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(GGF()), 0);
-  SendMessageA(bar, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text == nullptr ? "" : text));
+  SendMessageA(bar, SB_SETTEXTA, SB_SIMPLEID,
+               reinterpret_cast<LPARAM>(text == nullptr ? "" : text));
   return bar;
 }
 

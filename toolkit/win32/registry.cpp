@@ -125,8 +125,7 @@ HWND GadgetID(int id) {
 int ID_In_Number(HWND handle) {
   if (!gadgetList) return 0;
   const LISTNODE10* node = gadgetList->FINDBYID10(KeyOf(handle));
-  return node != nullptr && node->previous != nullptr ? static_cast<int>(node->previous->value)
-                                                      : 0;
+  return node != nullptr && node->previous != nullptr ? static_cast<int>(node->previous->value) : 0;
 }
 
 int FREEGADGET(int id) {
