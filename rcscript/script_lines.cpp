@@ -1,0 +1,64 @@
+#include "rcscript/script_lines.h"
+
+namespace tolvex::rc {
+namespace {
+
+bool StartsWith(std::string_view bytes, std::string_view mark) {
+  return bytes.substr(0, mark.size()) == mark;
+}
+
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
+  const auto unitAt = [&](size_t i) {
+    const unsigned first = static_cast<unsigned char>(bytes[i]);
+    const unsigned second = static_cast<unsigned char>(bytes[i + 1]);
+    return bigEndian ? (first << 8 | second) : (second << 8 | first);
+  };
+  std::string text;
+  text.reserve(bytes.size() / 2);
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const unsigned unit = unitAt(i);
+    const bool highSurrogate = unit >= 0xD800 && unit <= 0xDBFF;
+    if (highSurrogate && i + 3 < bytes.size()) {
+      const unsigned next = unitAt(i + 2);
+      if (next >= 0xDC00 && next <= 0xDFFF) i += 2;  // one character beyond 256
+    }
+    text += unit < 256 ? static_cast<char>(unit) : '?';
+  }
+  return text;
+}
+
+// finalNeedsText: whether a last segment of CRs alone is dropped (UTF-16) or kept (bytes).
+std::vector<std::string> Split(std::string_view text, bool finalNeedsText) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t lf = text.find('\n', start);
+    const size_t end = lf == std::string_view::npos ? text.size() : lf;
+    std::string_view raw = text.substr(start, end - start);
+    raw = raw.substr(0, raw.find('\0'));
+    std::string line;
+    line.reserve(raw.size());
+    for (char c : raw) {
+      if (c != '\r') line += c;
+    }
+    const bool last = lf == std::string_view::npos;
+    if (!last || !finalNeedsText ||
+        text.substr(start).find_first_not_of('\r') != std::string_view::npos) {
+      lines.push_back(std::move(line));
+    }
+    if (last) break;
+    start = lf + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitScriptLines(std::string_view bytes) {
+  if (StartsWith(bytes, "\xFF\xFE")) return Split(DecodeUtf16(bytes.substr(2), false), true);
+  if (StartsWith(bytes, "\xFE\xFF")) return Split(DecodeUtf16(bytes.substr(2), true), true);
+  if (StartsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  return Split(bytes, false);
+}
+
+}  // namespace tolvex::rc
