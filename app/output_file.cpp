@@ -33,14 +33,14 @@ std::string BasFileName(const std::string& scriptPath) {
 std::string ListingBytes() {
   std::string bytes;
   const int count = CountItemListBox(kOutputListing);
-  for (int R = 0; R <= count; ++R) bytes += GetListBoxText(kOutputListing, R) + kLineEnd;
+  for (int R = 0; R <= count; ++R) bytes += ListBoxText(kOutputListing, R) + kLineEnd;
   return bytes;
 }
 
 std::string SettingsBytes() {
   std::string bytes;
   for (IIDINDEX = 0; IIDINDEX <= kLastStep; IIDINDEX += 2) {
-    bytes += GetGadgetText(kFirstField + IIDINDEX, kFieldTextSize) + kLineEnd;
+    bytes += GadgetText(kFirstField + IIDINDEX, kFieldTextSize) + kLineEnd;
   }
   IIDINDEX = 0;
   return bytes;
@@ -70,7 +70,7 @@ void INI() {
   const FileHandle HDLINI = READ_FILE(InFolder(DIR1040, kSettingsName).c_str(), kNormalFile);
   if (HDLINI != kBadFile) {
     while (E_O_F(HDLINI) == 0 && IIDINDEX <= kLastStep) {
-      SetGadgetText(kFirstField + IIDINDEX, READ_STRING(HDLINI).c_str());
+      SetGadgetText(kFirstField + IIDINDEX, files::ReadLine(HDLINI).c_str());
       IIDINDEX += 2;
     }
   }

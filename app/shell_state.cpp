@@ -9,7 +9,7 @@ std::string DIR1040;
 
 std::string FolderOf(const std::string& path) {
   const size_t separator = path.find_last_of(kPathSeparator);
-  if (separator == std::string::npos) return GETCURENTDIR();
+  if (separator == std::string::npos) return files::CurrentFolder();
   const bool root = separator == 0 || (kPathSeparator == '\\' && path[separator - 1] == ':');
   return path.substr(0, root ? separator + 1 : separator);
 }

@@ -22,7 +22,7 @@ constexpr double kHeightCorrection = 1.063;
 
 void ReadLine(int index) { SLINE = SourceLine(index); }
 
-double Coefficient(int field) { return LeadingNumber(GetGadgetText(field, kFieldTextSize)); }
+double Coefficient(int field) { return LeadingNumber(GadgetText(field, kFieldTextSize)); }
 
 // Header: IDENT DIALOGEX x,y,width,height
 void ReadHeader(int d) {

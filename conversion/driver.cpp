@@ -21,7 +21,7 @@ constexpr double kHorizontalUnit = 1.5;
 constexpr double kVerticalUnit = 1.62;
 
 float GlobalScale(int field, double unit) {
-  return static_cast<float>(LeadingNumber(GetGadgetText(field, kFieldTextSize)) * unit);
+  return static_cast<float>(LeadingNumber(GadgetText(field, kFieldTextSize)) * unit);
 }
 
 void EmitScreenBlock() {

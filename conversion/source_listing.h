@@ -10,6 +10,6 @@ namespace tolvex {
 
 inline int SourceLineCount() { return CountItemListBox(kSourceListing); }
 // The empty text at or past the end.
-inline std::string SourceLine(int index) { return GetListBoxText(kSourceListing, index); }
+inline std::string SourceLine(int index) { return ListBoxText(kSourceListing, index); }
 
 }  // namespace tolvex

@@ -19,7 +19,7 @@ namespace {
 std::vector<std::string> Listing(int id) {
   std::vector<std::string> lines;
   const int count = CountItemListBox(id);
-  for (int i = 0; i < count; ++i) lines.push_back(GetListBoxText(id, i));
+  for (int i = 0; i < count; ++i) lines.push_back(tolvex::ListBoxText(id, i));
   return lines;
 }
 

@@ -30,6 +30,10 @@ std::string GETCURENTDIR();
 // Internal to the program: C++ names, not among the toolkit's exported operations.
 namespace tolvex::files {
 
+// The C++ program's way to the text results of the operations above.
+inline std::string ReadLine(FileHandle handle) { return READ_STRING(handle); }
+inline std::string CurrentFolder() { return GETCURENTDIR(); }
+
 // Reads up to size bytes at the position; the count read, 0 at the end, -1 on failure.
 long ReadSome(FileHandle handle, char* buffer, long size);
 // Moves the position by delta bytes; false on failure.

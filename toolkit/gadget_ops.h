@@ -27,6 +27,10 @@ int HideGadget(int id, int state);
 }
 
 namespace tolvex {
+// The C++ program's way to the text results: the conversion's per-line loops call these.
+inline std::string ListBoxText(int id, int index) { return GetListBoxText(id, index); }
+inline std::string GadgetText(int id, int sizeClass) { return GetGadgetText(id, sizeClass); }
+
 // Capacity in bytes, terminator included, of GetGadgetText's size class (its low byte counts).
 int GadgetTextCapacity(int sizeClass);
 }  // namespace tolvex
