@@ -1,45 +1,24 @@
 #include "conversion/driver.h"
 
-#include "app/output_file.h"
 #include "conversion/dialog_reader.h"
 #include "conversion/line_fields.h"
 #include "conversion/main_window_ids.h"
-#include "conversion/numbers.h"
+#include "conversion/scaling.h"
 #include "conversion/script_text.h"
 #include "conversion/source_listing.h"
 #include "conversion/tables.h"
 #include "generator/event_emitter.h"
+#include "generator/line_shapes.h"
 #include "generator/menu_emitter.h"
 #include "generator/output_listing.h"
 #include "toolkit/gadget_ops.h"
 
 namespace tolvex {
-namespace {
-
-// Dialog units to pixels at a coefficient of 1.
-constexpr double kHorizontalUnit = 1.5;
-constexpr double kVerticalUnit = 1.62;
-
-float GlobalScale(int field, double unit) {
-  return static_cast<float>(LeadingNumber(GadgetText(field, kFieldTextSize)) * unit);
-}
-
-void EmitScreenBlock() {
-  EmitLine("");
-  EmitLine("Dim as Integer screen_x,screen_y");
-  EmitLine("screen_x = GetSystemMetrics(SM_CXSCREEN)        ' if needed ");
-  EmitLine("screen_y = GetSystemMetrics(SM_CYSCREEN)        ' if needed ");
-  EmitLine("");
-}
-
-}  // namespace
-
 void START() {
-  SCALEX = GlobalScale(kGlobalHorizCoeff, kHorizontalUnit);
-  SCALEY = GlobalScale(kGlobalVertCoeff, kVerticalUnit);
+  SCALEX = HorizontalScale(CoefficientField(kGlobalHorizCoeff));
+  SCALEY = VerticalScale(CoefficientField(kGlobalVertCoeff));
   INODIALOG = 0;
-  EmitLine("#Include once \"gadgetkit.bi\"");
-  EmitLine("");
+  EmitLines(shapes::IncludeLines());
 
   ITM = 0;
   const int lineCount = SourceLineCount();
@@ -54,14 +33,14 @@ void START() {
       if (INBEVENT > before) {
         NAMEID = SIDNAME.get(0, INBEVENT, 0);
         NUMID = SIDNAME.get(0, INBEVENT, 1);
-        EmitLine("#define  " + NAMEID + "   " + NUMID);
+        EmitLine(shapes::DefineLine(NAMEID, NUMID));
       }
     }
     ++ITM;
   }
   INBEVENTMAX = INBEVENT;
 
-  if (GETGADGETSTATE(kScreenCheck) == 1) EmitScreenBlock();
+  if (GETGADGETSTATE(kScreenCheck) == 1) EmitLines(shapes::ScreenBlockLines());
 }
 
 bool CONVERT() {
@@ -70,8 +49,7 @@ bool CONVERT() {
 
   START();
   DIAL();
-  EmitLine("");
-  EmitLine("");
+  EmitLines({"", ""});
   DOEVENT1();
   if (INBMENU != 0) {
     DOMENU1();
@@ -85,12 +63,6 @@ bool CONVERT() {
   HideGadget(kSourceListing, 1);
   HideGadget(kOutputListing, 0);
   return true;
-}
-
-void RUNBOY() {
-  if (!CONVERT()) return;
-  SAVEBAS();
-  SAVINI();
 }
 
 }  // namespace tolvex

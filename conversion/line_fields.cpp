@@ -2,8 +2,10 @@
 
 #include "conversion/define_lookup.h"
 #include "conversion/numbers.h"
+#include "conversion/scaling.h"
 #include "conversion/script_text.h"
 #include "conversion/tables.h"
+#include "generator/gadget_kinds.h"
 
 namespace tolvex {
 namespace {
@@ -65,13 +67,12 @@ void VALUECTRL(int n) {
   const std::string name = FieldFrom(InStr(SLINE, "\",") + 2, ',');
   SIDNAME.set(d, n, 0, name);
 
-  if (Contains(name, "IDC_SCB")) {
-    SIDNAME.set(d, n, 6, orientationDigit == '1' ? "SBS_VERT" : "SBS_HORZ");
+  // Each bar whose prefix the name holds anywhere may set the orientation, in table order.
+  for (const GadgetKindLines& kind : GadgetKinds()) {
+    if (kind.orientation == nullptr || !Contains(name, kind.prefix)) continue;
+    const std::string_view orientation = OrientationOf(kind, orientationDigit);
+    if (!orientation.empty()) SIDNAME.set(d, n, 6, std::string(orientation));
   }
-  if (Contains(name, "IDC_PGB") && (orientationDigit == '4' || orientationDigit == '5')) {
-    SIDNAME.set(d, n, 6, "PBS_VERTICAL");
-  }
-  if (Contains(name, "IDC_TRB") && orientationDigit == '2') SIDNAME.set(d, n, 6, "TRB_VERT");
 
   SIDNAME.set(d, n, 7, FieldFrom(InStr(SLINE, "\"") + 1, '"'));
 
@@ -85,8 +86,7 @@ void VALUECTRL(int n) {
     A.clear();
     VALOR();
     const bool horizontal = k % 2 == 1;
-    const double scale = horizontal ? SCALEX : SCALEY;
-    GADGET = RoundHalfEven(LeadingNumber(A) * scale);
+    GADGET = ControlPixels(LeadingNumber(A), horizontal ? SCALEX : SCALEY);
     SIDNAME.set(d, n, k + 1, IntegerText(GADGET));
     ++ISIGNE;
   }

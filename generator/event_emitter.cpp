@@ -2,28 +2,14 @@
 
 #include "conversion/script_text.h"
 #include "conversion/tables.h"
+#include "generator/line_shapes.h"
 #include "generator/output_listing.h"
 
 namespace tolvex {
 
-void DOEVENT1() {
-  EmitLine("");
-  EmitLine("' code");
-  EmitLine("");
-  EmitLine("");
-  EmitLine("");
-  EmitLine("Do");
-  EmitLine(" Var event=WaitEvent()");
-  EmitLine("'");
-}
+void DOEVENT1() { EmitLines(shapes::LoopHeadLines()); }
 
-void DOEVENT2() {
-  EmitLine("     Select Case event");
-  EmitLine("        Case EventClose");
-  EmitLine("         End");
-  EmitLine("        Case EventGadget");
-  EmitLine("          Select Case EventNumber");
-}
+void DOEVENT2() { EmitLines(shapes::GadgetBranchHeadLines()); }
 
 // Every control the dialog holds gets its branch, however many defines the script has: the row
 // holds exactly the dialog's control entries, and entries never filled are empty.
@@ -33,18 +19,10 @@ void DOEVENT3() {
   for (int r = 1; r < entries; ++r) {
     const std::string& identifier = SIDNAME.get(d, r, 0);
     if (!Contains(identifier, "IDC_")) continue;
-    EmitLine("              Case  " + identifier);
-    EmitLine("                    '" + SIDNAME.get(d, r, 1));
+    EmitLines(shapes::GadgetCaseLines(identifier, SIDNAME.get(d, r, 1)));
   }
 }
 
-void DOEVENT4() {
-  EmitLine("          End Select");
-  EmitLine("      End Select");
-  EmitLine("Loop");
-  EmitLine("'");
-  EmitLine("");
-  EmitLine("");
-}
+void DOEVENT4() { EmitLines(shapes::LoopTailLines()); }
 
 }  // namespace tolvex

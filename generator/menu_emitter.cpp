@@ -6,6 +6,7 @@
 #include "conversion/script_text.h"
 #include "conversion/source_listing.h"
 #include "conversion/tables.h"
+#include "generator/line_shapes.h"
 #include "generator/output_listing.h"
 
 namespace tolvex {
@@ -34,8 +35,6 @@ std::optional<std::string> ItemText(const std::string& line) {
   return line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
 }
 
-std::string Number(int n) { return std::to_string(n); }
-
 }  // namespace
 
 void MENU1() {
@@ -53,8 +52,7 @@ void MENU1() {
     }
   }
   if (header < 0) return;
-  EmitLine("Dim As HMENU hMessages" + Number(d));
-  EmitLine("     hMessages" + Number(d) + " = Create_Menu()");
+  EmitLines(shapes::MenuBarLines(d));
 
   for (int i = header; i < lineCount; ++i) {
     const std::string line = SourceLine(i);
@@ -62,7 +60,7 @@ void MENU1() {
     if (Contains(line, "POPUP")) {
       SLINE = line;
       ++POPUP;
-      EmitLine("Dim As HMENU MenName" + Number(d * 10 + POPUP));
+      EmitLine(shapes::PopupHandleLine(d * 10 + POPUP));
     }
   }
 
@@ -91,8 +89,7 @@ void READMENU() {
       EmitLine("");
       const std::string title = PopupTitle(SLINE);
       if (!subMenuPending) {
-        EmitLine("     MenName" + Number(POPUP) + "=MenuTitle(hMessages" + Number(d) + "," + title +
-                 ")");
+        EmitLine(shapes::MenuTitleLine(POPUP, d, title));
       }
       // A pop-up whose first entry is itself a pop-up opens that one as its sub-menu.
       if (Contains(SourceLine(ITM3 + 2), "POPUP")) {
@@ -102,8 +99,7 @@ void READMENU() {
         continue;
       }
       if (subMenuPending) {
-        EmitLine("     MenName" + Number(POPUP) + "=OpenSubMenu(MenName" + Number(POPUP - 1) + "," +
-                 title + ")");
+        EmitLine(shapes::SubMenuLine(POPUP, POPUP - 1, title));
         READMENUITEM();
         // The parent's items after the sub-menu's END go back into the parent.
         if (Contains(SourceLine(ITM3 + 1), "MENUITEM")) {
@@ -131,26 +127,20 @@ void READMENUITEM() {
     if (!Contains(SLINE, "MENUITEM")) continue;
     if (const auto text = ItemText(SLINE)) {
       ++MEN;
-      EmitLine("     MenuItem(" + Number(MEN) + ", MenName" + Number(POPUP) + ",\"" + *text + ")");
+      EmitLine(shapes::MenuItemLine(std::to_string(MEN), POPUP, "\"" + *text));
     }
   }
 }
 
-void DOMENU1() {
-  EmitLine("    If event = EventMenu then ");
-  EmitLine("        \tSelect case EventNumber");
-}
+void DOMENU1() { EmitLines(shapes::MenuBranchHeadLines()); }
 
 void DOMENU2() {
   for (int i = 1; i <= INBEVENTMAX; ++i) {
     const std::string& identifier = SIDNAME.get(0, i, 0);
     if (!Contains(identifier, "IDM_")) continue;
-    EmitLine("\t\t          Case " + identifier);
-    EmitLine(" \t\t     '     " + SIDNAME.get(0, i, 1));
+    EmitLines(shapes::MenuCaseLines(identifier, SIDNAME.get(0, i, 1)));
   }
-  EmitLine("\t         End Select");
-  EmitLine("    EndIf");
-  EmitLine("'");
+  EmitLines(shapes::MenuBranchTailLines());
 }
 
 }  // namespace tolvex

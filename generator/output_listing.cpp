@@ -12,4 +12,8 @@ void EmitLine(std::string_view line) {
   AddListBoxItem(kOutputListing, text.c_str(), -1);
 }
 
+void EmitLines(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) AddListBoxItem(kOutputListing, line.c_str(), -1);
+}
+
 }  // namespace tolvex

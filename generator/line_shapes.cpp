@@ -1,0 +1,117 @@
+#include "generator/line_shapes.h"
+
+namespace tolvex::shapes {
+namespace {
+
+std::string Join(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (std::string_view part : parts) text += part;
+  return text;
+}
+
+// Fills a kind's template; text put in for a marker is not scanned again.
+std::string Expand(std::string_view line, const GadgetShape& gadget, std::string_view vert) {
+  const std::string geometry =
+      Join({gadget.id, ",", gadget.x, ",", gadget.y, ",", gadget.width, ",", gadget.height});
+  const struct {
+    std::string_view marker;
+    std::string_view text;
+  } markers[] = {{"{geometry}", geometry},
+                 {"{caption}", gadget.caption},
+                 {"{vert}", vert},
+                 {"{id}", gadget.id}};
+
+  std::string out;
+  size_t at = 0;
+  while (at < line.size()) {
+    bool replaced = false;
+    for (const auto& m : markers) {
+      if (line.compare(at, m.marker.size(), m.marker) == 0) {
+        out += m.text;
+        at += m.marker.size();
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced) out += line[at++];
+  }
+  return out;
+}
+
+}  // namespace
+
+Lines IncludeLines() { return {"#Include once \"gadgetkit.bi\"", ""}; }
+
+std::string DefineLine(std::string_view name, std::string_view value) {
+  return Join({"#define  ", name, "   ", value});
+}
+
+Lines ScreenBlockLines() {
+  return {"", "Dim as Integer screen_x,screen_y",
+          "screen_x = GetSystemMetrics(SM_CXSCREEN)        ' if needed ",
+          "screen_y = GetSystemMetrics(SM_CYSCREEN)        ' if needed ", ""};
+}
+
+Lines WindowLines(const WindowShape& w) {
+  const std::string number = std::to_string(w.number);
+  return {"",
+          Join({"Var hwnd", number, "=OpenWindow(\"", w.caption, "\",", w.x, ",", w.y, ",", w.width,
+                ",", w.height, ")"}),
+          Join({"SetGadgetFont (,LoadFont (\"", w.fontFace, "\",", w.fontSize, "))"}),
+          Join({"UseGadgetList (hwnd", number, ")"}),
+          "",
+          ""};
+}
+
+Lines GadgetLines(const GadgetKindLines& kind, const GadgetShape& gadget) {
+  const std::string vert = OrientationSuffix(kind, gadget.orientation);
+  Lines lines{Expand(kind.gadgetLine, gadget, vert)};
+  for (std::string_view line : kind.furtherLines) lines.push_back(Expand(line, gadget, vert));
+  return lines;
+}
+
+Lines LoopHeadLines() { return {"", "' code", "", "", "", "Do", " Var event=WaitEvent()", "'"}; }
+
+Lines GadgetBranchHeadLines() {
+  return {"     Select Case event", "        Case EventClose", "         End",
+          "        Case EventGadget", "          Select Case EventNumber"};
+}
+
+Lines GadgetCaseLines(std::string_view identifier, std::string_view comment) {
+  return {Join({"              Case  ", identifier}), Join({"                    '", comment})};
+}
+
+Lines LoopTailLines() { return {"          End Select", "      End Select", "Loop", "'", "", ""}; }
+
+Lines MenuBarLines(int dialog) {
+  const std::string d = std::to_string(dialog);
+  return {Join({"Dim As HMENU hMessages", d}), Join({"     hMessages", d, " = Create_Menu()"})};
+}
+
+std::string PopupHandleLine(int popup) { return "Dim As HMENU MenName" + std::to_string(popup); }
+
+std::string MenuTitleLine(int popup, int dialog, std::string_view text) {
+  return Join({"     MenName", std::to_string(popup), "=MenuTitle(hMessages",
+               std::to_string(dialog), ",", text, ")"});
+}
+
+std::string SubMenuLine(int popup, int parentPopup, std::string_view text) {
+  return Join({"     MenName", std::to_string(popup), "=OpenSubMenu(MenName",
+               std::to_string(parentPopup), ",", text, ")"});
+}
+
+std::string MenuItemLine(std::string_view id, int popup, std::string_view text) {
+  return Join({"     MenuItem(", id, ", MenName", std::to_string(popup), ",", text, ")"});
+}
+
+Lines MenuBranchHeadLines() {
+  return {"    If event = EventMenu then ", "        \tSelect case EventNumber"};
+}
+
+Lines MenuCaseLines(std::string_view identifier, std::string_view comment) {
+  return {Join({"\t\t          Case ", identifier}), Join({" \t\t     '     ", comment})};
+}
+
+Lines MenuBranchTailLines() { return {"\t         End Select", "    EndIf", "'"}; }
+
+}  // namespace tolvex::shapes

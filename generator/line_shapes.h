@@ -1,0 +1,59 @@
+// The lines of the generated program as functions of plain values: no tables, no listing. Every
+// conversion builds its program from these, so the same values always give the same bytes.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator/gadget_kinds.h"
+
+namespace tolvex::shapes {
+
+using Lines = std::vector<std::string>;
+
+// The program's first lines: the gadget library's include line and an empty line.
+Lines IncludeLines();
+// #define  NAME   VALUE
+std::string DefineLine(std::string_view name, std::string_view value);
+// The block that reads the screen size into screen_x and screen_y.
+Lines ScreenBlockLines();
+
+// A dialog's window as hwnd<number>: the fields go in as given, blanks included.
+struct WindowShape {
+  int number = 0;
+  std::string_view caption, x, y, width, height;
+  std::string_view fontFace, fontSize;
+};
+Lines WindowLines(const WindowShape& window);
+
+// A control's gadget line and the further lines of its kind; orientation is a bar's keyword, or
+// empty.
+struct GadgetShape {
+  std::string_view id, x, y, width, height;
+  std::string_view caption;
+  std::string_view orientation;
+};
+Lines GadgetLines(const GadgetKindLines& kind, const GadgetShape& gadget);
+
+// The event loop: its head, the head of the gadget branch, one Case pair per control, its tail.
+Lines LoopHeadLines();
+Lines GadgetBranchHeadLines();
+Lines GadgetCaseLines(std::string_view identifier, std::string_view comment);
+Lines LoopTailLines();
+
+// A dialog's menu: the bar's handle hMessages<dialog>, a handle MenName<n> per pop-up, a title
+// in the bar, a sub-menu of another pop-up, an item. A text is the literal as written in the
+// call, its quotes included.
+Lines MenuBarLines(int dialog);
+std::string PopupHandleLine(int popup);
+std::string MenuTitleLine(int popup, int dialog, std::string_view text);
+std::string SubMenuLine(int popup, int parentPopup, std::string_view text);
+std::string MenuItemLine(std::string_view id, int popup, std::string_view text);
+
+// The menu branch of the event loop: its head, one Case pair per menu item, its tail.
+Lines MenuBranchHeadLines();
+Lines MenuCaseLines(std::string_view identifier, std::string_view comment);
+Lines MenuBranchTailLines();
+
+}  // namespace tolvex::shapes
