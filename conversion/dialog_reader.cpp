@@ -3,26 +3,18 @@
 #include "conversion/line_fields.h"
 #include "conversion/main_window_ids.h"
 #include "conversion/numbers.h"
+#include "conversion/scaling.h"
 #include "conversion/script_text.h"
 #include "conversion/source_listing.h"
 #include "conversion/tables.h"
 #include "generator/control_emitter.h"
 #include "generator/menu_emitter.h"
 #include "generator/window_emitter.h"
-#include "toolkit/gadget_ops.h"
 
 namespace tolvex {
 namespace {
 
-// A dialog's size grows by this many dialog units before scaling, and the window size is then
-// corrected for the frame.
-constexpr double kDialogUnitsAdded = 16;
-constexpr double kWidthCorrection = 0.992;
-constexpr double kHeightCorrection = 1.063;
-
 void ReadLine(int index) { SLINE = SourceLine(index); }
-
-double Coefficient(int field) { return LeadingNumber(GadgetText(field, kFieldTextSize)); }
 
 // Header: IDENT DIALOGEX x,y,width,height
 void ReadHeader(int d) {
@@ -55,14 +47,13 @@ void ReadFont(int d) {
   SDIALVAL.set(d, 6, CAPTION());
 }
 
-// The window size in pixels: the dialog units, grown and scaled, times the window coefficient
-// and the frame correction, in this order.
+// The header's width and height become the window's size in pixels.
 void ScaleWindow(int d) {
-  const double width = (LeadingNumber(SDIALVAL.get(d, 2)) + kDialogUnitsAdded) * SCALEX;
-  GADGET = RoundHalfEven(Coefficient(kWindowHorizCoeff) * width * kWidthCorrection);
+  GADGET = WindowWidthPixels(LeadingNumber(SDIALVAL.get(d, 2)), SCALEX,
+                             CoefficientField(kWindowHorizCoeff));
   SDIALVAL.set(d, 2, IntegerText(GADGET));
-  const double height = (LeadingNumber(SDIALVAL.get(d, 3)) + kDialogUnitsAdded) * SCALEY;
-  GADGET = RoundHalfEven(Coefficient(kWindowVertCoeff) * height * kHeightCorrection);
+  GADGET = WindowHeightPixels(LeadingNumber(SDIALVAL.get(d, 3)), SCALEY,
+                              CoefficientField(kWindowVertCoeff));
   SDIALVAL.set(d, 3, IntegerText(GADGET));
 }
 
