@@ -18,7 +18,7 @@ const std::string& ControlTable::get(int dialog, int entry, int field) const {
 
 void ControlTable::set(int dialog, int entry, int field, std::string text) {
   if (dialog < 0 || entry < 0 || field < 0 || field >= kFields) return;
-  if (dialog == 0) ++defineGeneration_;
+  if (dialog == 0) defineIndexStale_ = true;
   if (static_cast<size_t>(dialog) >= rows_.size()) rows_.resize(static_cast<size_t>(dialog) + 1);
   auto& row = rows_[static_cast<size_t>(dialog)];
   if (static_cast<size_t>(entry) >= row.size()) row.resize(static_cast<size_t>(entry) + 1);
@@ -32,7 +32,18 @@ int ControlTable::entryCount(int dialog) const {
 
 void ControlTable::clear() {
   rows_.clear();
-  ++defineGeneration_;
+  defineIndexStale_ = true;
+}
+
+int ControlTable::firstDefineEntry(const std::string& name) const {
+  if (defineIndexStale_) {
+    defineIndex_.clear();
+    for (int entry = 1; entry < entryCount(0); ++entry)
+      defineIndex_.emplace(get(0, entry, 0), entry);
+    defineIndexStale_ = false;
+  }
+  const auto it = defineIndex_.find(name);
+  return it == defineIndex_.end() ? 0 : it->second;
 }
 
 const std::string& DialogTable::get(int dialog, int field) const {

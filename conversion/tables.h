@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tolvex {
@@ -20,12 +21,15 @@ class ControlTable {
   // One past the highest entry the row holds; entries from there on are all empty.
   int entryCount(int dialog) const;
   void clear();
-  // Changes whenever the define table (row 0) may have changed.
-  unsigned defineGeneration() const { return defineGeneration_; }
+  // The lowest entry of the define table (row 0, from entry 1 on) whose name (field 0) equals
+  // name exactly; 0 when none does. Constant time: the table keeps an index of row 0, made anew
+  // at the first question after row 0 changed, which is once per conversion.
+  int firstDefineEntry(const std::string& name) const;
 
  private:
   std::vector<std::vector<std::array<std::string, kFields>>> rows_;
-  unsigned defineGeneration_ = 0;
+  mutable std::unordered_map<std::string, int> defineIndex_;
+  mutable bool defineIndexStale_ = true;
 };
 
 // SDIALVAL: row d (1, 2, ...) describes the d-th dialog: x, y, width, height, caption, font size,
