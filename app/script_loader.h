@@ -3,13 +3,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tolvex {
 
 // Shows the source listing in place of the output listing, empties both and clears the tables.
 void ClearForLoad();
-// Reads the script line by line into the source listing, decoding a UTF-16 script and dropping a
-// UTF-8 mark. Returns false when the file cannot be opened (the listing then stays empty).
+// Appends a script's lines to the source listing, decoded and split as every reader of a script
+// sees them.
+void PutScriptIntoListing(std::string_view bytes);
+// Reads the whole script into the source listing. Returns false, leaving the listing empty, when
+// the file cannot be opened or a read fails before its end.
 bool ReadScriptIntoListing(const std::string& path);
 
 }  // namespace tolvex
