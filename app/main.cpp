@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
-#include "conversion/driver.h"
+#include "app/run_action.h"
 #include "conversion/main_window_ids.h"
 #include "conversion/tables.h"
 #include "toolkit/win32/toolkit.h"

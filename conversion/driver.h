@@ -3,8 +3,6 @@
 
 namespace tolvex {
 
-// The Run action: converts, shows the output listing, saves the .bas file and the settings.
-void RUNBOY();
 // The conversion alone, without saving: false when the source listing is empty (nothing was done).
 bool CONVERT();
 // The define pass: scales, the include line, the #define lines, the optional screen block.

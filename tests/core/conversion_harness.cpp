@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
+#include "app/output_file.h"
+#include "cli/options.h"
 #include "conversion/driver.h"
 #include "conversion/main_window_ids.h"
 #include "conversion/tables.h"
+#include "rcscript/script_lines.h"
 #include "tests/support/conversion_window.h"
 #include "toolkit/gadget_ops.h"
 
@@ -32,25 +34,10 @@ std::vector<std::string> Convert(const std::vector<std::string>& lines) {
   return OutputLines();
 }
 
-std::string OutputBytes() {
-  std::string bytes;
-  for (const std::string& line : OutputLines()) bytes += line + "\r\n";
-  return bytes + "\r\n";
-}
+std::string OutputBytes() { return ListingBytes(); }
 
 std::vector<std::string> ScriptLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::string line;
-  for (char c : bytes) {
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else if (c != '\r') {
-      line += c;
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
+  return rc::SplitScriptLines(bytes);
 }
 
 std::string ReadBytes(const std::string& path) {
@@ -59,22 +46,11 @@ std::string ReadBytes(const std::string& path) {
 }
 
 void ApplyOptions(const std::string& optionLines) {
-  const struct {
-    const char* option;
-    int field;
-  } fields[] = {{"--global-x=", kGlobalHorizCoeff},
-                {"--global-y=", kGlobalVertCoeff},
-                {"--window-x=", kWindowHorizCoeff},
-                {"--window-y=", kWindowVertCoeff}};
-  for (const std::string& line : ScriptLines(optionLines)) {
-    if (line == "--screen") SetCheckBox(kScreenCheck, true);
-    for (const auto& f : fields) {
-      const std::string option = f.option;
-      if (line.compare(0, option.size(), option) == 0) {
-        SetGadgetText(f.field, line.substr(option.size()).c_str());
-      }
-    }
-  }
+  std::vector<std::string> arguments = ScriptLines(optionLines);
+  arguments.push_back("script.rc");
+  const cli::Options options = cli::ParseOptions(arguments).options;
+  for (const auto& [field, text] : options.coefficients) SetGadgetText(field, text.c_str());
+  if (options.screen) SetCheckBox(kScreenCheck, true);
 }
 
 std::vector<std::string> Between(const std::vector<std::string>& lines, const std::string& first,

@@ -14,11 +14,11 @@ std::vector<std::string> OutputLines();
 // The output listing as the .bas file holds it: CR LF after every line, then one more CR LF.
 std::string OutputBytes();
 
-// A script file's lines: LF ends a line, CR is dropped.
+// A script file's lines, as a load reads them.
 std::vector<std::string> ScriptLines(const std::string& bytes);
 std::string ReadBytes(const std::string& path);
-// Applies a golden case's options, one a line: --screen, --global-x=TEXT, --global-y=TEXT,
-// --window-x=TEXT, --window-y=TEXT (TEXT is everything after the equals sign).
+// Applies a golden case's command-line options, one a line (--screen, --global-x=TEXT ...), as
+// tolvex-cli reads them.
 void ApplyOptions(const std::string& optionLines);
 
 // The lines from first up to, not including, the first line equal to stop (or to the end).

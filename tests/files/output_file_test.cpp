@@ -5,8 +5,8 @@
 
 #include "app/headless_main_window.h"
 #include "app/output_file.h"
+#include "app/run_action.h"
 #include "app/shell_state.h"
-#include "conversion/driver.h"
 #include "conversion/main_window_ids.h"
 #include "tests/files/scratch_folder.h"
 #include "toolkit/gadget_ops.h"
