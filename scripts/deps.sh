@@ -15,7 +15,7 @@ tolvex_need_packages() {
 }
 
 # What the native build and its tests need.
-TOLVEX_NATIVE_PACKAGES=(cmake make g++ googletest libgtest-dev)
+TOLVEX_NATIVE_PACKAGES=(cmake make g++ googletest libgtest-dev clang-format git)
 # What the fuzzing run needs: clang with its libFuzzer and sanitizer runtimes.
 TOLVEX_FUZZ_PACKAGES=(clang libclang-rt-dev)
 # What the Windows cross-build and running its programs under Wine on a virtual display need.

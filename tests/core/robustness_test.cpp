@@ -1,7 +1,6 @@
 // Scripts no resource editor writes: huge, binary, broken. Each converts to a sound result.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -37,17 +36,13 @@ TEST(Robustness, HundredsOfDialogsAndThousandsOfControlsConvertWhole) {
     }
     script.push_back("END");
   }
-  const auto start = std::chrono::steady_clock::now();
   const Lines out = Convert(script);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   EXPECT_EQ(INBDIAMAX, kDialogs);
   EXPECT_EQ(CountStarting(out, "#define  "), static_cast<size_t>(kDefines + 1));
   EXPECT_EQ(CountStarting(out, "   ButtonGadget("), static_cast<size_t>(kDialogs * kControls));
   EXPECT_EQ(CountStarting(out, "              Case  "), static_cast<size_t>(kDialogs * kControls));
   EXPECT_EQ(CountStarting(out, "Dim As HMENU hMessages"), 0u);  // no menu resource anywhere
-  EXPECT_LT(seconds, 10.0);
 }
 
 TEST(Robustness, LongLinesAreReadWhole) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -51,6 +52,18 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 inline std::string BytesOf(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The read system calls this process has made so far, where the platform counts them (Linux's
+// /proc/self/io); nothing elsewhere.
+inline std::optional<long long> ReadCallsSoFar() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  long long value = 0;
+  while (io >> key >> value) {
+    if (key == "syscr:") return value;
+  }
+  return std::nullopt;
 }
 
 }  // namespace tolvex::testing

@@ -19,7 +19,7 @@ using Lines = std::vector<std::string>;
 Lines SourceLines() {
   Lines lines;
   for (int i = 0; i < CountItemListBox(kSourceListing); ++i) {
-    lines.push_back(GetListBoxText(kSourceListing, i));
+    lines.push_back(ListBoxText(kSourceListing, i));
   }
   return lines;
 }
@@ -64,6 +64,21 @@ TEST(ScriptLoader, DecodesMarkedScriptsAndKeepsPlainBytes) {
     EXPECT_TRUE(ReadScriptIntoListing(folder / "script.rc"));
     EXPECT_EQ(SourceLines(), c.lines);
   }
+}
+
+TEST(ScriptLoader, ReadsALargeScriptInAFewBlocksNotALinePerRead) {
+  ScratchFolder folder;
+  std::string bytes;
+  for (int i = 0; i < 200000; ++i) bytes += "CONTROL line " + std::to_string(i) + "\r\n";
+  WriteBytes(folder / "large.rc", bytes);
+  OpenHeadlessMainWindow();
+  ClearForLoad();
+  const std::optional<long long> readsBefore = ReadCallsSoFar();
+  if (!readsBefore) GTEST_SKIP() << "this platform does not count a process's reads";
+  EXPECT_TRUE(ReadScriptIntoListing(folder / "large.rc"));
+  EXPECT_LE(*ReadCallsSoFar() - *readsBefore, 50) << bytes.size() << " bytes";
+  EXPECT_EQ(CountItemListBox(kSourceListing), 200000);
+  EXPECT_EQ(ListBoxText(kSourceListing, 199999), "CONTROL line 199999");
 }
 
 TEST(ScriptLoader, ClearingForALoadShowsTheEmptiedSourceListing) {
