@@ -48,6 +48,7 @@ bool CONVERT() {
   if (SourceLineCount() == 0) return false;
 
   START();
+  if (INBMENU != 0) IndexMenuLines();
   DIAL();
   EmitLines({"", ""});
   DOEVENT1();

@@ -1,7 +1,9 @@
 #include "generator/menu_emitter.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "conversion/script_text.h"
 #include "conversion/source_listing.h"
@@ -35,7 +37,32 @@ std::optional<std::string> ItemText(const std::string& line) {
   return line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
 }
 
+// Where the lines each dialog's menu search looks for stand in the source listing, ascending:
+// found once per conversion, so that a dialog's search costs what it finds, not the rest of the
+// listing.
+struct MenuLineIndex {
+  std::vector<int> headers, popups, dialogs;
+};
+MenuLineIndex menuLines;
+
+// The first index in lines at or after from, or end when there is none.
+int FirstAtOrAfter(const std::vector<int>& lines, int from, int end) {
+  const auto it = std::lower_bound(lines.begin(), lines.end(), from);
+  return it == lines.end() ? end : *it;
+}
+
 }  // namespace
+
+void IndexMenuLines() {
+  menuLines = {};
+  const int lineCount = SourceLineCount();
+  for (int i = 0; i < lineCount; ++i) {
+    const std::string line = SourceLine(i);
+    if (IsMenuHeader(line)) menuLines.headers.push_back(i);
+    if (Contains(line, "POPUP")) menuLines.popups.push_back(i);
+    if (Contains(line, "DIALOGEX")) menuLines.dialogs.push_back(i);
+  }
+}
 
 void MENU1() {
   if (INBMENU <= 0) return;
@@ -44,24 +71,17 @@ void MENU1() {
   POPUP = 0;
 
   const int lineCount = SourceLineCount();
-  int header = -1;
-  for (int i = ITM; i < lineCount; ++i) {
-    if (IsMenuHeader(SourceLine(i))) {
-      header = i;
-      break;
-    }
-  }
-  if (header < 0) return;
+  const int header = FirstAtOrAfter(menuLines.headers, ITM, lineCount);
+  if (header >= lineCount) return;
   EmitLines(shapes::MenuBarLines(d));
 
-  for (int i = header; i < lineCount; ++i) {
-    const std::string line = SourceLine(i);
-    if (Contains(line, "DIALOGEX")) break;
-    if (Contains(line, "POPUP")) {
-      SLINE = line;
-      ++POPUP;
-      EmitLine(shapes::PopupHandleLine(d * 10 + POPUP));
-    }
+  // Every pop-up from the menu's header up to the next dialog's header declares its handle.
+  const int nextDialog = FirstAtOrAfter(menuLines.dialogs, header, lineCount);
+  auto popup = std::lower_bound(menuLines.popups.begin(), menuLines.popups.end(), header);
+  for (; popup != menuLines.popups.end() && *popup < nextDialog; ++popup) {
+    SLINE = SourceLine(*popup);
+    ++POPUP;
+    EmitLine(shapes::PopupHandleLine(d * 10 + POPUP));
   }
 
   for (ITM3 = header; ITM3 < lineCount; ++ITM3) {

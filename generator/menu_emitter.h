@@ -4,6 +4,8 @@
 
 namespace tolvex {
 
+// Finds the menu lines of the source listing; the conversion calls it once, before the dialogs.
+void IndexMenuLines();
 void MENU1();
 void READMENU();
 void READMENUITEM();
