@@ -38,9 +38,8 @@ void ClearForLoad() {
 }
 
 void PutScriptIntoListing(std::string_view bytes) {
-  for (const std::string& line : rc::SplitScriptLines(bytes)) {
-    AddListBoxItem(kSourceListing, line.c_str(), -1);
-  }
+  rc::ForEachScriptLine(
+      bytes, [](const std::string& line) { AddListBoxItem(kSourceListing, line.c_str(), -1); });
 }
 
 bool ReadScriptIntoListing(const std::string& path) {

@@ -13,7 +13,8 @@ const std::string& ControlTable::get(int dialog, int entry, int field) const {
   if (static_cast<size_t>(dialog) >= rows_.size()) return kEmpty;
   const auto& row = rows_[static_cast<size_t>(dialog)];
   if (static_cast<size_t>(entry) >= row.size()) return kEmpty;
-  return row[static_cast<size_t>(entry)][static_cast<size_t>(field)];
+  const auto& fields = row[static_cast<size_t>(entry)];
+  return static_cast<size_t>(field) < fields.size() ? fields[static_cast<size_t>(field)] : kEmpty;
 }
 
 void ControlTable::set(int dialog, int entry, int field, std::string text) {
@@ -22,7 +23,9 @@ void ControlTable::set(int dialog, int entry, int field, std::string text) {
   if (static_cast<size_t>(dialog) >= rows_.size()) rows_.resize(static_cast<size_t>(dialog) + 1);
   auto& row = rows_[static_cast<size_t>(dialog)];
   if (static_cast<size_t>(entry) >= row.size()) row.resize(static_cast<size_t>(entry) + 1);
-  row[static_cast<size_t>(entry)][static_cast<size_t>(field)] = std::move(text);
+  auto& fields = row[static_cast<size_t>(entry)];
+  if (static_cast<size_t>(field) >= fields.size()) fields.resize(static_cast<size_t>(field) + 1);
+  fields[static_cast<size_t>(field)] = std::move(text);
 }
 
 int ControlTable::entryCount(int dialog) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -27,7 +28,9 @@ class ControlTable {
   int firstDefineEntry(const std::string& name) const;
 
  private:
-  std::vector<std::vector<std::array<std::string, kFields>>> rows_;
+  // Entries stay where they are as a row grows, and each holds the fields up to the last one
+  // written: a define entry two, a control eight.
+  std::vector<std::deque<std::vector<std::string>>> rows_;
   mutable std::unordered_map<std::string, int> defineIndex_;
   mutable bool defineIndexStale_ = true;
 };
@@ -43,7 +46,7 @@ class DialogTable {
   void clear();
 
  private:
-  std::vector<std::array<std::string, kFields>> rows_;
+  std::deque<std::array<std::string, kFields>> rows_;
 };
 
 extern ControlTable SIDNAME;

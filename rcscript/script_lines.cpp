@@ -28,37 +28,43 @@ std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
 }
 
 // finalNeedsText: whether a last segment of CRs alone is dropped (UTF-16) or kept (bytes).
-std::vector<std::string> Split(std::string_view text, bool finalNeedsText) {
-  std::vector<std::string> lines;
+void Split(std::string_view text, bool finalNeedsText,
+           const std::function<void(const std::string&)>& take) {
+  std::string line;
   size_t start = 0;
   while (start < text.size()) {
     const size_t lf = text.find('\n', start);
     const size_t end = lf == std::string_view::npos ? text.size() : lf;
     std::string_view raw = text.substr(start, end - start);
     raw = raw.substr(0, raw.find('\0'));
-    std::string line;
-    line.reserve(raw.size());
+    line.clear();
     for (char c : raw) {
       if (c != '\r') line += c;
     }
     const bool last = lf == std::string_view::npos;
     if (!last || !finalNeedsText ||
         text.substr(start).find_first_not_of('\r') != std::string_view::npos) {
-      lines.push_back(std::move(line));
+      take(line);
     }
     if (last) break;
     start = lf + 1;
   }
-  return lines;
 }
 
 }  // namespace
 
-std::vector<std::string> SplitScriptLines(std::string_view bytes) {
-  if (StartsWith(bytes, "\xFF\xFE")) return Split(DecodeUtf16(bytes.substr(2), false), true);
-  if (StartsWith(bytes, "\xFE\xFF")) return Split(DecodeUtf16(bytes.substr(2), true), true);
+void ForEachScriptLine(std::string_view bytes,
+                       const std::function<void(const std::string&)>& take) {
+  if (StartsWith(bytes, "\xFF\xFE")) return Split(DecodeUtf16(bytes.substr(2), false), true, take);
+  if (StartsWith(bytes, "\xFE\xFF")) return Split(DecodeUtf16(bytes.substr(2), true), true, take);
   if (StartsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  return Split(bytes, false);
+  Split(bytes, false, take);
+}
+
+std::vector<std::string> SplitScriptLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  ForEachScriptLine(bytes, [&lines](const std::string& line) { lines.push_back(line); });
+  return lines;
 }
 
 }  // namespace tolvex::rc

@@ -1,9 +1,9 @@
 #include "toolkit/headless/headless_gadgets.h"
 
 #include <map>
-#include <vector>
 
 #include "toolkit/gadget_ops.h"
+#include "toolkit/headless/line_list.h"
 
 namespace tolvex::headless {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 struct Gadget {
   GadgetKind kind;
   std::string text;
-  std::vector<std::string> items;  // list boxes only
+  LineList items;  // list boxes only
   int checkState = 0;
   bool visible = true;
 };
@@ -68,7 +68,7 @@ int AddListBoxItem(int id, const char* text, int position) {
   const int count = static_cast<int>(g->items.size());
   if (position == -1) position = count;
   if (position < 0 || position > count) return -1;
-  g->items.insert(g->items.begin() + position, stored);
+  g->items.insert(static_cast<size_t>(position), stored);
   return position;
 }
 
@@ -80,7 +80,7 @@ int CountItemListBox(int id) {
 std::string GetListBoxText(int id, int index) {
   auto* g = FindListBox(id);
   if (g == nullptr || index < 0 || index >= static_cast<int>(g->items.size())) return {};
-  return g->items[static_cast<size_t>(index)];
+  return std::string(g->items.at(static_cast<size_t>(index)));
 }
 
 int ResetAllListBox(int id) {
