@@ -1,6 +1,7 @@
 // Every figure of the converter's speed beside its target: the growth of conversion time per
 // source line, tolvex-cli against the floor program on a 10 MB script, the IDM_ menu-search case,
-// and (when given) the Windows converter under Wine against the native one.
+// READ_STRING line by line, a script of hundreds of dialogs, and (when given) the Windows
+// converter under Wine against the native one.
 // Usage: tolvex-bench-converter TOLVEX_CLI FLOOR SCRATCH_FOLDER [--before OLD_TOLVEX_CLI]
 //                               [--wine WINE TOLVEX_CLI_EXE]
 // With --before, an earlier build of tolvex-cli is measured beside the current one.
@@ -24,6 +25,7 @@
 #include "bench/compact_script.h"
 #include "conversion/driver.h"
 #include "conversion/main_window_ids.h"
+#include "toolkit/files.h"
 #include "toolkit/gadget_ops.h"
 
 namespace {
@@ -133,6 +135,30 @@ struct Programs {
 
 void PrintRow(const char* name, const Medians& m) {
   std::printf("%-12s %10.3f %10.3f %12.1f\n", name, m.wall, m.cpu, m.peakMb);
+}
+
+// READ_STRING, the exported line reader, over the 10 MB script.
+void LineByLine(const fs::path& dir) {
+  const std::string script = (dir / "large.rc").string();
+  const auto start = Clock::now();
+  const FileHandle handle = READ_FILE(script.c_str(), kNormalFile);
+  long lines = 0;
+  while (E_O_F(handle) == 0) {
+    tolvex::files::ReadLine(handle);
+    ++lines;
+  }
+  CLOSE_FILE(handle);
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  std::printf("\n== READ_STRING line by line over the 10 MB script (%ld lines)\n", lines);
+  std::printf("%.3f s (target: under 3 s) %s\n", seconds, Verdict(seconds < 3));
+}
+
+// Hundreds of dialogs and thousands of controls, converted in this process.
+void ManyDialogs() {
+  const std::string script = CompactScript({300, 25, true});
+  const double seconds = SecondsToConvert(script);
+  std::printf("\n== 300 dialogs of 25 controls, each with its menu (in process)\n");
+  std::printf("%.3f s (target: under 10 s) %s\n", seconds, Verdict(seconds < 10));
 }
 
 void AgainstTheFloor(const Programs& p, const fs::path& dir) {
@@ -249,6 +275,8 @@ int main(int argc, char** argv) {
   MenuSearchCase(p, dir);
   CompleteAgainstDesigned(p, dir);
   if (!p.wine.empty()) UnderWine(p, dir);
+  LineByLine(dir);
+  ManyDialogs();
   Growth();
   return 0;
 }

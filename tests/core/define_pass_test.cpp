@@ -50,17 +50,6 @@ TEST(DefinePass, StopsAtTheFirstDialogexLineInAnyCase) {
   EXPECT_EQ(out[6], "' code");
 }
 
-TEST(DefinePass, ScreenBlockFollowsTheDefinesWhenTicked) {
-  LoadLines({"#define IDC_A 1"});
-  SetCheckBox(kScreenCheck, true);
-  CONVERT();
-  EXPECT_EQ(Head(OutputLines()),
-            (Lines{"#Include once \"gadgetkit.bi\"", " ", "#define  IDC_A   1", " ",
-                   "Dim as Integer screen_x,screen_y",
-                   "screen_x = GetSystemMetrics(SM_CXSCREEN)        ' if needed ",
-                   "screen_y = GetSystemMetrics(SM_CYSCREEN)        ' if needed "}));
-}
-
 TEST(DefinePass, GlobalCoefficientsScaleInSinglePrecision) {
   const struct {
     const char* x;

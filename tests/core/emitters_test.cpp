@@ -78,16 +78,6 @@ TEST_F(Emitters, TemplateMarkersInsideACaptionStayText) {
             (Lines{"   ButtonGadget(1,2,3,4,5,\"{vert} {id}\")"}));
 }
 
-TEST_F(Emitters, AddressAndListViewGadgetsWriteTheirFurtherLines) {
-  EXPECT_EQ(Control({"IDC_IPA1", "7", "1", "2", "3", "4", "", ""}),
-            (Lines{"   IpAddressGadget(7,1,2,3,4)", "   SetIpAddress(7,\"255.10.1.1\")"}));
-  EXPECT_EQ(Control({"IDC_LSV1", "8", "1", "2", "3", "4", "", ""}),
-            (Lines{"   Var LSV = ListViewGadget(8,1,2,3,4)",
-                   "   AddListViewColumn (8,\" Column 1\", 0,1,100)    ' Oskel's example",
-                   "   AddListViewColumn (8,\" Column 2\", 0,1,100)",
-                   "   AddListViewColumn (8,\" Column 3\", 0,1,100)"}));
-}
-
 TEST_F(Emitters, EventBranchesForEveryControlHoldingIdcAnywhere) {
   const Lines ids = {"IDC_OK", "IDC_NAME", "MY_IDC_LIST", "idc_list", "IDC_OK", ""};
   for (size_t r = 0; r < ids.size(); ++r) {
@@ -102,17 +92,6 @@ TEST_F(Emitters, EventBranchesForEveryControlHoldingIdcAnywhere) {
   EXPECT_EQ(OutputLines(),
             (Lines{c + "IDC_OK", v + "v0", c + "IDC_NAME", v + "v1", c + "MY_IDC_LIST", v + "v2",
                    c + "IDC_OK", v + "v4", c + "IDC_EMPTY", v}));
-}
-
-TEST_F(Emitters, LoopHeadSelectionAndTail) {
-  DOEVENT1();
-  DOEVENT2();
-  DOEVENT4();
-  EXPECT_EQ(OutputLines(),
-            (Lines{" ", "' code", " ", " ", " ", "Do", " Var event=WaitEvent()", "'",
-                   "     Select Case event", "        Case EventClose", "         End",
-                   "        Case EventGadget", "          Select Case EventNumber",
-                   "          End Select", "      End Select", "Loop", "'", " ", " "}));
 }
 
 }  // namespace
