@@ -130,7 +130,7 @@ bool Preprocessor::FillLine() {
     raw_.clear();
     LexLine(line, 0, line.size(), frame.file, lineNumber, frame.lex, raw_, fileNames_[frame.file],
             reporter_.List());
-    Expand(raw_, pending_);
+    Expand(raw_, pending_, reporter_);
     if (!pending_.empty()) return true;
   }
   return false;
@@ -301,7 +301,7 @@ bool Preprocessor::Condition(std::vector<Token> tokens, const Token& at) {
     resolved.push_back(std::move(tokens[i]));
   }
   std::vector<Token> expanded;
-  Expand(resolved, expanded);
+  Expand(resolved, expanded, reporter_);
   Token end = at;
   end.kind = TokenKind::kEnd;
   LineCursor cursor(expanded, end);
@@ -338,10 +338,10 @@ void Preprocessor::AddDefine(const Token& name, std::vector<Token> body, bool fu
   if (body.size() == 1 && body[0].kind == TokenKind::kString) {
     record.string = body[0].text;
   } else if (!body.empty()) {
-    std::vector<Token> expanded;
-    Expand(body, expanded);
     DiagnosticList quiet;  // a define that is no number is no fault of the define
     Reporter quietReporter(fileNames_, quiet);
+    std::vector<Token> expanded;
+    Expand(body, expanded, quietReporter);
     Token end = name;
     end.kind = TokenKind::kEnd;
     LineCursor cursor(expanded, end);
@@ -407,7 +407,8 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
                            "cannot open the include file " + Quoted(name) + "; reading goes on");
 }
 
-void Preprocessor::Expand(const std::vector<Token>& in, std::vector<Token>& out) {
+void Preprocessor::Expand(const std::vector<Token>& in, std::vector<Token>& out,
+                          Reporter& reporter) {
   std::vector<std::string> active;
   for (const Token& token : in) {
     if (token.kind != TokenKind::kIdentifier || macros_.count(token.text) == 0) {
@@ -420,9 +421,9 @@ void Preprocessor::Expand(const std::vector<Token>& in, std::vector<Token>& out)
     AppendExpansion(token.text, 1, active, out, start, overflowed);
     if (overflowed) {
       out.resize(start);
-      reporter_.ErrorAt(token, "the define " + token.text + " expands beyond " +
-                                   std::to_string(kMaxMacroTokens) + " tokens or " +
-                                   std::to_string(kMaxMacroDepth) + " levels; its use is left out");
+      reporter.ErrorAt(token, "the define " + token.text + " expands beyond " +
+                                  std::to_string(kMaxMacroTokens) + " tokens or " +
+                                  std::to_string(kMaxMacroDepth) + " levels; its use is left out");
       continue;
     }
     for (size_t i = start; i < out.size(); ++i) {
