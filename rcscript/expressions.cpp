@@ -48,22 +48,26 @@ std::int64_t Wrap(std::uint64_t bits) { return static_cast<std::int64_t>(bits); 
 
 class ExpressionReader {
  public:
-  ExpressionReader(TokenCursor& tokens, ExpressionMode mode, const std::string& what,
+  ExpressionReader(TokenCursor& tokens, ExpressionMode mode, std::string_view what,
                    Reporter& reporter, Expression& out)
       : tokens_(tokens), mode_(mode), what_(what), reporter_(reporter), out_(out) {}
 
-  bool Read() { return Binary(1, out_.value, out_.cleared); }
+  bool Read() {
+    const bool read = Binary(1, out_.value, out_.cleared);
+    out_.text = written_.Text();
+    return read;
+  }
 
  private:
   Token Take() {
     Token token = tokens_.Take();
     written_.Append(token);
-    out_.text = written_.Text();
     return token;
   }
 
   bool Fail(const Token& at, const std::string& expected) {
-    reporter_.ErrorAt(at, "expected " + expected + " for " + what_ + ", got " + Described(at));
+    reporter_.ErrorAt(
+        at, "expected " + expected + " for " + std::string(what_) + ", got " + Described(at));
     return false;
   }
 
@@ -104,7 +108,7 @@ class ExpressionReader {
       left = Wrap(l >> (r & 63));
     } else if (o == "/" || o == "%") {
       if (right == 0) {
-        reporter_.ErrorAt(op, "division by zero in " + what_);
+        reporter_.ErrorAt(op, "division by zero in " + std::string(what_));
         return false;
       }
       if (left == std::numeric_limits<std::int64_t>::min() && right == -1) {
@@ -134,7 +138,7 @@ class ExpressionReader {
 
   bool Unary(std::int64_t& value, std::uint32_t& cleared) {
     if (++depth_ > kMaxExpressionDepth) {
-      reporter_.ErrorAt(tokens_.Peek(), what_ + " is nested too deeply");
+      reporter_.ErrorAt(tokens_.Peek(), std::string(what_) + " is nested too deeply");
       return false;
     }
     const bool ok = UnaryBody(value, cleared);
@@ -176,7 +180,8 @@ class ExpressionReader {
     }
     if (next.kind == TokenKind::kNumber) {
       if (!next.numberValid) {
-        reporter_.ErrorAt(next, "malformed number " + Described(next) + " in " + what_);
+        reporter_.ErrorAt(next,
+                          "malformed number " + Described(next) + " in " + std::string(what_));
         return false;
       }
       value = Take().number;
@@ -200,7 +205,7 @@ class ExpressionReader {
 
   TokenCursor& tokens_;
   ExpressionMode mode_;
-  const std::string& what_;
+  std::string_view what_;
   Reporter& reporter_;
   Expression& out_;
   WrittenText written_;
@@ -216,7 +221,7 @@ bool StartsExpression(const Token& token, ExpressionMode mode) {
          IsOperator(token, "+");
 }
 
-bool ReadExpression(TokenCursor& tokens, ExpressionMode mode, const std::string& what,
+bool ReadExpression(TokenCursor& tokens, ExpressionMode mode, std::string_view what,
                     Reporter& reporter, Expression& out) {
   out = Expression{};
   return ExpressionReader(tokens, mode, what, reporter, out).Read();

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "rcscript/tokens.h"
 
@@ -41,7 +42,7 @@ bool StartsExpression(const Token& token, ExpressionMode mode);
 //               | ("-" | "~" | "+" | NOT | "!") operand
 // A cast to one of the integer types of the headers (DWORD, UINT ...) is read and ignored.
 // On a syntax error, reports it naming `what` ("the control's width") and returns false.
-bool ReadExpression(TokenCursor& tokens, ExpressionMode mode, const std::string& what,
+bool ReadExpression(TokenCursor& tokens, ExpressionMode mode, std::string_view what,
                     Reporter& reporter, Expression& out);
 
 }  // namespace tolvex::rc

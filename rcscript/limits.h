@@ -7,6 +7,7 @@
 namespace tolvex::rc {
 
 constexpr int kMaxIncludeDepth = 16;      // files open at once, the script included
+constexpr int kMaxIncludedFiles = 256;    // files opened by #include in one reading
 constexpr int kMaxConditionalDepth = 64;  // #if inside #if
 constexpr int kMaxMacroDepth = 32;        // a define whose text names a define ...
 constexpr size_t kMaxMacroTokens = 4096;  // tokens one use of a define may become

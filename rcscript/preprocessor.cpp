@@ -127,10 +127,10 @@ bool Preprocessor::FillLine() {
     }
     if (!Active()) continue;
     if (!frame.lex.inComment && first < line.size() && line[first] == ';') continue;
-    raw_.clear();
+    raw_.clear();  // its tokens were moved out last time; the vector keeps its capacity
     LexLine(line, 0, line.size(), frame.file, lineNumber, frame.lex, raw_, fileNames_[frame.file],
             reporter_.List());
-    Expand(raw_, pending_, reporter_);
+    Expand(std::move(raw_), pending_, reporter_);
     if (!pending_.empty()) return true;
   }
   return false;
@@ -301,7 +301,7 @@ bool Preprocessor::Condition(std::vector<Token> tokens, const Token& at) {
     resolved.push_back(std::move(tokens[i]));
   }
   std::vector<Token> expanded;
-  Expand(resolved, expanded, reporter_);
+  Expand(std::move(resolved), expanded, reporter_);
   Token end = at;
   end.kind = TokenKind::kEnd;
   LineCursor cursor(expanded, end);
@@ -341,7 +341,7 @@ void Preprocessor::AddDefine(const Token& name, std::vector<Token> body, bool fu
     DiagnosticList quiet;  // a define that is no number is no fault of the define
     Reporter quietReporter(fileNames_, quiet);
     std::vector<Token> expanded;
-    Expand(body, expanded, quietReporter);
+    Expand(std::vector<Token>(body), expanded, quietReporter);
     Token end = name;
     end.kind = TokenKind::kEnd;
     LineCursor cursor(expanded, end);
@@ -396,6 +396,12 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
                                  " files; " + Quoted(name) + " is passed over");
       return;
     }
+    if (fileNames_.size() > static_cast<size_t>(kMaxIncludedFiles)) {
+      reporter_.List().Error(fileName, lineNumber, at,
+                             "more than " + std::to_string(kMaxIncludedFiles) +
+                                 " files included; " + Quoted(name) + " is passed over");
+      return;
+    }
     OpenFile(candidate, name, *bytes);
     return;
   }
@@ -407,18 +413,19 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
                            "cannot open the include file " + Quoted(name) + "; reading goes on");
 }
 
-void Preprocessor::Expand(const std::vector<Token>& in, std::vector<Token>& out,
-                          Reporter& reporter) {
-  std::vector<std::string> active;
-  for (const Token& token : in) {
-    if (token.kind != TokenKind::kIdentifier || macros_.count(token.text) == 0) {
-      out.push_back(token);
+void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter) {
+  std::vector<const std::string*> active;
+  for (Token& token : in) {
+    const auto macro =
+        token.kind == TokenKind::kIdentifier ? macros_.find(token.text) : macros_.end();
+    if (macro == macros_.end()) {
+      out.push_back(std::move(token));
       continue;
     }
     const size_t start = out.size();
     bool overflowed = false;
     active.clear();
-    AppendExpansion(token.text, 1, active, out, start, overflowed);
+    AppendExpansion(macro->second, token.text, 1, active, out, start, overflowed);
     if (overflowed) {
       out.resize(start);
       reporter.ErrorAt(token, "the define " + token.text + " expands beyond " +
@@ -437,21 +444,22 @@ void Preprocessor::Expand(const std::vector<Token>& in, std::vector<Token>& out,
   }
 }
 
-void Preprocessor::AppendExpansion(const std::string& name, int depth,
-                                   std::vector<std::string>& active, std::vector<Token>& out,
+void Preprocessor::AppendExpansion(const Macro& macro, const std::string& name, int depth,
+                                   std::vector<const std::string*>& active, std::vector<Token>& out,
                                    size_t start, bool& overflowed) {
   if (depth > kMaxMacroDepth) {
     overflowed = true;
     return;
   }
-  const auto found = macros_.find(name);
-  active.push_back(name);
-  for (const Token& t : found->second.body) {
+  active.push_back(&name);
+  for (const Token& t : macro.body) {
     if (overflowed) break;
-    const bool nested = t.kind == TokenKind::kIdentifier && macros_.count(t.text) > 0 &&
-                        std::find(active.begin(), active.end(), t.text) == active.end();
-    if (nested) {
-      AppendExpansion(t.text, depth + 1, active, out, start, overflowed);
+    const auto nested = t.kind == TokenKind::kIdentifier ? macros_.find(t.text) : macros_.end();
+    const bool expands =
+        nested != macros_.end() && std::none_of(active.begin(), active.end(),
+                                                [&](const std::string* a) { return *a == t.text; });
+    if (expands) {
+      AppendExpansion(nested->second, nested->first, depth + 1, active, out, start, overflowed);
     } else if (out.size() - start >= kMaxMacroTokens) {
       overflowed = true;
     } else {

@@ -67,9 +67,10 @@ class Preprocessor {
   void PushConditional(bool value, const Token& at);
   bool Active() const { return conditionals_.empty() || conditionals_.back().active; }
   void OpenFile(std::string path, std::string name, std::string_view bytes);
-  void Expand(const std::vector<Token>& in, std::vector<Token>& out, Reporter& reporter);
-  void AppendExpansion(const std::string& name, int depth, std::vector<std::string>& active,
-                       std::vector<Token>& out, size_t start, bool& overflowed);
+  void Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter);
+  void AppendExpansion(const Macro& macro, const std::string& name, int depth,
+                       std::vector<const std::string*>& active, std::vector<Token>& out,
+                       size_t start, bool& overflowed);
   Token EndToken() const;
 
   std::vector<std::string> includeDirs_;

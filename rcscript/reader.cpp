@@ -1,7 +1,6 @@
 #include "rcscript/reader.h"
 
 #include <fstream>
-#include <iterator>
 
 #include "rcscript/parser.h"
 
@@ -9,10 +8,13 @@ namespace tolvex::rc {
 
 FileReader DiskFiles() {
   return [](const std::string& path) -> std::optional<std::string> {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    const std::streamoff size = in.tellg();
+    if (size < 0) return std::nullopt;
+    std::string bytes(static_cast<size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size)) return std::nullopt;
     return bytes;
   };
 }

@@ -83,12 +83,12 @@ void StatementStream::SkipMemoryOptions() {
   }
 }
 
-bool StatementStream::Comma(const std::string& what) {
+bool StatementStream::Comma(std::string_view what) {
   if (IsOperator(Peek(), ",")) {
     Take();
     return true;
   }
-  return Expected("\",\"", "before " + what);
+  return Expected("\",\"", "before " + std::string(what));
 }
 
 bool StatementStream::OptionalComma() {
@@ -101,20 +101,20 @@ bool StatementStream::FieldWritten() {
   return StartsExpression(Peek(), ExpressionMode::kStatement) && !IsBlockEnd(Peek());
 }
 
-bool StatementStream::ReadValue(const std::string& what, bool needNumber, Value& out) {
+bool StatementStream::ReadValue(std::string_view what, bool needNumber, Value& out) {
   Expression e;
   if (!ReadExpression(*this, ExpressionMode::kStatement, what, Report(), e)) return false;
   out.text = e.text;
   if (e.known) {
     out.number = static_cast<std::int32_t>(static_cast<std::uint32_t>(e.value));
   } else if (needNumber) {
-    return Fail(e.firstUnknown,
-                "expected a number for " + what + ", got " + Described(e.firstUnknown));
+    return Fail(e.firstUnknown, "expected a number for " + std::string(what) + ", got " +
+                                    Described(e.firstUnknown));
   }
   return true;
 }
 
-bool StatementStream::ReadStyle(const std::string& what, std::uint32_t implied, Style& out) {
+bool StatementStream::ReadStyle(std::string_view what, std::uint32_t implied, Style& out) {
   Expression e;
   if (!ReadExpression(*this, ExpressionMode::kStatement, what, Report(), e)) return false;
   out.text = e.text;
@@ -122,20 +122,21 @@ bool StatementStream::ReadStyle(const std::string& what, std::uint32_t implied, 
     out.number = (implied & ~e.cleared) | static_cast<std::uint32_t>(e.value);
   } else {
     out.number.reset();
-    Report().WarningAt(e.firstUnknown, "the name " + Described(e.firstUnknown) + " in " + what +
-                                           " has no value the reader knows; the number of " + what +
-                                           " is left unknown");
+    const std::string named(what);
+    Report().WarningAt(e.firstUnknown, "the name " + Described(e.firstUnknown) + " in " + named +
+                                           " has no value the reader knows; the number of " +
+                                           named + " is left unknown");
   }
   return true;
 }
 
-bool StatementStream::ReadString(const std::string& what, std::string& out) {
-  if (Peek().kind != TokenKind::kString) return Expected("a string", "for " + what);
+bool StatementStream::ReadString(std::string_view what, std::string& out) {
+  if (Peek().kind != TokenKind::kString) return Expected("a string", "for " + std::string(what));
   out = Take().text;
   return true;
 }
 
-bool StatementStream::ReadName(const std::string& what, Value& out) {
+bool StatementStream::ReadName(std::string_view what, Value& out) {
   if (Peek().kind == TokenKind::kString) {
     out.text = Take().text;
     out.number.reset();

@@ -35,20 +35,20 @@ class StatementStream : public TokenCursor {
   void SkipMemoryOptions();
 
   // "," or an error naming what should have followed.
-  bool Comma(const std::string& what);
+  bool Comma(std::string_view what);
   // Takes a "," when one follows: the start of an optional field.
   bool OptionalComma();
   // After an optional field's comma: false when the field is left empty (", ," or a last ",").
   bool FieldWritten();
 
   // An expression; `needNumber` makes a name without a value an error.
-  bool ReadValue(const std::string& what, bool needNumber, Value& out);
+  bool ReadValue(std::string_view what, bool needNumber, Value& out);
   // A style: `implied` bits, the written terms added, NOT terms cleared.
-  bool ReadStyle(const std::string& what, std::uint32_t implied, Style& out);
+  bool ReadStyle(std::string_view what, std::uint32_t implied, Style& out);
   // A string literal.
-  bool ReadString(const std::string& what, std::string& out);
+  bool ReadString(std::string_view what, std::string& out);
   // A resource name or class: a string, or an expression (a number or a name).
-  bool ReadName(const std::string& what, Value& out);
+  bool ReadName(std::string_view what, Value& out);
 
  private:
   Preprocessor& preprocessor_;
