@@ -155,7 +155,7 @@ bool ReadStandardControl(StatementStream& tokens, const ControlStatement& s, Con
          ReadTrailingFields(tokens, c, implied, true);
 }
 
-// A control statement; false after an error, with the statement passed over.
+// A control statement, added to the dialog; after an error, passed over.
 void ReadControl(StatementStream& tokens, Dialog& dialog) {
   const Token start = tokens.Take();
   Control c;
@@ -169,8 +169,10 @@ void ReadControl(StatementStream& tokens, Dialog& dialog) {
     tokens.SkipStatement(start);
     return;
   }
-  if (!tokens.Peek().lineStart && !IsBlockEnd(tokens.Peek()) &&
-      tokens.Peek().kind != TokenKind::kEnd) {
+  // Line ends separate nothing: the next statement may follow on the same line.
+  const Token& next = tokens.Peek();
+  if (!next.lineStart && !IsBlockEnd(next) && next.kind != TokenKind::kEnd &&
+      !IsKeyword(next, "CONTROL") && !FindControlStatement(next)) {
     tokens.Expected("the end of the statement", "after the control's fields");
     tokens.SkipStatement(start);
     return;

@@ -55,7 +55,9 @@ class MenuReader {
  private:
   bool AtStatementEnd() {
     const Token& next = tokens_.Peek();
-    return next.kind == TokenKind::kEnd || next.lineStart || IsBlockEnd(next) || IsBlockStart(next);
+    // Line ends separate nothing: the next statement may follow on the same line.
+    return next.kind == TokenKind::kEnd || next.lineStart || IsBlockEnd(next) ||
+           IsBlockStart(next) || IsKeyword(next, "MENUITEM") || IsKeyword(next, "POPUP");
   }
 
   // MENU:   [, option {[,] option}]

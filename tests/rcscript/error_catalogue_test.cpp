@@ -111,6 +111,17 @@ TEST(ErrorCatalogueTest, EachFaultHasItsMessageAtItsPlace) {
   }
 }
 
+TEST(ErrorCatalogueTest, StatementsMayShareALineOrSpreadOverSeveral) {
+  const rc::Reading reading = ReadText(
+      "D DIALOGEX 0,0,1,1 BEGIN LTEXT \"a\",1,2,3,4,5 LTEXT \"b\",2,\n2,\n3,4,5 END\n"
+      "M MENU BEGIN MENUITEM \"x\", 1 MENUITEM \"y\", 2 END\n");
+  EXPECT_EQ(Messages(reading), "");
+  ASSERT_EQ(reading.model.dialogs.size(), 1u);
+  EXPECT_EQ(reading.model.dialogs[0].controls.size(), 2u);
+  ASSERT_EQ(reading.model.menus.size(), 1u);
+  EXPECT_EQ(reading.model.menus[0].items.size(), 2u);
+}
+
 TEST(ErrorCatalogueTest, AnErrorCostsOnlyItsStatement) {
   const rc::Reading reading = ReadText(
       "D DIALOGEX 0,0,1,1\nBEGIN\nLTEXT \"a\",1,2,3,4\nLTEXT \"b\",2,2,3,4,5\nEND\n"
