@@ -40,6 +40,11 @@ std::string Joined(const std::string& folder, const std::string& name) {
   return folder.empty() ? name : folder + "/" + name;
 }
 
+// A path from the root or a drive ("/x", "C:/x", "//server/x") is sought as it stands.
+bool IsAbsolute(const std::string& path) {
+  return (!path.empty() && path[0] == '/') || (path.size() > 1 && path[1] == ':');
+}
+
 std::string Normal(const std::string& path) {
   return std::filesystem::path(path).lexically_normal().generic_string();
 }
@@ -375,9 +380,11 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
   const std::string name(rest.substr(open + 1, close - open - 1));
   std::string path = name;
   std::replace(path.begin(), path.end(), '\\', '/');
-  std::vector<std::string> candidates = {Joined(FolderOf(frame.path), path),
-                                         Joined(FolderOf(frames_.front().path), path)};
-  for (const std::string& folder : includeDirs_) candidates.push_back(Joined(folder, path));
+  std::vector<std::string> candidates = {path};
+  if (!IsAbsolute(path)) {
+    candidates = {Joined(FolderOf(frame.path), path), Joined(FolderOf(frames_.front().path), path)};
+    for (const std::string& folder : includeDirs_) candidates.push_back(Joined(folder, path));
+  }
   for (const std::string& candidate : candidates) {
     std::optional<std::string> bytes = reader_ ? reader_(candidate) : std::nullopt;
     if (!bytes) continue;

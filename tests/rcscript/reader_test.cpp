@@ -26,6 +26,8 @@ TEST(ReaderTest, AnIncludedFileIsSoughtBesideItsIncluderThenTheScriptThenTheIncl
        "define B {2} = 2 @b.h:1\n"},
       {{{"top/sub/a.h", "#include \"b.h\"\n"}, {"inc/b.h", "#define B 3\n"}},
        "define B {3} = 3 @b.h:1\n"},
+      {{{"top/sub/a.h", "#include \"C:\\b.h\"\n"}, {"C:/b.h", "#define B 4\n"}},
+       "define B {4} = 4 @C:\\b.h:1\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected);
