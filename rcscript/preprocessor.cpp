@@ -176,6 +176,13 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
     if (Active()) Include(line.substr(i), lineNumber, static_cast<int>(i + 1));
     return;
   }
+  static constexpr std::string_view kPassedOver[] = {"pragma", "error", "warning",
+                                                     "line",   "ident", ""};
+  const bool passedOver =
+      std::find(std::begin(kPassedOver), std::end(kPassedOver), name) != std::end(kPassedOver);
+  // Only a directive that is obeyed has its tokens read: the text of #error or of a false branch
+  // may be anything.
+  const bool read = !passedOver && (Active() || name == "elif");
   // The rest of the directive, over the lines that a final backslash joins to it.
   std::vector<Token> tokens;
   std::string_view piece = line;
@@ -185,8 +192,10 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
     size_t end = piece.size();
     while (end > from && IsBlankByte(piece[end - 1])) --end;
     const bool continued = end > from && piece[end - 1] == '\\';
-    LexLine(piece, from, continued ? end - 1 : piece.size(), file, pieceLine, frame.lex, tokens,
-            fileNames_[file], reporter_.List());
+    if (read) {
+      LexLine(piece, from, continued ? end - 1 : piece.size(), file, pieceLine, frame.lex, tokens,
+              fileNames_[file], reporter_.List());
+    }
     if (!continued || frame.next >= frame.lines.size()) break;
     piece = frame.lines[frame.next++];
     pieceLine = static_cast<int>(frame.next);
@@ -266,11 +275,7 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
               after < line.size() && line[after] == '(' && defined.line == lineNumber);
     return;
   }
-  static constexpr std::string_view kPassedOver[] = {"pragma", "error", "warning",
-                                                     "line",   "ident", ""};
-  for (const std::string_view passed : kPassedOver) {
-    if (name == passed) return;
-  }
+  if (passedOver) return;
   reporter_.WarningAt(at, "unknown directive #" + name + " passed over");
 }
 

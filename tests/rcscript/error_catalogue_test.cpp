@@ -68,6 +68,7 @@ TEST(ErrorCatalogueTest, EachFaultHasItsMessageAtItsPlace) {
        "s.rc:3:3: error: expected MENUITEM, POPUP or END in the menu M, got \"ITEM\"\n"},
       {"/* open\n", {}, "s.rc:1:1: error: a /* comment is not closed before the end of the file\n"},
       {"#frob x\n", {}, "s.rc:1:1: warning: unknown directive #frob passed over\n"},
+      {"#error don't \"quote\n#if 0\n#define A \"open\n#endif\n", {}, ""},
       {"#else\n", {}, "s.rc:1:1: error: #else without #if\n"},
       {"#if 1\n", {}, "s.rc:1:1: error: #if has no #endif before the end of the file\n"},
       {"#if 0\n#else\n#elif 1\n#endif\n", {}, "s.rc:3:1: error: #elif after #else\n"},
