@@ -1,4 +1,5 @@
 // tolvex-cli: the conversion of the Run button, from the command line.
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 
 #include "cli/convert_script.h"
 #include "cli/options.h"
+#include "rcscript/dump.h"
 
 int main(int argc, char** argv) {
   using namespace tolvex::cli;
@@ -29,6 +31,14 @@ int main(int argc, char** argv) {
   if (options.version) {
     std::cout << "tolvex-cli " TOLVEX_VERSION "\n";
     return 0;
+  }
+  if (options.dump) {
+    int status = 0;
+    for (const std::string& script : options.scripts) {
+      status =
+          std::max(status, tolvex::rc::RunDump(script, options.includeDirs, std::cout, std::cerr));
+    }
+    return status;
   }
   bool allConverted = true;
   for (const std::string& script : options.scripts) {

@@ -34,6 +34,9 @@ const char* UsageText() {
          "  --screen          add the block that reads the screen size\n"
          "  --save-settings   write the coefficients to tolvex.ini beside the script\n"
          "  --check           write nothing; exit 1 when the existing program differs\n"
+         "  --dump            print the resource-script reader's model of each script and its\n"
+         "                    diagnostics; convert nothing\n"
+         "  -I DIR            with --dump, a folder to search for included files (repeatable)\n"
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "\n"
@@ -71,6 +74,10 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
       o.saveSettings = true;
     } else if (a == "--check") {
       o.check = true;
+    } else if (a == "--dump") {
+      o.dump = true;
+    } else if (takes("-I", text)) {
+      o.includeDirs.push_back(text);
     } else if (takes("-o", text)) {
       o.output = text;
     } else if (a.size() > 1 && a[0] == '-') {

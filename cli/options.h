@@ -15,6 +15,8 @@ struct Options {
   bool screen = false;
   bool saveSettings = false;
   bool check = false;
+  bool dump = false;                     // --dump: the reader's model of each script
+  std::vector<std::string> includeDirs;  // -I DIR, for --dump
   bool help = false;
   bool version = false;
 };

@@ -1,0 +1,54 @@
+#include "rcscript/diagnostics.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace tolvex::rc {
+
+std::string FormatDiagnostic(const Diagnostic& d) {
+  std::string text = d.file;
+  if (d.line > 0) {
+    text += ":" + std::to_string(d.line);
+    if (d.column > 0) text += ":" + std::to_string(d.column);
+  }
+  text += d.severity == Severity::kError ? ": error: " : ": warning: ";
+  return text + d.message;
+}
+
+void DiagnosticList::Add(Diagnostic diagnostic) {
+  if (diagnostic.severity == Severity::kError) ++errors_;
+  all_.push_back(std::move(diagnostic));
+}
+
+void DiagnosticList::Error(const std::string& file, int line, int column, std::string message) {
+  Add({file, line, column, Severity::kError, std::move(message)});
+}
+
+void DiagnosticList::Warning(const std::string& file, int line, int column, std::string message) {
+  Add({file, line, column, Severity::kWarning, std::move(message)});
+}
+
+std::string Quoted(const std::string& text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"': quoted += "\\\""; break;
+      case '\\': quoted += "\\\\"; break;
+      case '\n': quoted += "\\n"; break;
+      case '\t': quoted += "\\t"; break;
+      case '\r': quoted += "\\r"; break;
+      default:
+        if (byte < 0x20 || byte == 0x7F) {
+          char hex[8];
+          std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+          quoted += hex;
+        } else {
+          quoted += c;
+        }
+    }
+  }
+  return quoted + "\"";
+}
+
+}  // namespace tolvex::rc

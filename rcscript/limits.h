@@ -1,0 +1,17 @@
+// Every bound the resource-script reader keeps, in one place. Each is met with a diagnostic, never
+// with a crash or a hang.
+#pragma once
+
+#include <cstddef>
+
+namespace tolvex::rc {
+
+constexpr int kMaxIncludeDepth = 16;      // files open at once, the script included
+constexpr int kMaxIncludedFiles = 256;    // files opened by #include in one reading
+constexpr int kMaxConditionalDepth = 64;  // #if inside #if
+constexpr int kMaxMacroDepth = 32;        // a define whose text names a define ...
+constexpr size_t kMaxMacroTokens = 4096;  // tokens one use of a define may become
+constexpr int kMaxExpressionDepth = 64;   // parentheses and unary operators inside each other
+constexpr int kMaxMenuDepth = 32;         // POPUP inside POPUP
+
+}  // namespace tolvex::rc

@@ -1,0 +1,111 @@
+// What the reader makes of a script: its defines, dialogs with their controls, menus, and the
+// resources it passed over. Every value keeps its text as written beside the number.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvex::rc {
+
+// Where a thing starts: the file as the command line or the #include named it, and its line.
+struct SourcePlace {
+  std::string file;
+  int line = 0;
+};
+
+// An expression as written, and its value when every name in it has one (a name that nothing
+// defines stays a name: its value is unknown, never guessed).
+struct Value {
+  std::string text;
+  std::optional<std::int32_t> number;
+};
+
+// A style as the resource compiler stores it: the statement's implied bits with the written terms
+// added and NOT terms cleared. `number` is unknown when any written term is.
+struct Style {
+  std::string text;  // the written terms; empty when none were written
+  std::optional<std::uint32_t> number;
+};
+
+struct Define {
+  std::string name;
+  std::string text;                    // its tokens as written
+  std::optional<std::int32_t> number;  // when its tokens make a known integer expression
+  std::optional<std::string> string;   // when its tokens are a single string
+  SourcePlace place;
+};
+
+// A control's text: a string, or a number or name (an image's resource id), or none at all
+// (EDITTEXT, LISTBOX, COMBOBOX, SCROLLBAR).
+struct ControlText {
+  enum class Kind { kNone, kString, kReference } kind = Kind::kNone;
+  std::string string;  // kString
+  Value reference;     // kReference
+};
+
+struct Control {
+  std::string statement;  // CONTROL, LTEXT, PUSHBUTTON ... in upper case
+  ControlText text;
+  Value id;
+  std::string className;  // Button, Static, ... or the class as a CONTROL statement wrote it
+  Style style, exStyle;
+  Value x, y, width, height;
+  std::optional<Value> helpId;
+  SourcePlace place;
+};
+
+struct Font {
+  Value size;
+  std::string face;
+  std::optional<Value> weight, italic, charset;
+};
+
+struct Dialog {
+  Value name;             // text: the name as written; a string name keeps its quotes off
+  std::string statement;  // DIALOG or DIALOGEX
+  Value x, y, width, height;
+  std::optional<Value> helpId;
+  std::optional<std::string> caption;
+  std::optional<Font> font;
+  Style style, exStyle;
+  std::optional<Value> menu;       // MENU name
+  std::optional<Value> className;  // CLASS name
+  SourcePlace place;
+  std::vector<Control> controls;
+};
+
+struct MenuItem {
+  enum class Kind { kItem, kSeparator, kPopup } kind = Kind::kItem;
+  std::string text;
+  std::optional<Value> id;
+  std::string options;               // MENU: the option words as written (CHECKED GRAYED ...)
+  std::optional<Style> type, state;  // MENUEX
+  std::optional<Value> helpId;       // MENUEX pop-ups
+  SourcePlace place;
+  std::vector<MenuItem> items;  // a pop-up's items
+};
+
+struct Menu {
+  Value name;
+  std::string statement;  // MENU or MENUEX
+  SourcePlace place;
+  std::vector<MenuItem> items;
+};
+
+// A resource read by its grammar and passed over whole.
+struct SkippedResource {
+  std::string name;  // empty for STRINGTABLE, LANGUAGE and the like
+  std::string type;  // as written, in upper case when it is a keyword
+  SourcePlace place;
+};
+
+struct Model {
+  std::vector<Define> defines;
+  std::vector<Dialog> dialogs;
+  std::vector<Menu> menus;
+  std::vector<SkippedResource> skipped;
+};
+
+}  // namespace tolvex::rc

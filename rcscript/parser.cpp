@@ -1,0 +1,177 @@
+// The top level of a script: one resource after another, each read by its own statement reader or
+// passed over by its grammar.
+#include "rcscript/parser.h"
+
+#include <string_view>
+
+#include "rcscript/resources.h"
+#include "rcscript/statement_stream.h"
+
+namespace tolvex::rc {
+namespace {
+
+enum class Shape {
+  kDialog,
+  kMenu,
+  kBlock,  // statements up to a BEGIN ... END block, all passed over
+  kLine,   // one line (a file name), or a block when the next line begins one
+};
+
+struct ResourceType {
+  std::string_view keyword;
+  Shape shape;
+};
+
+constexpr ResourceType kResourceTypes[] = {
+    {"DIALOG", Shape::kDialog},
+    {"DIALOGEX", Shape::kDialog},
+    {"MENU", Shape::kMenu},
+    {"MENUEX", Shape::kMenu},
+    {"STRINGTABLE", Shape::kBlock},
+    {"ACCELERATORS", Shape::kBlock},
+    {"VERSIONINFO", Shape::kBlock},
+    {"DESIGNINFO", Shape::kBlock},
+    {"TEXTINCLUDE", Shape::kBlock},
+    {"DLGINIT", Shape::kBlock},
+    {"AFX_DIALOG_LAYOUT", Shape::kBlock},
+    {"TOOLBAR", Shape::kBlock},
+    {"RCDATA", Shape::kLine},
+    {"MESSAGETABLE", Shape::kLine},
+    {"ICON", Shape::kLine},
+    {"BITMAP", Shape::kLine},
+    {"CURSOR", Shape::kLine},
+    {"FONT", Shape::kLine},
+    {"WAVE", Shape::kLine},
+    {"AVI", Shape::kLine},
+    {"HTML", Shape::kLine},
+    {"PNG", Shape::kLine},
+    {"MANIFEST", Shape::kLine},
+    {"PLUGPLAY", Shape::kLine},
+    {"VXD", Shape::kLine},
+    {"ANICURSOR", Shape::kLine},
+    {"ANIICON", Shape::kLine},
+    {"DLGINCLUDE", Shape::kLine},
+};
+
+const ResourceType* FindType(const Token& token) {
+  for (const ResourceType& t : kResourceTypes) {
+    if (IsKeyword(token, t.keyword)) return &t;
+  }
+  return nullptr;
+}
+
+class TopLevel {
+ public:
+  TopLevel(StatementStream& tokens, Model& model) : tokens_(tokens), model_(model) {}
+
+  void ReadAll() {
+    while (tokens_.Peek().kind != TokenKind::kEnd) ReadOne();
+  }
+
+ private:
+  void Skipped(std::string name, std::string type, const Token& start) {
+    model_.skipped.push_back({std::move(name), std::move(type), tokens_.PlaceOf(start)});
+  }
+
+  //  STRINGTABLE [options] BEGIN ... END
+  //  LANGUAGE lang, sublang | VERSION n | CHARACTERISTICS n
+  //  name type ...
+  void ReadOne() {
+    const Token start = tokens_.Peek();
+    if (IsKeyword(start, "STRINGTABLE")) {
+      tokens_.Take();
+      Skipped("", "STRINGTABLE", start);
+      PassOverBlockResource("the string table");
+      return;
+    }
+    if (IsKeyword(start, "LANGUAGE") || IsKeyword(start, "VERSION") ||
+        IsKeyword(start, "CHARACTERISTICS")) {
+      tokens_.Take();
+      Skipped("", UpperCase(start.text), start);
+      tokens_.SkipStatement(start);
+      return;
+    }
+    if (IsBlockStart(start) || IsBlockEnd(start) ||
+        (start.kind != TokenKind::kIdentifier && start.kind != TokenKind::kNumber &&
+         start.kind != TokenKind::kString && !IsOperator(start, "(") && !IsOperator(start, "-"))) {
+      tokens_.Fail(start, "expected a resource, got " + Described(start));
+      if (IsBlockStart(start)) {
+        tokens_.SkipBlock("the block");
+      } else {
+        tokens_.SkipStatement(start);
+      }
+      return;
+    }
+    Value name;
+    if (!tokens_.ReadName("the resource's name", name)) {
+      tokens_.SkipStatement(start);
+      return;
+    }
+    const Token type = tokens_.Peek();
+    if (type.kind == TokenKind::kEnd || type.kind == TokenKind::kOperator ||
+        type.kind == TokenKind::kOther) {
+      tokens_.Expected("a resource type", "after the name " + Quoted(name.text));
+      if (IsBlockStart(type)) {
+        tokens_.SkipBlock("the block");
+      } else {
+        tokens_.SkipStatement(start);
+      }
+      return;
+    }
+    tokens_.Take();
+    const ResourceType* known = FindType(type);
+    if (known && known->shape == Shape::kDialog) {
+      ReadDialog(tokens_, start, std::move(name), type, model_);
+    } else if (known && known->shape == Shape::kMenu) {
+      ReadMenu(tokens_, start, std::move(name), type, model_);
+    } else {
+      const std::string typeText = known ? UpperCase(type.text) : type.written;
+      Skipped(name.text, typeText, start);
+      if (known && known->shape == Shape::kBlock) {
+        PassOverBlockResource("the " + typeText + " resource " + Quoted(name.text));
+      } else {
+        PassOverLineResource("the " + typeText + " resource " + Quoted(name.text));
+      }
+    }
+  }
+
+  // Statements up to BEGIN, then the block.
+  void PassOverBlockResource(const std::string& what) {
+    while (!IsBlockStart(tokens_.Peek())) {
+      if (tokens_.Peek().kind == TokenKind::kEnd || IsBlockEnd(tokens_.Peek())) {
+        tokens_.Expected("BEGIN", "for " + what);
+        return;
+      }
+      tokens_.Take();
+    }
+    tokens_.SkipBlock(what);
+  }
+
+  // The rest of the line; then a block, when the next line starts one.
+  void PassOverLineResource(const std::string& what) {
+    for (;;) {
+      const Token& next = tokens_.Peek();
+      if (next.kind == TokenKind::kEnd) return;
+      if (IsBlockStart(next)) {
+        tokens_.SkipBlock(what);
+        return;
+      }
+      if (next.lineStart) return;
+      tokens_.Take();
+    }
+  }
+
+  StatementStream& tokens_;
+  Model& model_;
+};
+
+}  // namespace
+
+bool IsResourceType(const Token& token) { return FindType(token) != nullptr; }
+
+void ReadResources(Preprocessor& preprocessor, Model& model) {
+  StatementStream tokens(preprocessor);
+  TopLevel(tokens, model).ReadAll();
+}
+
+}  // namespace tolvex::rc

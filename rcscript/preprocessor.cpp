@@ -1,0 +1,486 @@
+#include "rcscript/preprocessor.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <utility>
+
+#include "rcscript/limits.h"
+#include "rcscript/script_lines.h"
+
+namespace tolvex::rc {
+namespace {
+
+// Headers of the system's SDK that scripts include in quotes; the standard constants stand in for
+// them, so a missing one is not worth a warning.
+constexpr std::string_view kSystemHeaders[] = {
+    "windows.h",  "winres.h", "winresrc.h", "afxres.h", "commctrl.h", "winuser.h", "winuser.rh",
+    "richedit.h", "dlgs.h",   "winver.h",   "ntverp.h", "prsht.h",    "wingdi.h",  "winnt.h"};
+
+bool IsBlankByte(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
+
+size_t SkipBlanks(std::string_view s, size_t i) {
+  while (i < s.size() && IsBlankByte(s[i])) ++i;
+  return i;
+}
+
+std::string Lowered(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string Joined(const std::string& folder, const std::string& name) {
+  return folder.empty() ? name : folder + "/" + name;
+}
+
+// A path from the root or a drive ("/x", "C:/x", "//server/x") is sought as it stands.
+bool IsAbsolute(const std::string& path) {
+  return (!path.empty() && path[0] == '/') || (path.size() > 1 && path[1] == ':');
+}
+
+std::string Normal(const std::string& path) {
+  return std::filesystem::path(path).lexically_normal().generic_string();
+}
+
+// The tokens of a directive line after its name, for a cursor of expressions.
+class LineCursor : public TokenCursor {
+ public:
+  LineCursor(const std::vector<Token>& tokens, Token end) : tokens_(tokens), end_(std::move(end)) {}
+  const Token& Peek(size_t ahead) override {
+    return next_ + ahead < tokens_.size() ? tokens_[next_ + ahead] : end_;
+  }
+  Token Take() override { return next_ < tokens_.size() ? tokens_[next_++] : end_; }
+  bool AtEnd() const { return next_ >= tokens_.size(); }
+
+ private:
+  const std::vector<Token>& tokens_;
+  Token end_;
+  size_t next_ = 0;
+};
+
+}  // namespace
+
+Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes,
+                           std::vector<std::string> includeDirs, FileReader reader,
+                           DiagnosticList& diagnostics)
+    : includeDirs_(std::move(includeDirs)),
+      reader_(std::move(reader)),
+      reporter_(fileNames_, diagnostics) {
+  // What the resource compiler defines before it reads a script.
+  for (const char* name : {"RC_INVOKED", "_WIN32"}) {
+    Token one;
+    one.kind = TokenKind::kNumber;
+    one.text = one.written = "1";
+    one.number = 1;
+    one.numberValid = true;
+    macros_[name].body = {one};
+  }
+  OpenFile(scriptPath, scriptPath, bytes);
+  const std::vector<std::string>& lines = frames_.back().lines;
+  endLine_ = std::max<int>(1, static_cast<int>(lines.size()));
+  endColumn_ = lines.empty() ? 1 : static_cast<int>(lines.back().size()) + 1;
+}
+
+void Preprocessor::OpenFile(std::string path, std::string name, std::string_view bytes) {
+  Frame frame;
+  frame.file = static_cast<int>(fileNames_.size());
+  frame.path = std::move(path);
+  frame.lines = SplitScriptLines(bytes);
+  frame.conditionalBase = conditionals_.size();
+  fileNames_.push_back(std::move(name));
+  frames_.push_back(std::move(frame));
+}
+
+Token Preprocessor::EndToken() const {
+  Token end;
+  end.kind = TokenKind::kEnd;
+  end.line = endLine_;
+  end.column = endColumn_;
+  end.lineStart = true;
+  return end;
+}
+
+Token Preprocessor::Next() {
+  while (pendingNext_ >= pending_.size()) {
+    if (!FillLine()) return EndToken();
+  }
+  return std::move(pending_[pendingNext_++]);
+}
+
+bool Preprocessor::FillLine() {
+  pending_.clear();
+  pendingNext_ = 0;
+  while (!frames_.empty()) {
+    Frame& frame = frames_.back();
+    if (frame.next >= frame.lines.size()) {
+      FinishFile();
+      continue;
+    }
+    const int lineNumber = static_cast<int>(++frame.next);
+    const std::string_view line = frame.lines[frame.next - 1];
+    const size_t first = SkipBlanks(line, 0);
+    if (!frame.lex.inComment && first < line.size() && line[first] == '#') {
+      Directive(line, first, lineNumber);
+      continue;
+    }
+    if (!Active()) continue;
+    if (!frame.lex.inComment && first < line.size() && line[first] == ';') continue;
+    raw_.clear();  // its tokens were moved out last time; the vector keeps its capacity
+    LexLine(line, 0, line.size(), frame.file, lineNumber, frame.lex, raw_, fileNames_[frame.file],
+            reporter_.List());
+    Expand(std::move(raw_), pending_, reporter_);
+    if (!pending_.empty()) return true;
+  }
+  return false;
+}
+
+void Preprocessor::FinishFile() {
+  Frame& frame = frames_.back();
+  const std::string& name = fileNames_[frame.file];
+  if (frame.lex.inComment) {
+    reporter_.List().Error(name, frame.lex.commentLine, frame.lex.commentColumn,
+                           "a /* comment is not closed before the end of the file");
+  }
+  while (conditionals_.size() > frame.conditionalBase) {
+    reporter_.ErrorAt(conditionals_.back().at, "#" + conditionals_.back().at.text +
+                                                   " has no #endif before the end of the file");
+    conditionals_.pop_back();
+  }
+  frames_.pop_back();
+}
+
+void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber) {
+  Frame& frame = frames_.back();
+  const int file = frame.file;
+  // The directive's name, read by hand: #include takes the rest of its line as it stands.
+  size_t i = SkipBlanks(line, hash + 1);
+  const size_t nameStart = i;
+  while (i < line.size() && (std::isalnum(static_cast<unsigned char>(line[i])) || line[i] == '_')) {
+    ++i;
+  }
+  Token at;
+  at.kind = TokenKind::kIdentifier;
+  at.text = at.written = std::string(line.substr(nameStart, i - nameStart));
+  at.file = file;
+  at.line = lineNumber;
+  at.column = static_cast<int>(hash + 1);
+  const std::string& name = at.text;
+  if (name == "include") {
+    if (Active()) Include(line.substr(i), lineNumber, static_cast<int>(i + 1));
+    return;
+  }
+  static constexpr std::string_view kPassedOver[] = {"pragma", "error", "warning",
+                                                     "line",   "ident", ""};
+  const bool passedOver =
+      std::find(std::begin(kPassedOver), std::end(kPassedOver), name) != std::end(kPassedOver);
+  // Only a directive that is obeyed has its tokens read: the text of #error or of a false branch
+  // may be anything.
+  const bool read = !passedOver && (Active() || name == "elif");
+  // The rest of the directive, over the lines that a final backslash joins to it.
+  std::vector<Token> tokens;
+  std::string_view piece = line;
+  size_t from = i;
+  int pieceLine = lineNumber;
+  for (;;) {
+    size_t end = piece.size();
+    while (end > from && IsBlankByte(piece[end - 1])) --end;
+    const bool continued = end > from && piece[end - 1] == '\\';
+    if (read) {
+      LexLine(piece, from, continued ? end - 1 : piece.size(), file, pieceLine, frame.lex, tokens,
+              fileNames_[file], reporter_.List());
+    }
+    if (!continued || frame.next >= frame.lines.size()) break;
+    piece = frame.lines[frame.next++];
+    pieceLine = static_cast<int>(frame.next);
+    from = 0;
+  }
+  if (name == "if" || name == "ifdef" || name == "ifndef") {
+    if (conditionals_.size() - frame.conditionalBase >= static_cast<size_t>(kMaxConditionalDepth)) {
+      reporter_.ErrorAt(at, "#if blocks are nested deeper than " +
+                                std::to_string(kMaxConditionalDepth) + "; this one is left out");
+      Conditional c;
+      c.parentActive = c.active = false;
+      c.taken = true;
+      c.at = at;
+      conditionals_.push_back(c);
+      return;
+    }
+    if (!Active()) {
+      PushConditional(false, at);
+      conditionals_.back().parentActive = false;
+      conditionals_.back().taken = true;
+      return;
+    }
+    if (name == "if") {
+      PushConditional(Condition(std::move(tokens), at), at);
+      return;
+    }
+    if (tokens.empty() || tokens[0].kind != TokenKind::kIdentifier) {
+      reporter_.ErrorAt(tokens.empty() ? at : tokens[0], "expected a name after #" + name);
+      PushConditional(false, at);
+      return;
+    }
+    const bool defined = macros_.count(tokens[0].text) > 0;
+    PushConditional(name == "ifdef" ? defined : !defined, at);
+    return;
+  }
+  if (name == "elif" || name == "else" || name == "endif") {
+    if (conditionals_.size() <= frame.conditionalBase) {
+      reporter_.ErrorAt(at, "#" + name + " without #if");
+      return;
+    }
+    Conditional& c = conditionals_.back();
+    if (name == "endif") {
+      conditionals_.pop_back();
+      return;
+    }
+    if (c.sawElse) {
+      reporter_.ErrorAt(at, "#" + name + " after #else");
+      c.active = false;
+      return;
+    }
+    if (name == "else") {
+      c.sawElse = true;
+      c.active = c.parentActive && !c.taken;
+      c.taken = true;
+      return;
+    }
+    const bool value = c.parentActive && !c.taken && Condition(std::move(tokens), at);
+    conditionals_.back().active = value;
+    conditionals_.back().taken = conditionals_.back().taken || value;
+    return;
+  }
+  if (!Active()) return;
+  if (name == "define" || name == "undef") {
+    if (tokens.empty() || tokens[0].kind != TokenKind::kIdentifier) {
+      reporter_.ErrorAt(tokens.empty() ? at : tokens[0], "expected a name after #" + name);
+      return;
+    }
+    const Token defined = tokens[0];
+    if (name == "undef") {
+      macros_.erase(defined.text);
+      return;
+    }
+    tokens.erase(tokens.begin());
+    const size_t after = static_cast<size_t>(defined.column - 1) + defined.text.size();
+    // A "(" right after the name makes a define with arguments.
+    AddDefine(defined, std::move(tokens),
+              after < line.size() && line[after] == '(' && defined.line == lineNumber);
+    return;
+  }
+  if (passedOver) return;
+  reporter_.WarningAt(at, "unknown directive #" + name + " passed over");
+}
+
+void Preprocessor::PushConditional(bool value, const Token& at) {
+  Conditional c;
+  c.active = value;
+  c.taken = value;
+  c.at = at;
+  conditionals_.push_back(std::move(c));
+}
+
+bool Preprocessor::Condition(std::vector<Token> tokens, const Token& at) {
+  // defined NAME and defined(NAME) first, before any name is replaced.
+  std::vector<Token> resolved;
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    if (tokens[i].kind == TokenKind::kIdentifier && tokens[i].text == "defined") {
+      const bool paren = i + 1 < tokens.size() && IsOperator(tokens[i + 1], "(");
+      const size_t nameAt = paren ? i + 2 : i + 1;
+      if (nameAt >= tokens.size() || tokens[nameAt].kind != TokenKind::kIdentifier ||
+          (paren && (nameAt + 1 >= tokens.size() || !IsOperator(tokens[nameAt + 1], ")")))) {
+        reporter_.ErrorAt(tokens[i], "expected a name after defined");
+        return false;
+      }
+      Token value = tokens[i];
+      value.kind = TokenKind::kNumber;
+      value.number = macros_.count(tokens[nameAt].text) ? 1 : 0;
+      value.numberValid = true;
+      value.text = std::to_string(value.number);
+      resolved.push_back(std::move(value));
+      i = paren ? nameAt + 1 : nameAt;
+      continue;
+    }
+    resolved.push_back(std::move(tokens[i]));
+  }
+  std::vector<Token> expanded;
+  Expand(std::move(resolved), expanded, reporter_);
+  Token end = at;
+  end.kind = TokenKind::kEnd;
+  LineCursor cursor(expanded, end);
+  Expression value;
+  if (expanded.empty()) {
+    reporter_.ErrorAt(at, "#" + at.text + " needs a condition");
+    return false;
+  }
+  if (!ReadExpression(cursor, ExpressionMode::kCondition, "the condition of #" + at.text, reporter_,
+                      value)) {
+    return false;
+  }
+  if (!cursor.AtEnd()) {
+    reporter_.ErrorAt(cursor.Peek(0), "unexpected " + Described(cursor.Peek(0)) +
+                                          " after the condition of #" + at.text);
+    return false;
+  }
+  return value.value != 0;
+}
+
+void Preprocessor::AddDefine(const Token& name, std::vector<Token> body, bool functionLike) {
+  if (functionLike) {
+    reporter_.WarningAt(name, "the define " + name.text +
+                                  " takes arguments, which the reader does not replace; it is "
+                                  "passed over and its uses stay names");
+    return;
+  }
+  rc::Define record;
+  record.name = name.text;
+  record.place = {fileNames_[name.file], name.line};
+  WrittenText written;
+  for (const Token& t : body) written.Append(t);
+  record.text = written.Text();
+  if (body.size() == 1 && body[0].kind == TokenKind::kString) {
+    record.string = body[0].text;
+  } else if (body.size() == 1 && body[0].kind == TokenKind::kNumber && body[0].numberValid) {
+    record.number = static_cast<std::int32_t>(body[0].number);  // most defines: a plain number
+  } else if (!body.empty()) {
+    DiagnosticList quiet;  // a define that is no number is no fault of the define
+    Reporter quietReporter(fileNames_, quiet);
+    std::vector<Token> expanded;
+    Expand(std::vector<Token>(body), expanded, quietReporter);
+    Token end = name;
+    end.kind = TokenKind::kEnd;
+    LineCursor cursor(expanded, end);
+    Expression value;
+    if (ReadExpression(cursor, ExpressionMode::kStatement, "a define", quietReporter, value) &&
+        cursor.AtEnd() && value.known) {
+      record.number = static_cast<std::int32_t>(static_cast<std::uint32_t>(value.value));
+    }
+  }
+  defines_.push_back(std::move(record));
+  macros_[name.text].body = std::move(body);
+}
+
+void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
+  const Frame& frame = frames_.back();
+  const int file = frame.file;
+  const size_t open = SkipBlanks(rest, 0);
+  const int at = column + static_cast<int>(open);
+  const std::string& fileName = fileNames_[file];
+  if (open >= rest.size() || (rest[open] != '"' && rest[open] != '<')) {
+    reporter_.List().Error(fileName, lineNumber, at, "expected \"file\" or <file> after #include");
+    return;
+  }
+  const char closer = rest[open] == '"' ? '"' : '>';
+  const size_t close = rest.find(closer, open + 1);
+  if (close == std::string_view::npos || close == open + 1) {
+    reporter_.List().Error(fileName, lineNumber, at, "expected \"file\" or <file> after #include");
+    return;
+  }
+  if (closer == '>') return;  // the standard constants stand in for the system's headers
+  const std::string name(rest.substr(open + 1, close - open - 1));
+  std::string path = name;
+  std::replace(path.begin(), path.end(), '\\', '/');
+  std::vector<std::string> candidates = {path};
+  if (!IsAbsolute(path)) {
+    candidates = {Joined(FolderOf(frame.path), path), Joined(FolderOf(frames_.front().path), path)};
+    for (const std::string& folder : includeDirs_) candidates.push_back(Joined(folder, path));
+  }
+  for (const std::string& candidate : candidates) {
+    std::optional<std::string> bytes = reader_ ? reader_(candidate) : std::nullopt;
+    if (!bytes) continue;
+    const std::string normal = Normal(candidate);
+    for (const Frame& open_frame : frames_) {
+      if (Normal(open_frame.path) == normal) {
+        reporter_.List().Error(
+            fileName, lineNumber, at,
+            "the file " + Quoted(name) + " includes itself; the #include is passed over");
+        return;
+      }
+    }
+    if (frames_.size() >= static_cast<size_t>(kMaxIncludeDepth)) {
+      reporter_.List().Error(fileName, lineNumber, at,
+                             "includes are nested deeper than " + std::to_string(kMaxIncludeDepth) +
+                                 " files; " + Quoted(name) + " is passed over");
+      return;
+    }
+    if (fileNames_.size() > static_cast<size_t>(kMaxIncludedFiles)) {
+      reporter_.List().Error(fileName, lineNumber, at,
+                             "more than " + std::to_string(kMaxIncludedFiles) +
+                                 " files included; " + Quoted(name) + " is passed over");
+      return;
+    }
+    OpenFile(candidate, name, *bytes);
+    return;
+  }
+  const std::string lowered = Lowered(path.substr(path.find_last_of('/') + 1));
+  for (const std::string_view header : kSystemHeaders) {
+    if (lowered == header) return;
+  }
+  reporter_.List().Warning(fileName, lineNumber, at,
+                           "cannot open the include file " + Quoted(name) + "; reading goes on");
+}
+
+void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter) {
+  std::vector<const std::string*> active;
+  for (Token& token : in) {
+    const auto macro =
+        token.kind == TokenKind::kIdentifier ? macros_.find(token.text) : macros_.end();
+    if (macro == macros_.end()) {
+      out.push_back(std::move(token));
+      continue;
+    }
+    const size_t start = out.size();
+    bool overflowed = false;
+    active.clear();
+    AppendExpansion(macro->second, token.text, 1, active, out, start, overflowed);
+    if (overflowed) {
+      out.resize(start);
+      reporter.ErrorAt(token, "the define " + token.text + " expands beyond " +
+                                  std::to_string(kMaxMacroTokens) + " tokens or " +
+                                  std::to_string(kMaxMacroDepth) + " levels; its use is left out");
+      continue;
+    }
+    for (size_t i = start; i < out.size(); ++i) {
+      Token& t = out[i];
+      t.file = token.file;
+      t.line = token.line;
+      t.column = token.column;
+      t.lineStart = i == start && token.lineStart;
+      t.written = i == start ? token.written : std::string();
+    }
+  }
+}
+
+void Preprocessor::AppendExpansion(const Macro& macro, const std::string& name, int depth,
+                                   std::vector<const std::string*>& active, std::vector<Token>& out,
+                                   size_t start, bool& overflowed) {
+  if (depth > kMaxMacroDepth) {
+    overflowed = true;
+    return;
+  }
+  active.push_back(&name);
+  for (const Token& t : macro.body) {
+    if (overflowed) break;
+    const auto nested = t.kind == TokenKind::kIdentifier ? macros_.find(t.text) : macros_.end();
+    const bool expands =
+        nested != macros_.end() && std::none_of(active.begin(), active.end(),
+                                                [&](const std::string* a) { return *a == t.text; });
+    if (expands) {
+      AppendExpansion(nested->second, nested->first, depth + 1, active, out, start, overflowed);
+    } else if (out.size() - start >= kMaxMacroTokens) {
+      overflowed = true;
+    } else {
+      out.push_back(t);
+    }
+  }
+  active.pop_back();
+}
+
+}  // namespace tolvex::rc

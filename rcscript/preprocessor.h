@@ -1,0 +1,89 @@
+// The preprocessor: the script's lines, with the files they include, become one stream of tokens,
+// its #define names replaced by their tokens and the lines of false #if branches left out.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "rcscript/diagnostics.h"
+#include "rcscript/expressions.h"
+#include "rcscript/model.h"
+#include "rcscript/tokens.h"
+
+namespace tolvex::rc {
+
+// A file's bytes by its path, or nothing when it cannot be read.
+using FileReader = std::function<std::optional<std::string>(const std::string& path)>;
+
+// Directives, each on its own line (a backslash at a line's end continues it):
+//   #define NAME tokens      #undef NAME        #include "file"     #include <file>
+//   #if expression   #ifdef NAME   #ifndef NAME   #elif expression   #else   #endif
+//   #pragma ...   #error ...   #line ...   (passed over)
+// A line whose first non-blank byte is ";" is a comment.
+class Preprocessor {
+ public:
+  Preprocessor(const std::string& scriptPath, std::string_view bytes,
+               std::vector<std::string> includeDirs, FileReader reader,
+               DiagnosticList& diagnostics);
+
+  // The next token of the script, or a token of kind kEnd at the end, for ever after.
+  Token Next();
+
+  Reporter& Report() { return reporter_; }
+  const std::vector<std::string>& FileNames() const { return fileNames_; }
+  std::vector<Define>& Defines() { return defines_; }
+
+ private:
+  struct Frame {
+    int file = 0;
+    std::string path;  // as opened: the folder of later includes
+    std::vector<std::string> lines;
+    size_t next = 0;
+    LexState lex;
+    size_t conditionalBase = 0;
+  };
+  struct Conditional {
+    bool parentActive = true;
+    bool active = true;
+    bool taken = false;
+    bool sawElse = false;
+    Token at;
+  };
+  struct Macro {
+    std::vector<Token> body;
+  };
+
+  bool FillLine();
+  void FinishFile();
+  void Directive(std::string_view line, size_t hash, int lineNumber);
+  void AddDefine(const Token& name, std::vector<Token> body, bool functionLike);
+  void Include(std::string_view rest, int lineNumber, int column);
+  bool Condition(std::vector<Token> tokens, const Token& at);
+  void PushConditional(bool value, const Token& at);
+  bool Active() const { return conditionals_.empty() || conditionals_.back().active; }
+  void OpenFile(std::string path, std::string name, std::string_view bytes);
+  void Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter);
+  void AppendExpansion(const Macro& macro, const std::string& name, int depth,
+                       std::vector<const std::string*>& active, std::vector<Token>& out,
+                       size_t start, bool& overflowed);
+  Token EndToken() const;
+
+  std::vector<std::string> includeDirs_;
+  FileReader reader_;
+  std::vector<std::string> fileNames_;
+  Reporter reporter_;
+  std::vector<Frame> frames_;
+  std::vector<Conditional> conditionals_;
+  std::unordered_map<std::string, Macro> macros_;
+  std::vector<Define> defines_;
+  std::vector<Token> raw_, pending_;
+  size_t pendingNext_ = 0;
+  int endLine_ = 1, endColumn_ = 1;
+};
+
+}  // namespace tolvex::rc

@@ -1,0 +1,34 @@
+// The resource-script reader: a script's file, or its bytes, to the model and the diagnostics.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rcscript/diagnostics.h"
+#include "rcscript/model.h"
+#include "rcscript/preprocessor.h"
+
+namespace tolvex::rc {
+
+struct ReadOptions {
+  std::vector<std::string> includeDirs;  // searched after the including file's and the script's
+  FileReader files;                      // empty: files are read from the disk
+};
+
+struct Reading {
+  Model model;
+  std::vector<Diagnostic> diagnostics;  // in the order they were met
+  int errors = 0;
+};
+
+// Reads the script at `path` (named so in diagnostics) with the files it includes.
+Reading ReadScript(const std::string& path, const ReadOptions& options);
+// The same over bytes already read; `path` names the script and locates its includes.
+Reading ReadScriptBytes(const std::string& path, std::string_view bytes,
+                        const ReadOptions& options);
+
+// A file's bytes from the disk.
+FileReader DiskFiles();
+
+}  // namespace tolvex::rc

@@ -1,0 +1,18 @@
+// The statement readers of the resources the model holds. Each takes the stream just after the
+// resource's type keyword.
+#pragma once
+
+#include "rcscript/model.h"
+#include "rcscript/statement_stream.h"
+
+namespace tolvex::rc {
+
+// Whether a token names a resource type the reader knows (DIALOG, MENU, ICON, VERSIONINFO ...).
+bool IsResourceType(const Token& token);
+
+void ReadDialog(StatementStream& tokens, const Token& start, Value name, const Token& type,
+                Model& model);
+void ReadMenu(StatementStream& tokens, const Token& start, Value name, const Token& type,
+              Model& model);
+
+}  // namespace tolvex::rc

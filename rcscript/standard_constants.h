@@ -1,0 +1,15 @@
+// The constants that scripts take from the system's headers (which the reader does not read):
+// window, dialog and control styles, menu flags and the standard dialog ids, with their
+// documented values.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace tolvex::rc {
+
+// The value of a standard constant; names are case-sensitive, as in the headers.
+std::optional<std::uint32_t> StandardConstant(std::string_view name);
+
+}  // namespace tolvex::rc

@@ -1,0 +1,93 @@
+// The tokens of a resource script and the lexer that cuts one line into them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rcscript/diagnostics.h"
+
+namespace tolvex::rc {
+
+enum class TokenKind : std::uint8_t {
+  kEnd,         // past the last line of the script
+  kIdentifier,  // keywords too: the parser compares them without regard to case
+  kNumber,
+  kString,
+  kOperator,  // | & + - ~ * / ( ) , { } and the comparisons of #if lines
+  kOther,     // any other byte; only a statement that needs it complains
+};
+
+struct Token {
+  TokenKind kind = TokenKind::kEnd;
+  // An identifier, operator or number as spelt; a string's text with its escapes decoded.
+  std::string text;
+  // How the token reads in the script (a string with its quotes). A token that a define put in
+  // place reads as the define's name on its first token and as nothing on the others.
+  std::string written;
+  std::uint32_t number = 0;  // a number's value, modulo 2^32
+  bool numberValid = false;  // false for a malformed number such as 12ab or 0x
+  bool lineStart = false;    // the first token of its line: where a statement can start again
+  int file = 0;              // index of the file in the reading's list of files
+  int line = 0;
+  int column = 0;
+};
+
+// What the lexer carries from one line to the next: a /* comment still open, and where it opened.
+struct LexState {
+  bool inComment = false;
+  int commentLine = 0;
+  int commentColumn = 0;
+};
+
+// Cuts bytes [from, to) of a line into tokens, appending them to `out`:
+//   identifier  [A-Za-z_][A-Za-z0-9_]*
+//   number      [0-9][A-Za-z0-9_]*  decimal, or hexadecimal after 0x; L and U suffixes
+//   string      [L]"..." with "" for a quote and the escapes \n \t \r \a \b \f \v \\ \" \' \ooo
+//   \xhh operator    | & + - ~ * / ( ) , { } ! < > = and || && == != <= >= << >> comment     // to
+//   the line's end, /* to */ across lines
+// An unterminated string is an error; it ends at the line's end.
+void LexLine(std::string_view line, size_t from, size_t to, int file, int lineNumber,
+             LexState& state, std::vector<Token>& out, const std::string& fileName,
+             DiagnosticList& diagnostics);
+
+// Whether a token is the keyword (an identifier equal to it whatever the case).
+bool IsKeyword(const Token& token, std::string_view keyword);
+bool IsOperator(const Token& token, std::string_view op);
+
+// A token as a message names it: its written form in quotes, or "the end of the file".
+std::string Described(const Token& token);
+
+}  // namespace tolvex::rc
+
+namespace tolvex::rc {
+
+// Reports diagnostics at a token's place, naming its file as the reading knows it.
+class Reporter {
+ public:
+  Reporter(const std::vector<std::string>& fileNames, DiagnosticList& list)
+      : fileNames_(fileNames), list_(list) {}
+  void ErrorAt(const Token& token, std::string message);
+  void WarningAt(const Token& token, std::string message);
+  const std::string& FileName(int file) const;
+  DiagnosticList& List() { return list_; }
+
+ private:
+  const std::vector<std::string>& fileNames_;
+  DiagnosticList& list_;
+};
+
+// Tokens joined back into text, as a model keeps a style or an expression: each token as written,
+// one blank around "|", after NOT and between two words, none elsewhere.
+class WrittenText {
+ public:
+  void Append(const Token& token);
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+  enum class Last { kNothing, kWord, kBlankAfter, kOther } last_ = Last::kNothing;
+};
+
+}  // namespace tolvex::rc

@@ -1,0 +1,105 @@
+// The preprocessor's effect on what the reader sees: defines, conditions and includes, and the
+// resources it passes over.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "rcscript/dump.h"
+#include "tests/rcscript/reading.h"
+
+namespace tolvex::testing {
+namespace {
+
+TEST(ReaderTest, AnIncludedFileIsSoughtBesideItsIncluderThenTheScriptThenTheIncludeFolders) {
+  const struct {
+    std::map<std::string, std::string> files;
+    const char* expected;
+  } cases[] = {
+      {{{"top/sub/a.h", "#include \"b.h\"\n"},
+        {"top/sub/b.h", "#define B 1\n"},
+        {"top/b.h", "#define B 2\n"},
+        {"inc/b.h", "#define B 3\n"}},
+       "define B {1} = 1 @b.h:1\n"},
+      {{{"top/sub/a.h", "#include \"b.h\"\n"},
+        {"top/b.h", "#define B 2\n"},
+        {"inc/b.h", "#define B 3\n"}},
+       "define B {2} = 2 @b.h:1\n"},
+      {{{"top/sub/a.h", "#include \"b.h\"\n"}, {"inc/b.h", "#define B 3\n"}},
+       "define B {3} = 3 @b.h:1\n"},
+      {{{"top/sub/a.h", "#include \"C:\\b.h\"\n"}, {"C:/b.h", "#define B 4\n"}},
+       "define B {4} = 4 @C:\\b.h:1\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    rc::ReadOptions options;
+    options.includeDirs = {"inc"};
+    const auto files = c.files;
+    options.files = [files](const std::string& path) -> std::optional<std::string> {
+      const auto found = files.find(path);
+      return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
+    };
+    const rc::Reading reading = rc::ReadScriptBytes("top/s.rc", "#include \"sub\\a.h\"\n", options);
+    EXPECT_EQ(Messages(reading), "");
+    EXPECT_EQ(rc::DumpModel(reading.model), c.expected);
+  }
+}
+
+TEST(ReaderTest, ADefineStandsForItsTokensAsTheyAreWhereItIsUsed) {
+  const rc::Reading reading = ReadText(
+      "#define TITLE \"Hello \"\"you\"\"\"\n#define W 10\n#define STYLES WS_CHILD | NOT WS_VISIBLE\n"
+      "D DIALOG 0,0,W,1\nCAPTION TITLE\nBEGIN\nCONTROL \"\",IDC_NOPE,\"Static\",STYLES,1,2,3,4\nEND\n"
+      "#undef W\n#define W 20\nE DIALOG 0,0,W,1\nBEGIN\nEND\n");
+  EXPECT_EQ(Messages(reading), "");
+  ASSERT_EQ(reading.model.dialogs.size(), 2u);
+  const rc::Dialog& d = reading.model.dialogs[0];
+  EXPECT_EQ(d.caption, std::optional<std::string>("Hello \"you\""));
+  EXPECT_EQ(d.width.number, std::optional<std::int32_t>(10));
+  EXPECT_EQ(d.width.text, "W");
+  ASSERT_EQ(d.controls.size(), 1u);
+  EXPECT_EQ(d.controls[0].id.text, "IDC_NOPE");  // a name, its value unknown: never guessed
+  EXPECT_FALSE(d.controls[0].id.number);
+  EXPECT_EQ(d.controls[0].style.text, "STYLES");
+  EXPECT_EQ(d.controls[0].style.number, std::optional<std::uint32_t>(0x40000000));
+  EXPECT_EQ(reading.model.dialogs[1].width.number, std::optional<std::int32_t>(20));
+  ASSERT_EQ(reading.model.defines.size(), 4u);
+  EXPECT_EQ(reading.model.defines[0].string, std::optional<std::string>("Hello \"you\""));
+  EXPECT_EQ(reading.model.defines[2].number, std::optional<std::int32_t>(0x40000000));
+}
+
+TEST(ReaderTest, ConditionsChooseTheirBranchWithDefinedAndArithmetic) {
+  const rc::Reading reading = ReadText(
+      "#define LEVEL 3\n"
+      "#if defined(NOPE) || LEVEL * 2 < 5\n#define PICK 1\n"
+      "#elif defined LEVEL && (LEVEL & 1) && !NOPE\n#define PICK 2\n"
+      "#else\n#define PICK 3\n#endif\n"
+      "#ifndef RC_INVOKED\n#define PICK 4\n#endif\n"
+      "#if 0\n#if 1\n#define PICK 5\n#endif\n#else\n#define AFTER 6\n#endif\n");
+  EXPECT_EQ(Messages(reading), "");
+  EXPECT_EQ(rc::DumpModel(reading.model),
+            "define LEVEL {3} = 3 @s.rc:1\ndefine PICK {2} = 2 @s.rc:5\n"
+            "define AFTER {6} = 6 @s.rc:17\n");
+}
+
+TEST(ReaderTest, ResourcesOutsideTheModelArePassedOverWholeByTheirGrammar) {
+  const rc::Reading reading = ReadText(
+      "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\n"
+      "VS_VERSION_INFO VERSIONINFO\n FILEVERSION 1,0,0,1\n FILEFLAGSMASK 0x3fL\nBEGIN\n"
+      "  BLOCK \"StringFileInfo\"\n  BEGIN\n    VALUE \"x\", \"y\"\n  END\nEND\n"
+      "IDR_DATA RCDATA\n{\n 1, 2, \"three\"\n}\n"
+      "IDR_FILE MYTYPE \"data.bin\"\n"
+      "IDR_INLINE MYTYPE BEGIN 1 END\n"
+      "1 24 \"app.manifest\"\n"
+      "IDB_LOGO BITMAP res\\logo.bmp\n"
+      "STRINGTABLE DISCARDABLE\nLANGUAGE 9, 1\nBEGIN\n 1 \"one\"\nEND\n"
+      "M MENU\nBEGIN\nMENUITEM \"x\", 1\nEND\n");
+  EXPECT_EQ(Messages(reading), "");
+  EXPECT_EQ(rc::DumpModel(reading.model),
+            "menu M=? MENU @s.rc:24\n  item \"x\" id 1 @s.rc:26\n"
+            "skipped LANGUAGE @s.rc:1\nskipped VS_VERSION_INFO VERSIONINFO @s.rc:2\n"
+            "skipped IDR_DATA RCDATA @s.rc:11\nskipped IDR_FILE MYTYPE @s.rc:15\n"
+            "skipped IDR_INLINE MYTYPE @s.rc:16\nskipped 1 24 @s.rc:17\n"
+            "skipped IDB_LOGO BITMAP @s.rc:18\nskipped STRINGTABLE @s.rc:19\n");
+}
+
+}  // namespace
+}  // namespace tolvex::testing

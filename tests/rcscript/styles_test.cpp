@@ -1,0 +1,94 @@
+// The number a style becomes: the statement's implied bits, the written terms added, NOT terms
+// cleared; and a dialog's style with its defaults.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/rcscript/reading.h"
+
+namespace tolvex::testing {
+namespace {
+
+std::optional<std::uint32_t> ControlStyle(const std::string& control) {
+  const rc::Reading reading = ReadText("D DIALOGEX 0,0,10,10\nBEGIN\n" + control + "\nEND\n");
+  EXPECT_EQ(reading.errors, 0) << Messages(reading);
+  if (reading.model.dialogs.size() != 1 || reading.model.dialogs[0].controls.size() != 1) {
+    ADD_FAILURE() << "no control read from " << control;
+    return std::nullopt;
+  }
+  return reading.model.dialogs[0].controls[0].style.number;
+}
+
+TEST(StylesTest, AControlsStyleIsItsImpliedBitsWithTheWrittenTermsAddedAndNotTermsCleared) {
+  const struct {
+    const char* control;
+    std::uint32_t style;
+  } cases[] = {
+      {"CONTROL \"\",1,\"Button\",0,1,2,3,4", 0x50000000},
+      {"CONTROL \"\",1,\"Button\",BS_AUTOCHECKBOX | WS_TABSTOP,1,2,3,4", 0x50010003},
+      {"CONTROL \"\",1,\"Button\",NOT WS_VISIBLE,1,2,3,4", 0x40000000},
+      {"CONTROL \"\",1,\"Button\",WS_CHILD|NOT WS_VISIBLE|WS_GROUP,1,2,3,4", 0x40020000},
+      {"CONTROL \"\",1,\"Button\",NOT WS_VISIBLE | WS_VISIBLE,1,2,3,4", 0x50000000},
+      {"CONTROL \"\",1,\"Button\",,1,2,3,4", 0x50000000},
+      {"LTEXT \"\",1,1,2,3,4", 0x50020000},
+      {"LTEXT \"\",1,1,2,3,4,NOT WS_GROUP", 0x50000000},
+      {"RTEXT \"\",1,1,2,3,4", 0x50020002},
+      {"CTEXT \"\",1,1,2,3,4,SS_NOPREFIX", 0x50020081},
+      {"PUSHBUTTON \"\",1,1,2,3,4", 0x50010000},
+      {"PUSHBUTTON \"\",1,1,2,3,4,NOT WS_TABSTOP | WS_DISABLED", 0x58000000},
+      {"DEFPUSHBUTTON \"\",1,1,2,3,4", 0x50010001},
+      {"PUSHBOX \"\",1,1,2,3,4", 0x5001000A},
+      {"CHECKBOX \"\",1,1,2,3,4", 0x50010002},
+      {"AUTOCHECKBOX \"\",1,1,2,3,4", 0x50010003},
+      {"STATE3 \"\",1,1,2,3,4", 0x50010005},
+      {"AUTO3STATE \"\",1,1,2,3,4", 0x50010006},
+      {"RADIOBUTTON \"\",1,1,2,3,4", 0x50010004},
+      {"AUTORADIOBUTTON \"\",1,1,2,3,4,WS_GROUP", 0x50030009},
+      {"GROUPBOX \"\",1,1,2,3,4", 0x50000007},
+      {"EDITTEXT 1,1,2,3,4", 0x50810000},
+      {"EDITTEXT 1,1,2,3,4,ES_MULTILINE | NOT WS_BORDER", 0x50010004},
+      {"LISTBOX 1,1,2,3,4", 0x50800001},
+      {"COMBOBOX 1,1,2,3,4,CBS_DROPDOWNLIST", 0x50010003},
+      {"SCROLLBAR 1,1,2,3,4,SBS_VERT", 0x50000001},
+      {"ICON \"APP\",1,1,2", 0x50000003},
+      {"CONTROL \"\",1,\"Static\",(DWORD)0x10 + 1,1,2,3,4", 0x50000011},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.control);
+    EXPECT_EQ(ControlStyle(c.control), std::optional<std::uint32_t>(c.style));
+  }
+}
+
+TEST(StylesTest, AStyleWithANameWithoutAValueHasNoNumberButKeepsItsText) {
+  const rc::Reading reading = ReadText(
+      "D DIALOGEX 0,0,10,10\nBEGIN\nCONTROL \"\",1,\"X\",MY_STYLE|WS_TABSTOP,1,2,3,4\nEND\n");
+  ASSERT_EQ(reading.model.dialogs.at(0).controls.size(), 1u);
+  const rc::Style& style = reading.model.dialogs[0].controls[0].style;
+  EXPECT_FALSE(style.number);
+  EXPECT_EQ(style.text, "MY_STYLE | WS_TABSTOP");
+}
+
+TEST(StylesTest, ADialogsStyleTakesItsDefaultsCaptionAndFontBits) {
+  const struct {
+    const char* statements;
+    std::uint32_t style;
+  } cases[] = {
+      {"", 0x80880000},                                       // WS_POPUP|WS_BORDER|WS_SYSMENU
+      {"CAPTION \"c\"", 0x80C80000},                          // and WS_CAPTION
+      {"FONT 8, \"f\"", 0x80880040},                          // and DS_SETFONT
+      {"STYLE WS_CHILD", 0x40000000},                         // STYLE replaces the default
+      {"STYLE WS_CHILD\nCAPTION \"c\"", 0x40000000},          // with no WS_CAPTION added
+      {"STYLE WS_POPUP | NOT WS_POPUP\nFONT 8,\"f\"", 0x40},  // and DS_SETFONT still
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.statements);
+    const rc::Reading reading =
+        ReadText(std::string("D DIALOG 0,0,10,10\n") + c.statements + "\nBEGIN\nEND\n");
+    EXPECT_EQ(reading.errors, 0) << Messages(reading);
+    ASSERT_EQ(reading.model.dialogs.size(), 1u);
+    EXPECT_EQ(reading.model.dialogs[0].style.number, std::optional<std::uint32_t>(c.style));
+  }
+}
+
+}  // namespace
+}  // namespace tolvex::testing
