@@ -41,6 +41,7 @@ void ControlTable::clear() {
 int ControlTable::firstDefineEntry(const std::string& name) const {
   if (defineIndexStale_) {
     defineIndex_.clear();
+    defineIndex_.reserve(static_cast<size_t>(entryCount(0)));
     for (int entry = 1; entry < entryCount(0); ++entry)
       defineIndex_.emplace(get(0, entry, 0), entry);
     defineIndexStale_ = false;

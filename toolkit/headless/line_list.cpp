@@ -1,29 +1,28 @@
 #include "toolkit/headless/line_list.h"
 
-namespace tolvex::headless {
+#include <algorithm>
 
-std::string_view LineList::at(size_t index) const {
-  const size_t end = index + 1 < starts_.size() ? starts_[index + 1] : text_.size();
-  return std::string_view(text_).substr(starts_[index], end - starts_[index]);
-}
+namespace tolvex::headless {
+namespace {
+constexpr size_t kBlock = 1 << 20;
+}  // namespace
 
 void LineList::insert(size_t index, std::string_view line) {
-  if (index == starts_.size()) {
-    starts_.push_back(text_.size());
-    text_ += line;
-    return;
+  if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < line.size()) {
+    blocks_.emplace_back();
+    blocks_.back().reserve(std::max(kBlock, line.size()));
   }
-  const size_t at = starts_[index];
-  text_.insert(at, line);
-  starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(index), at);
-  for (size_t i = index + 1; i < starts_.size(); ++i) starts_[i] += line.size();
+  std::string& block = blocks_.back();
+  const size_t at = block.size();
+  block.append(line);  // within its capacity: the views into the block stay valid
+  const std::string_view stored = std::string_view(block).substr(at, line.size());
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), stored);
 }
 
 void LineList::clear() {
-  text_.clear();
-  text_.shrink_to_fit();
-  starts_.clear();
-  starts_.shrink_to_fit();
+  blocks_.clear();
+  lines_.clear();
+  lines_.shrink_to_fit();
 }
 
 }  // namespace tolvex::headless
