@@ -2,13 +2,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "toolkit/win32/toolkit.h"
 #include "toolkit/win32/toolkit_state.h"
+#include "toolkit/win32/window_classes.h"
 
 namespace tolvex::win32 {
 namespace {
@@ -35,28 +35,6 @@ HWND MakeGadget(int id, const char* className, const char* text, DWORD style, DW
 
 constexpr Colours kGrey{0xF0F0F0, 0};
 constexpr Colours kWhite{0xFFFFFF, 0};
-
-struct ClassCode {
-  const char* name;
-  GadgetClassCode code;
-};
-
-// The order of the look-up; the first equal name gives the code.
-constexpr std::array<ClassCode, 13> kClassCodes = {{
-    {"ComboBox", kComboBoxClass},
-    {"ComboLBox", kComboListClass},
-    {"ListBox", kListBoxClass},
-    {"SysTabControl32", kTabClass},
-    {"msctls_trackbar32", kTrackbarClass},
-    {"ScrollBar", kScrollBarClass},
-    {"msctls_progress32", kProgressClass},
-    {"SysDateTimePick32", kDateTimeClass},
-    {"SysMonthCal32", kMonthCalendarClass},
-    {"msctls_updown32", kUpDownClass},
-    {"ToolbarWindow32", kToolbarClass},
-    {"Static", kStaticClass},
-    {"SysListView32", kListViewClass},
-}};
 
 }  // namespace
 
@@ -168,13 +146,6 @@ int WINDOWHEIGHT(HWND window) {
   return outer.bottom - outer.top;
 }
 
-int GADGETCLASS(HWND handle) {
-  char name[257] = {};
-  if (handle == nullptr || GetClassNameA(handle, name, 256) == 0) return 0;
-  for (const ClassCode& entry : kClassCodes) {
-    if (std::strcmp(name, entry.name) == 0) return entry.code;
-  }
-  return 0;
-}
+int GADGETCLASS(HWND handle) { return GadgetClassCode(ClassOf(handle)); }
 
 }  // extern "C"
