@@ -92,7 +92,7 @@ bool ReadScriptIntoListing(const std::string& path) {
     case Encoding::kUtf16BigEndian: AddDecodedLines(DecodeUtf16(HDL40, true)); break;
     case Encoding::kBytes:
     case Encoding::kUtf8Marked:
-      while (E_O_F(HDL40) == 0) AddSourceLine(READ_STRING(HDL40));
+      while (E_O_F(HDL40) == 0) AddSourceLine(files::ReadLine(HDL40));
       break;
   }
   CLOSE_FILE(HDL40);

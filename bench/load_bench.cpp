@@ -67,7 +67,8 @@ int main() {
       .write(script.data(), static_cast<std::streamsize>(script.size()));
 
   const Load oneByte = Measure(path, ReadLineByteByByte);
-  const Load blocks = Measure(path, [](FileHandle handle) { return READ_STRING(handle); });
+  const Load blocks =
+      Measure(path, [](FileHandle handle) { return tolvex::files::ReadLine(handle); });
   fs::remove_all(folder);
 
   std::printf("loading a %.1f MB script of %zu lines\n", static_cast<double>(script.size()) / 1e6,

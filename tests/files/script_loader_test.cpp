@@ -19,7 +19,7 @@ using Lines = std::vector<std::string>;
 Lines SourceLines() {
   Lines lines;
   for (int i = 0; i < CountItemListBox(kSourceListing); ++i) {
-    lines.push_back(GetListBoxText(kSourceListing, i));
+    lines.push_back(ListBoxText(kSourceListing, i));
   }
   return lines;
 }

@@ -36,6 +36,29 @@ HWND MakeGadget(int id, const char* className, const char* text, DWORD style, DW
 constexpr Colours kGrey{0xF0F0F0, 0};
 constexpr Colours kWhite{0xFFFFFF, 0};
 
+std::string ListBoxItem(int id, int index) {
+  // The item is read whole: its length first, then a buffer that holds it.
+  const HWND handle = GadgetID(id);
+  const LRESULT length = SendMessageA(handle, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length <= 0) return "";
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT copied = SendMessageA(handle, LB_GETTEXT, static_cast<WPARAM>(index),
+                                      reinterpret_cast<LPARAM>(buffer.data()));
+  if (copied <= 0) return "";
+  return std::string(buffer.data(), strnlen(buffer.data(), static_cast<size_t>(copied)));
+}
+
+std::string WindowText(int id, int sizeClass) {
+  // Wine fills the buffer with whatever its heap held when asked for the text of the null
+  // handle; Windows leaves it empty. A missing gadget has no text either way.
+  const HWND handle = GadgetID(id);
+  if (handle == nullptr) return "";
+  std::vector<char> buffer(static_cast<size_t>(tolvex::GadgetTextCapacity(sizeClass)), '\0');
+  GetWindowTextA(handle, buffer.data(), static_cast<int>(buffer.size()));
+  buffer.back() = '\0';
+  return buffer.data();
+}
+
 }  // namespace
 
 HWND UpDownOf(int id) {
@@ -93,32 +116,13 @@ int CountItemListBox(int id) {
   return static_cast<int>(SendMessageA(GadgetID(id), LB_GETCOUNT, 0, 0));
 }
 
-std::string GetListBoxText(int id, int index) {
-  // The item is read whole: its length first, then a buffer that holds it.
-  const HWND handle = GadgetID(id);
-  const LRESULT length = SendMessageA(handle, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length <= 0) return "";
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  const LRESULT copied = SendMessageA(handle, LB_GETTEXT, static_cast<WPARAM>(index),
-                                      reinterpret_cast<LPARAM>(buffer.data()));
-  if (copied <= 0) return "";
-  return std::string(buffer.data(), strnlen(buffer.data(), static_cast<size_t>(copied)));
-}
-
 int ResetAllListBox(int id) {
   return static_cast<int>(SendMessageA(GadgetID(id), LB_RESETCONTENT, 0, 0));
 }
 
-std::string GetGadgetText(int id, int sizeClass) {
-  // Wine fills the buffer with whatever its heap held when asked for the text of the null
-  // handle; Windows leaves it empty. A missing gadget has no text either way.
-  const HWND handle = GadgetID(id);
-  if (handle == nullptr) return "";
-  std::vector<char> buffer(static_cast<size_t>(tolvex::GadgetTextCapacity(sizeClass)), '\0');
-  GetWindowTextA(handle, buffer.data(), static_cast<int>(buffer.size()));
-  buffer.back() = '\0';
-  return buffer.data();
-}
+char* GetListBoxText(int id, int index) { return tolvex::GiveText(ListBoxItem(id, index)); }
+
+char* GetGadgetText(int id, int sizeClass) { return tolvex::GiveText(WindowText(id, sizeClass)); }
 
 int SetGadgetText(int id, const char* text) {
   return SetWindowTextA(GadgetID(id), text == nullptr ? "" : text);

@@ -73,7 +73,7 @@ void NotificationStep(HWND window, LPARAM lParam) {
     }
     case static_cast<int>(TTN_GETDISPINFOA): {
       auto& tip = *reinterpret_cast<NMTTDISPINFOA*>(lParam);
-      lstrcpynA(tip.szText, GET_GTOOL(source).c_str(), sizeof tip.szText);
+      lstrcpynA(tip.szText, ToolTipText(source).c_str(), sizeof tip.szText);
       break;
     }
     case static_cast<int>(LVN_COLUMNCLICK): {
