@@ -54,7 +54,12 @@ extern "C" {
 int GetGadgetColor(LONG_PTR key, int type) {
   switch (type & 0xFF) {
     case 1:
-    case 2: return RecordColour(ColourRecord(GadgetID(static_cast<int>(key))), type & 0xFF);
+    case 2: {
+      // An id without a control has no record: the null handle would find another record's
+      // colour 0 and read on into the next gadget's handle.
+      const HWND handle = GadgetID(static_cast<int>(key));
+      return handle != nullptr ? RecordColour(ColourRecord(handle), type & 0xFF) : 0;
+    }
     case 3:
     case 4: {
       const LISTNODE10* record = ColourRecord(reinterpret_cast<HWND>(key));
@@ -69,7 +74,9 @@ int GetGadgetColor(LONG_PTR key, int type) {
 }
 
 int SetGadgetColor(int id, int background, int text, int type) {
+  // An id that is not registered, or whose control could not be created, changes nothing.
   const HWND handle = GadgetID(id);
+  if (handle == nullptr) return 0;
   const int code = DSGC(handle, background, text, type);
   if (LISTNODE10* record = ColourRecord(handle)) {
     const int which = type & 0xFF;

@@ -181,7 +181,13 @@ int WINDOWEVENT() {
 }
 
 int WAITEVENT() {
-  WaitMessage();
+  // A click's messages arrive together and its events are recorded together: while an event is
+  // pending, or a message is already queued (the platform counts it as seen, and WaitMessage
+  // would sleep on it until some new input came), it is handed over at once.
+  MSG queued;
+  if (!EventPending() && !PeekMessageA(&queued, nullptr, 0, 0, PM_NOREMOVE) && !EventPending()) {
+    WaitMessage();
+  }
   return WINDOWEVENT();
 }
 

@@ -7,6 +7,7 @@
 #include "toolkit/win32/event_state.h"
 #include "toolkit/win32/toolkit.h"
 #include "toolkit/win32/toolkit_state.h"
+#include "toolkit/win32/window_classes.h"
 
 namespace tolvex::win32 {
 namespace {
@@ -57,10 +58,42 @@ HWND TabPage(const NMHDR& header) {
   return reinterpret_cast<HWND>(item.lParam);
 }
 
+struct RecordSender {
+  int code;
+  NativeClass sender;
+};
+
+// The notifications whose record goes beyond the header, with the one kind of control that sends
+// that record. Other controls send some of these codes too (a status bar's or a toolbar's click)
+// with a smaller record of their own: theirs is never read past the header.
+constexpr RecordSender kRecordSenders[] = {
+    {static_cast<int>(NM_CLICK), NativeClass::kListView},
+    {static_cast<int>(LVN_COLUMNCLICK), NativeClass::kListView},
+    {kListItemColumnNotice, NativeClass::kListView},
+    {static_cast<int>(TVN_SELCHANGEDA), NativeClass::kTreeView},
+    {static_cast<int>(TTN_GETDISPINFOA), NativeClass::kTooltips},
+};
+
+// Whether the record of the notification may be read beyond its header.
+bool RecordIsTheSendersOwn(const NMHDR& header) {
+  for (const RecordSender& entry : kRecordSenders) {
+    if (entry.code == static_cast<int>(header.code))
+      return ClassOf(header.hwndFrom) == entry.sender;
+  }
+  return true;
+}
+
 void NotificationStep(HWND window, LPARAM lParam) {
   if (lParam == 0) return;
   const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
   const int source = static_cast<int>(header.idFrom);
+  if (!RecordIsTheSendersOwn(header)) {
+    // Only what the header says: a click is still the control's gadget event.
+    if (static_cast<int>(header.code) == static_cast<int>(NM_CLICK)) {
+      SyntheticCommand(window, header);
+    }
+    return;
+  }
   switch (static_cast<int>(header.code)) {
     case static_cast<int>(NM_CLICK): {
       const auto& click = *reinterpret_cast<const NMITEMACTIVATE*>(lParam);
