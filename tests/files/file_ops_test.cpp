@@ -134,8 +134,16 @@ TEST(WriteString, WritesTheTextUnchangedAndAnEmptyTextWritesNothing) {
   EXPECT_EQ(WRITE_STRING(kBadFile, "x"), 0);
 }
 
-TEST(CurrentDir, IsTheProcessCurrentDirectory) {
+TEST(CurrentDir, IsTheProcessCurrentDirectoryWithoutBlanksAtItsEnds) {
   EXPECT_EQ(files::CurrentFolder(), std::filesystem::current_path().string());
+  // A folder whose name ends with a blank (Windows drops such a blank when it makes the folder).
+  ScratchFolder folder;
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::create_directory(folder.path() / "edged ");
+  std::filesystem::current_path(folder.path() / "edged ");
+  const std::string seen = std::filesystem::current_path().string();
+  EXPECT_EQ(files::CurrentFolder(), seen.substr(0, seen.find_last_not_of(' ') + 1));
+  std::filesystem::current_path(before);
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ HWND VisibleDialogOf(DWORD thread) {
 
 // What the dialog showed when it appeared.
 struct Shown {
+  bool appeared = false;
   std::string name, folder;
 };
 
@@ -53,6 +54,7 @@ std::string Answer(const std::string& initialDir, int flags, const char* typed, 
     HWND dialog = nullptr;
     while ((dialog = VisibleDialogOf(self)) == nullptr && Clock::now() < deadline) Sleep(50);
     if (dialog == nullptr) return;
+    shown->appeared = true;
     const int field = GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1;
     char text[MAX_PATH] = {};
     GetDlgItemTextA(dialog, field, text, sizeof text);
@@ -123,6 +125,8 @@ TEST_F(Requester, SeveralChoicesAreTheFolderAndAreWalkedOneByOne) {
 TEST_F(Requester, CancelGivesTheEmptyText) {
   Shown shown;
   EXPECT_EQ(Answer(folder_, 0, "a.rc", IDCANCEL, &shown), "");
+  EXPECT_TRUE(shown.appeared) << "the dialog never appeared, so nothing was cancelled";
+  EXPECT_EQ(shown.folder, folder_);
 }
 
 }  // namespace
