@@ -252,16 +252,6 @@ TEST_F(Dispatch, HooksAnswerInTheProceduresPlaceAndSeeEveryDispatchedMessage) {
   EXPECT_EQ(hookedPosts, 1);
 }
 
-TEST_F(Dispatch, ATimerGivesItsIdAndWindow) {
-  DrainEvents();
-  SetTimer(window_, 7, 20, nullptr);
-  const std::vector<int> events = EventsUntil(WM_TIMER);
-  KillTimer(window_, 7);
-  ASSERT_EQ(events.back(), WM_TIMER);
-  EXPECT_EQ(EVENTNUMBER(), 7);
-  EXPECT_EQ(EVENTHWND(), window_);
-}
-
 TEST_F(Dispatch, GadgetsGoToTheWindowMadeCurrent) {
   const HWND other = OpenWindow("other", 30, 30, 200, 150, WS_OVERLAPPEDWINDOW, 0);
   EXPECT_EQ(GETGURRENTAL(), other);

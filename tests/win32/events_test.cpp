@@ -31,21 +31,6 @@ TEST_F(Events, CloseRequestKeepsTheWindowAndDropsOlderEvents) {
   EXPECT_TRUE(IsWindowVisible(window_));
 }
 
-TEST_F(Events, ButtonClickIsAGadgetEventOfItsIdAndAMenuCommandAMenuEvent) {
-  const int id = Id(1014);
-  const HWND button = BUTTONGADGET(id, 5, 5, 80, 24, "Run", 0);
-  SendMessageA(button, BM_CLICK, 0, 0);
-  EXPECT_EQ(WINDOWEVENT(), kGadgetEvent);
-  EXPECT_EQ(EVENTNUMBER(), id);
-  EXPECT_EQ(EVENTHWND(), button);
-  EXPECT_EQ(HIWORD(EVENTWPARAM()), BN_CLICKED);
-  DrainEvents();
-  PostMessageA(window_, WM_COMMAND, 77, 0);
-  EXPECT_EQ(WINDOWEVENT(), kMenuEvent);
-  EXPECT_EQ(EVENTNUMBER(), 77);
-  EXPECT_EQ(EVENTHWND(), window_);
-}
-
 TEST_F(Events, TypingIntoAnEditGivesGadgetEventsNewestFirst) {
   const int id = Id(1006);
   const HWND edit = STRINGGADGET(id, 5, 5, 150, 20, "", 0, 0);
