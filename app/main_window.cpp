@@ -52,9 +52,9 @@ void LOAD() {
   filter += "*.rc";
   filter += '\0';  // ends the pattern; c_str() adds the list's final NUL
 
-  NAMEF1040 = OPENFILEREQUESTER("", lastScriptFolder.c_str(), filter.c_str(), 0);
+  NAMEF1040 = win32::RequestFile("", lastScriptFolder.c_str(), filter.c_str(), 0);
   // The script's own folder, whatever folder the requester leaves current.
-  DIR1040 = NAMEF1040.empty() ? GETCURENTDIR() : FolderOf(NAMEF1040);
+  DIR1040 = NAMEF1040.empty() ? files::CurrentFolder() : FolderOf(NAMEF1040);
   if (NAMEF1040.empty()) return;
 
   ReadScriptWithoutRedraw(NAMEF1040);

@@ -5,34 +5,18 @@
 #include <cstdint>
 #include <string>
 
-// A native file handle as an integer; -1 marks a failed open.
-using FileHandle = std::intptr_t;
+#include "toolkit/file_ops.h"
+
 constexpr FileHandle kBadFile = -1;
 constexpr int kNormalFile = 0x80;  // FILE_ATTRIBUTE_NORMAL
-
-extern "C" {
-FileHandle READ_FILE(const char* name, int flagsAndAttributes);
-// Creates or empties the file.
-FileHandle CREATE_FILE(const char* name, int flagsAndAttributes);
-// 1 when the position equals the size, also for a bad handle.
-int E_O_F(FileHandle handle);
-// One line: LF ends it, CR is dropped wherever it stands, end of file ends the last line. The
-// handle's position afterwards stands right after the last byte of the line.
-std::string READ_STRING(FileHandle handle);
-// The bytes of text up to its NUL, nothing added; 1 when every byte was written.
-int WRITE_STRING(FileHandle handle, const char* text);
-int CLOSE_FILE(FileHandle handle);
-// The current directory, without leading or trailing blanks.
-std::string GETCURENTDIR();
-}
 
 // What each backend provides beneath the operations above, and what saving a file safely needs.
 // Internal to the program: C++ names, not among the toolkit's exported operations.
 namespace tolvex::files {
 
 // The C++ program's way to the text results of the operations above.
-inline std::string ReadLine(FileHandle handle) { return READ_STRING(handle); }
-inline std::string CurrentFolder() { return GETCURENTDIR(); }
+inline std::string ReadLine(FileHandle handle) { return TakeText(READ_STRING(handle)); }
+inline std::string CurrentFolder() { return TakeText(GETCURENTDIR()); }
 
 // Reads up to size bytes at the position; the count read, 0 at the end, -1 on failure.
 long ReadSome(FileHandle handle, char* buffer, long size);

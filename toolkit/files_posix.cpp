@@ -60,13 +60,13 @@ int CLOSE_FILE(FileHandle handle) {
   return ::close(Descriptor(handle)) == 0 ? 1 : 0;
 }
 
-std::string GETCURENTDIR() {
+char* GETCURENTDIR() {
   std::string dir(4096, '\0');
-  if (::getcwd(dir.data(), dir.size()) == nullptr) return {};
+  if (::getcwd(dir.data(), dir.size()) == nullptr) return tolvex::GiveText("");
   dir.resize(std::strlen(dir.c_str()));
   const size_t first = dir.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return dir.substr(first, dir.find_last_not_of(' ') - first + 1);
+  if (first == std::string::npos) return tolvex::GiveText("");
+  return tolvex::GiveText(dir.substr(first, dir.find_last_not_of(' ') - first + 1));
 }
 
 }  // extern "C"

@@ -46,13 +46,13 @@ int CLOSE_FILE(FileHandle handle) {
   return CloseHandle(Native(handle)) ? 1 : 0;
 }
 
-std::string GETCURENTDIR() {
+char* GETCURENTDIR() {
   char dir[2049] = {};
   GetCurrentDirectoryA(2048, dir);
   std::string text(dir);
   const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+  if (first == std::string::npos) return tolvex::GiveText("");
+  return tolvex::GiveText(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 }  // extern "C"

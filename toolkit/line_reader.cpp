@@ -13,9 +13,9 @@ constexpr long kLargestBlock = 1 << 20;
 
 }  // namespace
 
-extern "C" {
+namespace {
 
-std::string READ_STRING(FileHandle handle) {
+std::string ReadOneLine(FileHandle handle) {
   std::string line;
   if (handle == kBadFile) return line;
   std::string block;
@@ -31,6 +31,12 @@ std::string READ_STRING(FileHandle handle) {
     }
   }
 }
+
+}  // namespace
+
+extern "C" {
+
+char* READ_STRING(FileHandle handle) { return tolvex::GiveText(ReadOneLine(handle)); }
 
 int E_O_F(FileHandle handle) {
   const long long position = tolvex::files::Position(handle);

@@ -24,7 +24,7 @@ void LoadLines(const std::vector<std::string>& lines) {
 std::vector<std::string> OutputLines() {
   std::vector<std::string> lines;
   const int count = CountItemListBox(kOutputListing);
-  for (int i = 0; i < count; ++i) lines.push_back(GetListBoxText(kOutputListing, i));
+  for (int i = 0; i < count; ++i) lines.push_back(ListBoxText(kOutputListing, i));
   return lines;
 }
 

@@ -23,24 +23,24 @@ TEST_F(GadgetBehaviour, ListBoxAppendsAndReadsBackEveryItemWhole) {
   EXPECT_EQ(AddListBoxItem(kOutputListing, longItem.c_str(), -1), 3);
   EXPECT_EQ(AddListBoxItem(kOutputListing, "zero", 0), 0);
   EXPECT_EQ(CountItemListBox(kOutputListing), 5);
-  EXPECT_EQ(GetListBoxText(kOutputListing, 0), "zero");
-  EXPECT_EQ(GetListBoxText(kOutputListing, 2), " ");
-  EXPECT_EQ(GetListBoxText(kOutputListing, 3), " ");
-  EXPECT_EQ(GetListBoxText(kOutputListing, 4), longItem);
-  EXPECT_EQ(GetListBoxText(kOutputListing, 5), "");
-  EXPECT_EQ(GetListBoxText(kOutputListing, 6), "");
-  EXPECT_EQ(GetListBoxText(kOutputListing, -1), "");
+  EXPECT_EQ(ListBoxText(kOutputListing, 0), "zero");
+  EXPECT_EQ(ListBoxText(kOutputListing, 2), " ");
+  EXPECT_EQ(ListBoxText(kOutputListing, 3), " ");
+  EXPECT_EQ(ListBoxText(kOutputListing, 4), longItem);
+  EXPECT_EQ(ListBoxText(kOutputListing, 5), "");
+  EXPECT_EQ(ListBoxText(kOutputListing, 6), "");
+  EXPECT_EQ(ListBoxText(kOutputListing, -1), "");
   ResetAllListBox(kOutputListing);
   EXPECT_EQ(CountItemListBox(kOutputListing), 0);
-  EXPECT_EQ(GetListBoxText(kOutputListing, 0), "");
+  EXPECT_EQ(ListBoxText(kOutputListing, 0), "");
 }
 
 TEST_F(GadgetBehaviour, FieldTextIsCutAt1023Characters) {
-  EXPECT_EQ(GetGadgetText(kGlobalHorizCoeff, kFieldTextSize), " 1.000");
+  EXPECT_EQ(GadgetText(kGlobalHorizCoeff, kFieldTextSize), " 1.000");
   const std::string text(1500, '7');
   EXPECT_NE(SetGadgetText(kGlobalHorizCoeff, text.c_str()), 0);
-  EXPECT_EQ(GetGadgetText(kGlobalHorizCoeff, kFieldTextSize), text.substr(0, 1023));
-  EXPECT_EQ(GetGadgetText(kGlobalHorizCoeff, 2), text);
+  EXPECT_EQ(GadgetText(kGlobalHorizCoeff, kFieldTextSize), text.substr(0, 1023));
+  EXPECT_EQ(GadgetText(kGlobalHorizCoeff, 2), text);
 }
 
 TEST_F(GadgetBehaviour, CheckBoxStateAndVisibility) {
@@ -58,8 +58,8 @@ TEST_F(GadgetBehaviour, CheckBoxStateAndVisibility) {
 TEST_F(GadgetBehaviour, UnknownGadgetAnswersWithTheFailureValues) {
   EXPECT_EQ(AddListBoxItem(kNoGadget, "x", -1), -1);
   EXPECT_EQ(CountItemListBox(kNoGadget), 0);
-  EXPECT_EQ(GetListBoxText(kNoGadget, 0), "");
-  EXPECT_EQ(GetGadgetText(kNoGadget, 1), "");
+  EXPECT_EQ(ListBoxText(kNoGadget, 0), "");
+  EXPECT_EQ(GadgetText(kNoGadget, 1), "");
   EXPECT_EQ(SetGadgetText(kNoGadget, "x"), 0);
   EXPECT_EQ(GETGADGETSTATE(kNoGadget), 0);
   EXPECT_EQ(HideGadget(kNoGadget, 1), 0);

@@ -16,7 +16,7 @@ using Lines = std::vector<std::string>;
 // Reads the way the program does: test for the end first, then read a line.
 Lines ReadAllLines(FileHandle handle) {
   Lines lines;
-  while (E_O_F(handle) == 0) lines.push_back(READ_STRING(handle));
+  while (E_O_F(handle) == 0) lines.push_back(files::ReadLine(handle));
   return lines;
 }
 
@@ -36,9 +36,10 @@ TEST(ReadString, SplitsLinesAtLineFeedAndDropsEveryCarriageReturn) {
       {"two empty lines", "\r\n\r\n", {"", ""}},
       {"lone CR as the whole file", "\r", {""}},
       {"empty file", "", {}},
-      {"NUL and high bytes kept",
-       std::string("x\0y\xff\x80\n\x7f", 7),
-       {std::string("x\0y\xff\x80", 5), "\x7f"}},
+      // A text result ends at its first NUL; the rest of that line is read all the same.
+      {"high bytes kept, a NUL ends the text",
+       std::string("x\0y\xff\x80\n\xff\x7f", 8),
+       {"x", "\xff\x7f"}},
       {"long line", longLine + "\r\nz", {longLine, "z"}},
   };
   ScratchFolder folder;
@@ -50,8 +51,8 @@ TEST(ReadString, SplitsLinesAtLineFeedAndDropsEveryCarriageReturn) {
     EXPECT_EQ(E_O_F(handle), c.bytes.empty() ? 1 : 0);
     EXPECT_EQ(ReadAllLines(handle), c.lines);
     EXPECT_EQ(E_O_F(handle), 1);
-    EXPECT_EQ(READ_STRING(handle), "") << "a read at the end gives the empty text";
-    EXPECT_EQ(READ_STRING(handle), "");
+    EXPECT_EQ(files::ReadLine(handle), "") << "a read at the end gives the empty text";
+    EXPECT_EQ(files::ReadLine(handle), "");
     EXPECT_EQ(CLOSE_FILE(handle), 1);
   }
 }
@@ -80,7 +81,7 @@ TEST(ReadString, LargeScriptReadsInBlocksAndThePositionFollowsEveryLine) {
   long long lengths = 0;
   bool positionsHeld = true;
   while (E_O_F(handle) == 0 && count < lineEnds.size()) {
-    const std::string line = READ_STRING(handle);
+    const std::string line = files::ReadLine(handle);
     lengths += static_cast<long long>(line.size());
     const long long position = files::Position(handle);
     if (position != lineEnds[count] && positionsHeld) {
@@ -107,7 +108,7 @@ TEST(ReadFile, FileThatCannotBeOpenedGivesTheBadHandleWithNoLines) {
     const FileHandle handle = READ_FILE(name.c_str(), kNormalFile);
     EXPECT_EQ(handle, kBadFile);
     EXPECT_EQ(E_O_F(handle), 1);
-    EXPECT_EQ(READ_STRING(handle), "");
+    EXPECT_EQ(files::ReadLine(handle), "");
     EXPECT_EQ(ReadAllLines(handle), Lines{});
   }
 }
@@ -133,8 +134,16 @@ TEST(WriteString, WritesTheTextUnchangedAndAnEmptyTextWritesNothing) {
   EXPECT_EQ(WRITE_STRING(kBadFile, "x"), 0);
 }
 
-TEST(CurrentDir, IsTheProcessCurrentDirectory) {
-  EXPECT_EQ(GETCURENTDIR(), std::filesystem::current_path().string());
+TEST(CurrentDir, IsTheProcessCurrentDirectoryWithoutBlanksAtItsEnds) {
+  EXPECT_EQ(files::CurrentFolder(), std::filesystem::current_path().string());
+  // A folder whose name ends with a blank (Windows drops such a blank when it makes the folder).
+  ScratchFolder folder;
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::create_directory(folder.path() / "edged ");
+  std::filesystem::current_path(folder.path() / "edged ");
+  const std::string seen = std::filesystem::current_path().string();
+  EXPECT_EQ(files::CurrentFolder(), seen.substr(0, seen.find_last_not_of(' ') + 1));
+  std::filesystem::current_path(before);
 }
 
 }  // namespace

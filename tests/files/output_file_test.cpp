@@ -34,7 +34,7 @@ class OutputFileTest : public ::testing::Test {
   static void FillOutput() {
     for (const char* line : {"first", "", "  third"}) AddListBoxItem(kOutputListing, line, -1);
   }
-  static std::string Field(int id) { return GetGadgetText(id, kFieldTextSize); }
+  static std::string Field(int id) { return GadgetText(id, kFieldTextSize); }
 
   ScratchFolder folder;
 };

@@ -1,11 +1,12 @@
 // The window procedure and event taking over real windows and controls: events, colour
-// messages, status bars. Wine answers 0 to GetGuiResources, so the toolkit's own count of live
-// brushes and fonts stands in for it.
+// messages, status bars. Where the platform answers 0 to GetGuiResources (Wine), the toolkit's
+// own count of live brushes and fonts stands in for it.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "tests/win32/toolkit_window.h"
@@ -30,21 +31,6 @@ TEST_F(Events, CloseRequestKeepsTheWindowAndDropsOlderEvents) {
   EXPECT_TRUE(IsWindowVisible(window_));
 }
 
-TEST_F(Events, ButtonClickIsAGadgetEventOfItsIdAndAMenuCommandAMenuEvent) {
-  const int id = Id(1014);
-  const HWND button = BUTTONGADGET(id, 5, 5, 80, 24, "Run", 0);
-  SendMessageA(button, BM_CLICK, 0, 0);
-  EXPECT_EQ(WINDOWEVENT(), kGadgetEvent);
-  EXPECT_EQ(EVENTNUMBER(), id);
-  EXPECT_EQ(EVENTHWND(), button);
-  EXPECT_EQ(HIWORD(EVENTWPARAM()), BN_CLICKED);
-  DrainEvents();
-  PostMessageA(window_, WM_COMMAND, 77, 0);
-  EXPECT_EQ(WINDOWEVENT(), kMenuEvent);
-  EXPECT_EQ(EVENTNUMBER(), 77);
-  EXPECT_EQ(EVENTHWND(), window_);
-}
-
 TEST_F(Events, TypingIntoAnEditGivesGadgetEventsNewestFirst) {
   const int id = Id(1006);
   const HWND edit = STRINGGADGET(id, 5, 5, 150, 20, "", 0, 0);
@@ -54,11 +40,47 @@ TEST_F(Events, TypingIntoAnEditGivesGadgetEventsNewestFirst) {
   EXPECT_EQ(WINDOWEVENT(), kGadgetEvent);
   EXPECT_EQ(EVENTNUMBER(), id);
   EXPECT_EQ(HIWORD(EVENTWPARAM()), EN_CHANGE);
-  // The older one comes with the next call, once a further message has arrived.
-  PostMessageA(window_, WM_NULL, 0, 0);
-  EXPECT_EQ(WaitEventBounded(), kGadgetEvent);
+  // The older one comes with the next wait at once: no further input is needed for it.
+  const Waited waited = WaitEventWithoutInput();
+  EXPECT_EQ(waited.event, kGadgetEvent);
+  EXPECT_FALSE(waited.neededAWake);
   EXPECT_EQ(EVENTNUMBER(), id);
   EXPECT_EQ(HIWORD(EVENTWPARAM()), EN_UPDATE);
+}
+
+TEST_F(Events, MessagesAlreadyQueuedAreTakenWithoutWaitingForANewOne) {
+  // Two commands in the queue: taking the first stops the pump with the second still queued,
+  // as a button's up message waits behind its down message.
+  PostMessageA(window_, WM_COMMAND, 61, 0);
+  PostMessageA(window_, WM_COMMAND, 62, 0);
+  EXPECT_EQ(WINDOWEVENT(), kMenuEvent);
+  EXPECT_EQ(EVENTNUMBER(), 61);
+  const Waited waited = WaitEventWithoutInput();
+  EXPECT_EQ(waited.event, kMenuEvent);
+  EXPECT_FALSE(waited.neededAWake);
+  EXPECT_EQ(EVENTNUMBER(), 62);
+}
+
+TEST_F(Events, AClickNoticeFromAControlOtherThanAListViewReadsOnlyItsHeader) {
+  const int id = Id(931);
+  const HWND bar = STATUSBARGADGET(id, "status", 0, 0);
+  // The header at the very end of a page, the page after it out of reach: reading the list
+  // view's larger record there faults.
+  SYSTEM_INFO system{};
+  GetSystemInfo(&system);
+  const size_t page = system.dwPageSize;
+  auto* pages = static_cast<char*>(VirtualAlloc(nullptr, 2 * page, MEM_COMMIT, PAGE_READWRITE));
+  ASSERT_NE(pages, nullptr);
+  DWORD before = 0;
+  ASSERT_TRUE(VirtualProtect(pages + page, page, PAGE_NOACCESS, &before));
+  auto* header = reinterpret_cast<NMHDR*>(pages + page - sizeof(NMHDR));
+  *header = {bar, static_cast<UINT_PTR>(id), static_cast<UINT>(NM_CLICK)};
+  DrainEvents();
+  SendMessageA(window_, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(header));
+  EXPECT_EQ(EVENTNUMBERLISTVIEW(), 0);
+  EXPECT_EQ(WINDOWEVENT(), kGadgetEvent);  // the click is still the status bar's gadget event
+  EXPECT_EQ(EVENTNUMBER(), id);
+  VirtualFree(pages, 0, MEM_RELEASE);
 }
 
 TEST_F(Events, EmptyQueueGivesNoEventAndBeyond4096PendingAreDropped) {
@@ -121,6 +143,18 @@ TEST_F(Colours, ColourMessagesAnswerWithTheRecordAndOneSharedBrush) {
   DestroyWindow(bar);
 }
 
+// The GDI objects of the process where the platform counts them; where it answers 0 (Wine), the
+// brushes and fonts the toolkit itself has made and not deleted.
+struct GdiCount {
+  int count;
+  const char* countedBy;
+};
+GdiCount CountGdiObjects() {
+  const DWORD platform = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (platform != 0) return {static_cast<int>(platform), "the platform"};
+  return {LiveGdiObjects(), "the toolkit (the platform answers 0)"};
+}
+
 int colourMessages = 0;
 LRESULT CountColourMessages(HWND, UINT message, WPARAM, LPARAM) {
   if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ++colourMessages;
@@ -140,19 +174,51 @@ TEST_F(Colours, RepaintsAndRepeatedWindowColoursLeaveNoBrushBehind) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
   repaint();
-  const int live = LiveGdiObjects();
+  const GdiCount live = CountGdiObjects();
+  std::printf("GDI objects counted by %s\n", live.countedBy);
   SETWINDOWCALLBACK(reinterpret_cast<void*>(&CountColourMessages), 0);
   for (int i = 0; i < 1000; ++i) repaint();
   FREECALLBACK(0);
   DrainEvents();
   EXPECT_GE(colourMessages, 4000);  // every coloured gadget asked on every repaint
-  EXPECT_EQ(LiveGdiObjects(), live);
+  EXPECT_EQ(CountGdiObjects().count, live.count) << "counted by " << live.countedBy;
 
   WindowColor(window_, 0x0000FF);
-  const int withOwnBrush = LiveGdiObjects();
+  const int withOwnBrush = CountGdiObjects().count;
   for (int colour = 0; colour < 200; ++colour) WindowColor(window_, colour);
-  EXPECT_EQ(LiveGdiObjects(), withOwnBrush);
+  EXPECT_EQ(CountGdiObjects().count, withOwnBrush) << "counted by " << live.countedBy;
   EXPECT_EQ(BrushColour(GetClassLongPtrA(window_, GCLP_HBRBACKGROUND)), 199u);
+}
+
+TEST_F(Colours, AnIdWithoutAControlHasNoColourAndChangesNoRecord) {
+  // Text gadgets' records end with the text colour 0, the key a missing gadget's null handle
+  // would find.
+  const HWND first = TEXTGADGET(Id(821), 5, 5, 100, 20, "first", 0);
+  const HWND second = TEXTGADGET(Id(822), 5, 30, 100, 20, "second", 0);
+  ASSERT_NE(first, nullptr);
+  UseGadgetList(nullptr);  // no parent: the control cannot be created, its id is registered
+  EXPECT_EQ(TEXTGADGET(Id(823), 5, 55, 100, 20, "none", 0), nullptr);
+  UseGadgetList(window_);
+  for (int id : {4299, 823}) {
+    SCOPED_TRACE(id);
+    EXPECT_EQ(GetGadgetColor(id, 1), 0);
+    EXPECT_EQ(GetGadgetColor(id, 2), 0);
+    EXPECT_EQ(SetGadgetColor(id, 0x123456, 0x654321, 3), 0);
+  }
+  EXPECT_EQ(GetGadgetColor(reinterpret_cast<LONG_PTR>(second), 3), 0xF0F0F0);
+  EXPECT_EQ(GetGadgetColor(reinterpret_cast<LONG_PTR>(second), 4), 0);
+  EXPECT_EQ(ERROR_COLOR, 0);
+  EXPECT_EQ(GetGadgetColor(822, 1), 0xF0F0F0);
+}
+
+TEST_F(Colours, WindowColourGivesBackOnlyABrushTheCallerCanStillUse) {
+  const int live = LiveGdiObjects();
+  // The class's own background, a system colour, stays usable; a brush of ours is deleted.
+  EXPECT_EQ(WindowColor(window_, 0x0000FF), COLOR_BTNFACE + 1);
+  EXPECT_EQ(WindowColor(window_, 0x00FF00), 0);
+  EXPECT_EQ(LiveGdiObjects(), live + 1);
+  EXPECT_EQ(WindowColor(nullptr, 0x00FF00), 0);
+  EXPECT_EQ(LiveGdiObjects(), live + 1);
 }
 
 using StatusBar = ToolkitWindow;

@@ -155,12 +155,5 @@ TEST_F(Registry, DefaultFontReachesOnlyGadgetsCreatedAfterIt) {
   DeleteCounted(font);
 }
 
-TEST_F(Registry, WindowHeightIsTheOuterHeight) {
-  EXPECT_EQ(WINDOWHEIGHT(window_), kHeight);
-  MoveWindow(window_, 20, 20, 420, kHeight + 55, TRUE);
-  EXPECT_EQ(WINDOWHEIGHT(window_), kHeight + 55);
-  EXPECT_EQ(WINDOWHEIGHT(nullptr), 0);
-}
-
 }  // namespace
 }  // namespace tolvex::win32::testing

@@ -39,6 +39,7 @@ HWND VisibleDialogOf(DWORD thread) {
 
 // What the dialog showed when it appeared.
 struct Shown {
+  bool appeared = false;
   std::string name, folder;
 };
 
@@ -53,6 +54,7 @@ std::string Answer(const std::string& initialDir, int flags, const char* typed, 
     HWND dialog = nullptr;
     while ((dialog = VisibleDialogOf(self)) == nullptr && Clock::now() < deadline) Sleep(50);
     if (dialog == nullptr) return;
+    shown->appeared = true;
     const int field = GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1;
     char text[MAX_PATH] = {};
     GetDlgItemTextA(dialog, field, text, sizeof text);
@@ -68,7 +70,7 @@ std::string Answer(const std::string& initialDir, int flags, const char* typed, 
     }
   });
   static const char kFilter[] = "Resource (*.rc)\0*.rc\0";
-  std::string result = OPENFILEREQUESTER("", initialDir.c_str(), kFilter, flags);
+  std::string result = RequestFile("", initialDir.c_str(), kFilter, flags);
   helper.join();
   return result;
 }
@@ -101,28 +103,30 @@ TEST_F(Requester, ChoiceIsItsPathAndTheNextRequesterStartsFromIt) {
   EXPECT_EQ(path, folder_ + "\\a.rc");
   EXPECT_EQ(first.name, "");
   EXPECT_EQ(first.folder, folder_);
-  EXPECT_EQ(GETCURENTDIR(), folder_);  // left at the chosen script's folder
+  EXPECT_EQ(files::CurrentFolder(), folder_);  // left at the chosen script's folder
 
   // Another initial folder: the path in the buffer wins, its name in the field.
   const std::string next = Answer(parent_, 0, "b.rc", IDOK, &second);
   EXPECT_EQ(second.folder + "\\" + second.name, path);
   EXPECT_EQ(next, folder_ + "\\b.rc");
-  EXPECT_EQ(NEXTSELECTEDFILENAME(), next);
-  EXPECT_EQ(NEXTSELECTEDFILENAME(), "");
+  EXPECT_EQ(NextSelectedFile(), next);
+  EXPECT_EQ(NextSelectedFile(), "");
 }
 
 TEST_F(Requester, SeveralChoicesAreTheFolderAndAreWalkedOneByOne) {
   Shown shown;
   EXPECT_EQ(Answer(folder_, OFN_ALLOWMULTISELECT, "\"a.rc\" \"b.rc\"", IDOK, &shown), folder_);
   EXPECT_EQ(shown.name, "");  // the walk before cleared the buffer
-  EXPECT_EQ(NEXTSELECTEDFILENAME(), folder_ + "\\a.rc");
-  EXPECT_EQ(NEXTSELECTEDFILENAME(), folder_ + "\\b.rc");
-  EXPECT_EQ(NEXTSELECTEDFILENAME(), "");
+  EXPECT_EQ(NextSelectedFile(), folder_ + "\\a.rc");
+  EXPECT_EQ(NextSelectedFile(), folder_ + "\\b.rc");
+  EXPECT_EQ(NextSelectedFile(), "");
 }
 
 TEST_F(Requester, CancelGivesTheEmptyText) {
   Shown shown;
   EXPECT_EQ(Answer(folder_, 0, "a.rc", IDCANCEL, &shown), "");
+  EXPECT_TRUE(shown.appeared) << "the dialog never appeared, so nothing was cancelled";
+  EXPECT_EQ(shown.folder, folder_);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
 #include "toolkit/win32/toolkit.h"
@@ -27,6 +29,68 @@ inline int WaitEventBounded() {
   return event;
 }
 
+// What WAITEVENT gave, and whether it had to be woken: a watchdog posts a message to the thread
+// when the call has not come back after five seconds, so that a wait for input that never comes
+// fails the test instead of hanging it.
+struct Waited {
+  int event;
+  bool neededAWake;
+};
+inline Waited WaitEventWithoutInput() {
+  std::atomic<bool> done{false}, woke{false};
+  const DWORD self = GetCurrentThreadId();
+  std::thread watchdog([&] {
+    for (int i = 0; i < 100 && !done; ++i) Sleep(50);
+    if (!done) {
+      woke = true;
+      PostThreadMessageA(self, WM_NULL, 0, 0);
+    }
+  });
+  const int event = WAITEVENT();
+  done = true;
+  watchdog.join();
+  return {event, woke};
+}
+
+// The events WAITEVENT gives until `wanted` comes (included), at most `most` of them; none of them
+// may need a wake.
+inline std::vector<int> EventsUntil(int wanted, int most = 200) {
+  std::vector<int> events;
+  while (static_cast<int>(events.size()) < most) {
+    const Waited waited = WaitEventWithoutInput();
+    EXPECT_FALSE(waited.neededAWake) << "event " << events.size() + 1;
+    events.push_back(waited.event);
+    if (waited.event == wanted || waited.neededAWake) break;
+  }
+  return events;
+}
+
+// The screen point at the middle of a window.
+inline POINT MiddleOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A click of the left button as the mouse gives it, at a screen point.
+inline void ClickAt(POINT at) {
+  SetCursorPos(at.x, at.y);
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+// A key pressed and released, as the keyboard gives it.
+inline void PressKey(WORD key) {
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
 class ToolkitWindow : public ::testing::Test {
  protected:
   static constexpr int kHeight = 300;
@@ -34,6 +98,8 @@ class ToolkitWindow : public ::testing::Test {
   void SetUp() override {
     window_ = OpenWindow("test", 20, 20, 420, kHeight, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0);
     ASSERT_NE(window_, nullptr);
+    SetForegroundWindow(window_);
+    SetFocus(window_);
     DrainEvents();
   }
   void TearDown() override {

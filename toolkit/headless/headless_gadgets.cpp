@@ -77,10 +77,12 @@ int CountItemListBox(int id) {
   return g == nullptr ? 0 : static_cast<int>(g->items.size());
 }
 
-std::string GetListBoxText(int id, int index) {
+char* GetListBoxText(int id, int index) {
   auto* g = FindListBox(id);
-  if (g == nullptr || index < 0 || index >= static_cast<int>(g->items.size())) return {};
-  return std::string(g->items.at(static_cast<size_t>(index)));
+  if (g == nullptr || index < 0 || index >= static_cast<int>(g->items.size())) {
+    return tolvex::GiveText("");
+  }
+  return tolvex::GiveText(std::string(g->items.at(static_cast<size_t>(index))));
 }
 
 int ResetAllListBox(int id) {
@@ -88,11 +90,11 @@ int ResetAllListBox(int id) {
   return 0;
 }
 
-std::string GetGadgetText(int id, int sizeClass) {
+char* GetGadgetText(int id, int sizeClass) {
   auto* g = Find(id);
-  if (g == nullptr) return {};
+  if (g == nullptr) return tolvex::GiveText("");
   const size_t most = static_cast<size_t>(tolvex::GadgetTextCapacity(sizeClass)) - 1;
-  return g->text.substr(0, most);
+  return tolvex::GiveText(g->text.substr(0, most));
 }
 
 int SetGadgetText(int id, const char* text) {

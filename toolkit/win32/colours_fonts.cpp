@@ -3,10 +3,9 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include <cstring>
-
 #include "toolkit/win32/toolkit.h"
 #include "toolkit/win32/toolkit_state.h"
+#include "toolkit/win32/window_classes.h"
 
 namespace tolvex::win32 {
 namespace {
@@ -55,7 +54,12 @@ extern "C" {
 int GetGadgetColor(LONG_PTR key, int type) {
   switch (type & 0xFF) {
     case 1:
-    case 2: return RecordColour(ColourRecord(GadgetID(static_cast<int>(key))), type & 0xFF);
+    case 2: {
+      // An id without a control has no record: the null handle would find another record's
+      // colour 0 and read on into the next gadget's handle.
+      const HWND handle = GadgetID(static_cast<int>(key));
+      return handle != nullptr ? RecordColour(ColourRecord(handle), type & 0xFF) : 0;
+    }
     case 3:
     case 4: {
       const LISTNODE10* record = ColourRecord(reinterpret_cast<HWND>(key));
@@ -70,7 +74,9 @@ int GetGadgetColor(LONG_PTR key, int type) {
 }
 
 int SetGadgetColor(int id, int background, int text, int type) {
+  // An id that is not registered, or whose control could not be created, changes nothing.
   const HWND handle = GadgetID(id);
+  if (handle == nullptr) return 0;
   const int code = DSGC(handle, background, text, type);
   if (LISTNODE10* record = ColourRecord(handle)) {
     const int which = type & 0xFF;
@@ -88,56 +94,46 @@ int SetGadgetColor(int id, int background, int text, int type) {
 }
 
 int DSGC(HWND handle, int background, int text, int type) {
-  char name[256] = {};
-  if (handle != nullptr) GetClassNameA(handle, name, sizeof name);
   const int which = type & 0xFF;
   const bool back = which == 1 || which == 3, fore = which == 2 || which == 3;
-  const auto is = [&](const char* className) { return std::strcmp(name, className) == 0; };
-
-  if (is("RichEdit20A")) {
-    if (fore) {
-      CF = CHARFORMATA{};
-      CF.cbSize = sizeof CF;
-      CF.dwMask = CFM_COLOR;
-      CF.crTextColor = static_cast<COLORREF>(text);
-      SendMessageA(handle, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&CF));
-    }
-    if (back) SendMessageA(handle, EM_SETBKGNDCOLOR, 0, background);
-    return 1;
+  switch (ClassOf(handle)) {
+    case NativeClass::kRichEdit:
+      if (fore) {
+        CF = CHARFORMATA{};
+        CF.cbSize = sizeof CF;
+        CF.dwMask = CFM_COLOR;
+        CF.crTextColor = static_cast<COLORREF>(text);
+        SendMessageA(handle, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&CF));
+      }
+      if (back) SendMessageA(handle, EM_SETBKGNDCOLOR, 0, background);
+      return 1;
+    case NativeClass::kTooltips:
+      if (back) SendMessageA(handle, TTM_SETTIPBKCOLOR, static_cast<WPARAM>(background), 0);
+      if (fore) SendMessageA(handle, TTM_SETTIPTEXTCOLOR, static_cast<WPARAM>(text), 0);
+      return 1;
+    case NativeClass::kComboBox: COOLOOR(background, text); return 3;
+    case NativeClass::kTreeView:
+      if (back) SendMessageA(handle, TVM_SETBKCOLOR, 0, background);
+      if (fore) SendMessageA(handle, TVM_SETTEXTCOLOR, 0, text);
+      return 1;
+    case NativeClass::kListView:
+      if (back) {
+        SendMessageA(handle, LVM_SETBKCOLOR, 0, background);
+        SendMessageA(handle, LVM_SETTEXTBKCOLOR, 0, background);
+      }
+      if (fore) SendMessageA(handle, LVM_SETTEXTCOLOR, 0, text);
+      return 1;
+    case NativeClass::kScrollBar: return 2;
+    case NativeClass::kProgress:
+      if (back) SendMessageA(handle, PBM_SETBKCOLOR, 0, background);
+      if (fore) SendMessageA(handle, PBM_SETBARCOLOR, 0, text);
+      return 0;
+    case NativeClass::kStatusBar: SendMessageA(handle, SB_SETBKCOLOR, 0, background); return 0;
+    case NativeClass::kStatic: InvalidateRect(handle, nullptr, TRUE); return 0;
+    default:
+      if (IsToolkitWindow(handle)) WindowColor(handle, background);
+      return 0;
   }
-  if (is("tooltips_class32")) {
-    if (back) SendMessageA(handle, TTM_SETTIPBKCOLOR, static_cast<WPARAM>(background), 0);
-    if (fore) SendMessageA(handle, TTM_SETTIPTEXTCOLOR, static_cast<WPARAM>(text), 0);
-    return 1;
-  }
-  if (is("ComboBox")) {
-    COOLOOR(background, text);
-    return 3;
-  }
-  if (is("SysTreeView32")) {
-    if (back) SendMessageA(handle, TVM_SETBKCOLOR, 0, background);
-    if (fore) SendMessageA(handle, TVM_SETTEXTCOLOR, 0, text);
-    return 1;
-  }
-  if (is("SysListView32")) {
-    if (back) {
-      SendMessageA(handle, LVM_SETBKCOLOR, 0, background);
-      SendMessageA(handle, LVM_SETTEXTBKCOLOR, 0, background);
-    }
-    if (fore) SendMessageA(handle, LVM_SETTEXTCOLOR, 0, text);
-    return 1;
-  }
-  if (is("ScrollBar")) return 2;
-  if (is("msctls_progress32")) {
-    if (back) SendMessageA(handle, PBM_SETBKCOLOR, 0, background);
-    if (fore) SendMessageA(handle, PBM_SETBARCOLOR, 0, text);
-  } else if (is("msctls_statusbar32")) {
-    SendMessageA(handle, SB_SETBKCOLOR, 0, background);
-  } else if (is("Static")) {
-    InvalidateRect(handle, nullptr, TRUE);
-  }
-  if (std::strncmp(name, "CLASSCLASS_", 11) == 0) WindowColor(handle, background);
-  return 0;
 }
 
 HFONT LOADFONT(const char* face, int size, int angle, int bold, int italic, int underline,

@@ -2,13 +2,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "toolkit/win32/toolkit.h"
 #include "toolkit/win32/toolkit_state.h"
+#include "toolkit/win32/window_classes.h"
 
 namespace tolvex::win32 {
 namespace {
@@ -36,27 +36,28 @@ HWND MakeGadget(int id, const char* className, const char* text, DWORD style, DW
 constexpr Colours kGrey{0xF0F0F0, 0};
 constexpr Colours kWhite{0xFFFFFF, 0};
 
-struct ClassCode {
-  const char* name;
-  GadgetClassCode code;
-};
+std::string ListBoxItem(int id, int index) {
+  // The item is read whole: its length first, then a buffer that holds it.
+  const HWND handle = GadgetID(id);
+  const LRESULT length = SendMessageA(handle, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length <= 0) return "";
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT copied = SendMessageA(handle, LB_GETTEXT, static_cast<WPARAM>(index),
+                                      reinterpret_cast<LPARAM>(buffer.data()));
+  if (copied <= 0) return "";
+  return std::string(buffer.data(), strnlen(buffer.data(), static_cast<size_t>(copied)));
+}
 
-// The order of the look-up; the first equal name gives the code.
-constexpr std::array<ClassCode, 13> kClassCodes = {{
-    {"ComboBox", kComboBoxClass},
-    {"ComboLBox", kComboListClass},
-    {"ListBox", kListBoxClass},
-    {"SysTabControl32", kTabClass},
-    {"msctls_trackbar32", kTrackbarClass},
-    {"ScrollBar", kScrollBarClass},
-    {"msctls_progress32", kProgressClass},
-    {"SysDateTimePick32", kDateTimeClass},
-    {"SysMonthCal32", kMonthCalendarClass},
-    {"msctls_updown32", kUpDownClass},
-    {"ToolbarWindow32", kToolbarClass},
-    {"Static", kStaticClass},
-    {"SysListView32", kListViewClass},
-}};
+std::string WindowText(int id, int sizeClass) {
+  // Wine fills the buffer with whatever its heap held when asked for the text of the null
+  // handle; Windows leaves it empty. A missing gadget has no text either way.
+  const HWND handle = GadgetID(id);
+  if (handle == nullptr) return "";
+  std::vector<char> buffer(static_cast<size_t>(tolvex::GadgetTextCapacity(sizeClass)), '\0');
+  GetWindowTextA(handle, buffer.data(), static_cast<int>(buffer.size()));
+  buffer.back() = '\0';
+  return buffer.data();
+}
 
 }  // namespace
 
@@ -115,32 +116,13 @@ int CountItemListBox(int id) {
   return static_cast<int>(SendMessageA(GadgetID(id), LB_GETCOUNT, 0, 0));
 }
 
-std::string GetListBoxText(int id, int index) {
-  // The item is read whole: its length first, then a buffer that holds it.
-  const HWND handle = GadgetID(id);
-  const LRESULT length = SendMessageA(handle, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length <= 0) return "";
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  const LRESULT copied = SendMessageA(handle, LB_GETTEXT, static_cast<WPARAM>(index),
-                                      reinterpret_cast<LPARAM>(buffer.data()));
-  if (copied <= 0) return "";
-  return std::string(buffer.data(), strnlen(buffer.data(), static_cast<size_t>(copied)));
-}
-
 int ResetAllListBox(int id) {
   return static_cast<int>(SendMessageA(GadgetID(id), LB_RESETCONTENT, 0, 0));
 }
 
-std::string GetGadgetText(int id, int sizeClass) {
-  // Wine fills the buffer with whatever its heap held when asked for the text of the null
-  // handle; Windows leaves it empty. A missing gadget has no text either way.
-  const HWND handle = GadgetID(id);
-  if (handle == nullptr) return "";
-  std::vector<char> buffer(static_cast<size_t>(tolvex::GadgetTextCapacity(sizeClass)), '\0');
-  GetWindowTextA(handle, buffer.data(), static_cast<int>(buffer.size()));
-  buffer.back() = '\0';
-  return buffer.data();
-}
+char* GetListBoxText(int id, int index) { return tolvex::GiveText(ListBoxItem(id, index)); }
+
+char* GetGadgetText(int id, int sizeClass) { return tolvex::GiveText(WindowText(id, sizeClass)); }
 
 int SetGadgetText(int id, const char* text) {
   return SetWindowTextA(GadgetID(id), text == nullptr ? "" : text);
@@ -168,13 +150,6 @@ int WINDOWHEIGHT(HWND window) {
   return outer.bottom - outer.top;
 }
 
-int GADGETCLASS(HWND handle) {
-  char name[257] = {};
-  if (handle == nullptr || GetClassNameA(handle, name, 256) == 0) return 0;
-  for (const ClassCode& entry : kClassCodes) {
-    if (std::strcmp(name, entry.name) == 0) return entry.code;
-  }
-  return 0;
-}
+int GADGETCLASS(HWND handle) { return GadgetClassCode(ClassOf(handle)); }
 
 }  // extern "C"

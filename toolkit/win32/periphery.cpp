@@ -111,12 +111,13 @@ int TOOLBARTOOLTIP(int id, const char* text) {
   return 1;
 }
 
-std::string GET_GTOOL(int id) {
-  if (!LISTTOOL) return "";
-  for (const LISTNODE1& node : *LISTTOOL) {
-    if (node.id == id) return node.text;
+char* GET_GTOOL(int id) {
+  if (LISTTOOL) {
+    for (const LISTNODE1& node : *LISTTOOL) {
+      if (node.id == id) return tolvex::GiveText(node.text);
+    }
   }
-  return "";
+  return tolvex::GiveText("");
 }
 
 int WINDOWBOUNDS(HWND window, int minWidth, int minHeight, int maxWidth, int maxHeight) {

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 
 #include "toolkit/win32/toolkit.h"
 #include "toolkit/win32/toolkit_state.h"
@@ -86,18 +87,21 @@ int UseGadgetList(HWND window) {
 
 HWND GETGURRENTAL() { return gadgetList ? gadgetList->GETGURRENT() : nullptr; }
 
+// Returns the background the window's class had before while the caller can still use it: the
+// system colour the class was registered with (COLOR_BTNFACE + 1). A brush of an earlier call is
+// deleted here, and 0 is returned in its place; 0 also when window is not a window.
 LONG_PTR WindowColor(HWND window, int colour) {
+  if (!IsWindow(window)) return 0;
   const HBRUSH brush = CreateCountedBrush(static_cast<COLORREF>(colour));
   const LONG_PTR previous =
       SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
   InvalidateRect(window, nullptr, TRUE);
-  // The brush this replaces is ours to delete; the class's first background is a system colour.
   auto [place, added] = windowBrushes.try_emplace(window, brush);
-  if (!added) {
-    if (place->second != brush) DeleteCounted(place->second);
-    place->second = brush;
-  }
-  return previous;
+  if (added) return previous;
+  const HBRUSH replaced = std::exchange(place->second, brush);
+  if (replaced == brush) return previous;
+  DeleteCounted(replaced);
+  return previous == reinterpret_cast<LONG_PTR>(replaced) ? 0 : previous;
 }
 
 int ADDIN9999(int id, HWND handle) {

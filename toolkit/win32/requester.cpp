@@ -26,30 +26,8 @@ std::string BufferText() { return std::string(FILENAME99914352566474_); }
 
 void ClearBuffer() { std::memset(FILENAME99914352566474_, 0, sizeof FILENAME99914352566474_); }
 
-}  // namespace
-
-extern "C" {
-
-std::string OPENFILEREQUESTER(const char* title, const char* initialDir, const char* filter,
-                              int flags) {
-  OFN.lStructSize = sizeof OFN;
-  OFN.hwndOwner = nullptr;
-  OFN.lpstrFilter = filter;
-  OFN.lpstrFile = FILENAME99914352566474_;
-  OFN.nMaxFile = kNameCapacity;
-  // The title is the caller's constant text: never a buffer the dialog may write into.
-  OFN.lpstrFileTitle = nullptr;
-  OFN.nMaxFileTitle = 0;
-  OFN.lpstrInitialDir = initialDir;
-  // An empty title would leave the dialog's caption blank; the system's own ("Open") reads better.
-  OFN.lpstrTitle = title != nullptr && title[0] != '\0' ? title : nullptr;
-  OFN.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT | static_cast<DWORD>(flags);
-  OFN.nFileOffset = 0;
-  if (!GetOpenFileNameA(&OFN)) return "";
-  return BufferText();
-}
-
-std::string NEXTSELECTEDFILENAME() {
+// The next path of the selection walk; the empty text at its end.
+std::string NextSelected() {
   const std::string directory = BufferText();
   if (OFN.nFileOffset < directory.size()) {
     if (!singleSelectionGiven) {
@@ -77,5 +55,29 @@ std::string NEXTSELECTEDFILENAME() {
   if (!directory.empty() && directory.back() == '\\') return directory + name;
   return directory + "\\" + name;
 }
+
+}  // namespace
+
+extern "C" {
+
+char* OPENFILEREQUESTER(const char* title, const char* initialDir, const char* filter, int flags) {
+  OFN.lStructSize = sizeof OFN;
+  OFN.hwndOwner = nullptr;
+  OFN.lpstrFilter = filter;
+  OFN.lpstrFile = FILENAME99914352566474_;
+  OFN.nMaxFile = kNameCapacity;
+  // The title is the caller's constant text: never a buffer the dialog may write into.
+  OFN.lpstrFileTitle = nullptr;
+  OFN.nMaxFileTitle = 0;
+  OFN.lpstrInitialDir = initialDir;
+  // An empty title would leave the dialog's caption blank; the system's own ("Open") reads better.
+  OFN.lpstrTitle = title != nullptr && title[0] != '\0' ? title : nullptr;
+  OFN.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT | static_cast<DWORD>(flags);
+  OFN.nFileOffset = 0;
+  if (!GetOpenFileNameA(&OFN)) return tolvex::GiveText("");
+  return tolvex::GiveText(BufferText());
+}
+
+char* NEXTSELECTEDFILENAME() { return tolvex::GiveText(NextSelected()); }
 
 }  // extern "C"

@@ -1,0 +1,192 @@
+// The main window as the program builds it, read back in the same process: its title and place,
+// the fifteen gadgets with their classes, texts, places, sizes, styles and font, the colours the
+// colour messages answer, and the filter the requester of Load.rc shows.
+#include <windows.h>
+#include <dlgs.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "app/main_window.h"
+#include "conversion/tables.h"
+#include "toolkit/win32/toolkit.h"
+
+namespace tolvex::testing {
+namespace {
+
+// The gadgets as the main window shows them, written out here by hand.
+struct Expected {
+  int id;
+  const char* className;
+  int x, y, width, height;  // height -1: the window's outer height less 40
+  const char* text;
+  LONG style;    // bits that must be set (an empty list box drops its scroll bar's bit)
+  LONG exStyle;  // extended bits that must be set
+};
+constexpr LONG kChild = WS_CHILD, kShown = WS_CHILD | WS_VISIBLE;
+const Expected kGadgets[] = {
+    {1017, "Static", 10, 170, 180, 20, " before click 'Run':", kShown | SS_CENTER | SS_NOTIFY, 0},
+    {1005, "Static", 10, 200, 180, 20, "  global Horiz coeff", kShown | SS_CENTER | SS_NOTIFY, 0},
+    {1006, "Edit", 10, 230, 180, 20, " 1.000", kShown | ES_CENTER, 0},
+    {1007, "Static", 10, 260, 180, 20, "  global Vert coeff", kShown | SS_CENTER | SS_NOTIFY, 0},
+    {1008, "Edit", 10, 290, 180, 20, " 1.000", kShown | ES_CENTER, 0},
+    {1009, "Static", 10, 320, 180, 20, " + window Horiz coeff ", kShown | SS_CENTER | SS_NOTIFY, 0},
+    {1010, "Edit", 10, 350, 180, 20, " 1.000", kShown | ES_CENTER, 0},
+    {1011, "Static", 10, 380, 180, 20, "+ window Vert coeff ", kShown | SS_CENTER | SS_NOTIFY, 0},
+    {1012, "Edit", 10, 410, 180, 20, " 1.000", kShown | ES_CENTER, 0},
+    {1003, "ListBox", 200, 5, 580, -1, "", kChild, WS_EX_CLIENTEDGE},
+    {1014, "Button", 10, 40, 75, 24, "Run", kShown, 0},
+    {1015, "Button", 10, 100, 75, 24, "Quit", kShown, 0},
+    {1016, "Button", 10, 10, 75, 24, "Load.rc", kShown, 0},
+    {1018, "Button", 10, 440, 180, 20, " use screen_x,screen_y", kShown | BS_AUTOCHECKBOX, 0},
+    {1004, "ListBox", 200, 15, 580, -1, "", kShown, WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES},
+};
+
+class MainWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    SCREEN_X = GetSystemMetrics(SM_CXSCREEN);
+    SCREEN_Y = GetSystemMetrics(SM_CYSCREEN);
+    OBJETS();
+    window_ = GetParent(GadgetID(1014));
+  }
+  static HWND window_;
+};
+HWND MainWindow::window_ = nullptr;
+
+std::string TextOf(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+TEST_F(MainWindow, StandsAtTheRightEdgeOverAlmostTheWholeScreenHeight) {
+  ASSERT_NE(window_, nullptr);
+  EXPECT_EQ(TextOf(window_), "Tolvex 5.0 by Brisam 06-2012");
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  EXPECT_EQ(outer.left, SCREEN_X - 800);
+  EXPECT_EQ(outer.top, 1);
+  EXPECT_EQ(outer.right - outer.left, 800);
+  EXPECT_EQ(outer.bottom - outer.top, SCREEN_Y - 5);
+  EXPECT_TRUE(IsWindowVisible(window_));
+  EXPECT_EQ(GetWindowLongA(window_, GWL_STYLE) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+}
+
+TEST_F(MainWindow, HoldsTheFifteenGadgetsInTheirPlacesWithTheirTextsAndFont) {
+  const HDC screen = GetDC(nullptr);
+  const LONG fontHeight = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  const int listHeight = WINDOWHEIGHT(window_) - 40;
+  for (const Expected& g : kGadgets) {
+    SCOPED_TRACE(g.id);
+    const HWND gadget = GadgetID(g.id);
+    ASSERT_NE(gadget, nullptr);
+    EXPECT_EQ(GetParent(gadget), window_);
+    EXPECT_EQ(GetDlgCtrlID(gadget), g.id);
+    EXPECT_EQ(ClassOf(gadget), g.className);
+    EXPECT_EQ(TextOf(gadget), g.text);
+    RECT r{};
+    GetWindowRect(gadget, &r);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, g.x);
+    EXPECT_EQ(r.top, g.y);
+    EXPECT_EQ(r.right - r.left, g.width);
+    if (g.height >= 0) {
+      EXPECT_EQ(r.bottom - r.top, g.height);
+    } else {
+      // A list box shrinks its inside to whole lines: less than two lines short of what it was
+      // asked, its edge included.
+      const auto line = static_cast<int>(SendMessageA(gadget, LB_GETITEMHEIGHT, 0, 0));
+      EXPECT_LE(r.bottom - r.top, listHeight);
+      EXPECT_GT(r.bottom - r.top, listHeight - 2 * line);
+    }
+    const LONG style = GetWindowLongA(gadget, GWL_STYLE);
+    EXPECT_EQ(style & g.style, g.style);
+    EXPECT_EQ((style & WS_VISIBLE) != 0, g.id != 1003) << "only the output listing starts hidden";
+    EXPECT_EQ(GetWindowLongA(gadget, GWL_EXSTYLE) & g.exStyle, g.exStyle);
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(gadget, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, "Courier New");
+    EXPECT_EQ(font.lfHeight, fontHeight);
+    EXPECT_EQ(font.lfWeight, FW_NORMAL);
+  }
+}
+
+TEST_F(MainWindow, ColourMessagesAnswerTheWindowsAndTheListingsColours) {
+  LOGBRUSH background{};
+  GetObjectA(reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(window_, GCLP_HBRBACKGROUND)),
+             sizeof background, &background);
+  EXPECT_EQ(background.lbColor, 16773240u);  // red 120, green 240, blue 255
+  struct Case {
+    int id;
+    UINT message;
+    COLORREF background;
+  };
+  const Case cases[] = {{1003, WM_CTLCOLORLISTBOX, 16773120},
+                        {1004, WM_CTLCOLORLISTBOX, 15790080},
+                        {1006, WM_CTLCOLOREDIT, 0xFFFFFF},
+                        {1017, WM_CTLCOLORSTATIC, 0xF0F0F0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    const HWND gadget = GadgetID(c.id);
+    const HDC context = GetDC(gadget);
+    const auto brush = SendMessageA(window_, c.message, reinterpret_cast<WPARAM>(context),
+                                    reinterpret_cast<LPARAM>(gadget));
+    EXPECT_EQ(GetBkColor(context), c.background);
+    LOGBRUSH answered{};
+    GetObjectA(reinterpret_cast<HGDIOBJ>(brush), sizeof answered, &answered);
+    EXPECT_EQ(answered.lbColor, c.background);
+    ReleaseDC(gadget, context);
+  }
+}
+
+// The requester of Load.rc, read and cancelled from a second thread as a user would.
+TEST_F(MainWindow, LoadOffersScriptsByTheirFilterAndACancelLeavesBothListingsEmpty) {
+  AddListBoxItem(1004, "old line", -1);
+  const DWORD self = GetCurrentThreadId();
+  std::string filter;
+  bool appeared = false;
+  std::thread user([&] {
+    for (int tries = 0; tries < 200; ++tries) {
+      HWND dialog = nullptr;
+      EnumThreadWindows(
+          self,
+          [](HWND w, LPARAM found) -> BOOL {
+            char name[16] = {};
+            GetClassNameA(w, name, sizeof name);
+            if (!IsWindowVisible(w) || std::string(name) != "#32770") return TRUE;
+            *reinterpret_cast<HWND*>(found) = w;
+            return FALSE;
+          },
+          reinterpret_cast<LPARAM>(&dialog));
+      if (dialog != nullptr) {
+        appeared = true;
+        char text[128] = {};
+        GetDlgItemTextA(dialog, cmb1, text, sizeof text);
+        filter = text;
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+      }
+      Sleep(50);
+    }
+  });
+  LOAD();
+  user.join();
+  EXPECT_TRUE(appeared);
+  EXPECT_EQ(filter, "Resource (*.rc) | ");
+  EXPECT_EQ(CountItemListBox(1004), 0);
+  EXPECT_EQ(CountItemListBox(1003), 0);
+  EXPECT_TRUE(IsWindowVisible(GadgetID(1004)));
+}
+
+}  // namespace
+}  // namespace tolvex::testing
