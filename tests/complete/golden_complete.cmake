@@ -2,6 +2,7 @@
 # with GOLDEN/NAME.bas byte for byte and its messages with GOLDEN/NAME.err (none when that file is
 # missing); the exit status must be 1 when NAME.err holds an error, else 0. Without --complete,
 # the designed conversion's messages must be GOLDEN/NAME.hint (none when missing).
+# --quiet must leave no message on warnings.rc, with --complete and without.
 # Then the identity cases: --complete on each designed case named in IDENTITY (DESIGNED/NAME.rc
 # with the options of NAME.args) writes DESIGNED/NAME.bas byte for byte, without a message.
 # EMULATOR, when set, runs the program (Wine for the Windows build).
@@ -49,6 +50,16 @@ foreach(script ${scripts})
     message("${name}: exit ${status} (expected ${expected_status}), program differs: "
             "${program_differs}, messages differ: ${err_differs}, hint differs: ${hint_differs}; "
             "see ${WORK}")
+  endif()
+endforeach()
+
+# --quiet silences hints and warnings, with or without --complete, and leaves the exit status.
+foreach(complete --complete "")
+  execute_process(COMMAND ${EMULATOR} ${CLI} ${complete} --quiet -o ${WORK}/quiet.bas warnings.rc
+    WORKING_DIRECTORY ${GOLDEN} RESULT_VARIABLE status ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0 OR NOT errors STREQUAL "")
+    list(APPEND failed "quiet${complete}")
+    message("--quiet ${complete}: exit ${status}, messages '${errors}'")
   endif()
 endforeach()
 
