@@ -20,6 +20,22 @@ bool IsStandardId(std::string_view name) {
   return false;
 }
 
+// The names the program declares itself, in upper case: a window per dialog (hwnd<n>), a menu bar
+// and its pop-ups (hMessages<n>, MenName<n>), the list views (LSV, LSV<n>), the event and the
+// screen size. A script's define of such a name would declare it twice.
+bool IsProgramName(const std::string& upper) {
+  static constexpr std::string_view kNumbered[] = {"HWND", "HMESSAGES", "MENNAME", "LSV"};
+  static constexpr std::string_view kFixed[] = {"LSV", "EVENT", "SCREEN_X", "SCREEN_Y"};
+  for (std::string_view name : kFixed) {
+    if (upper == name) return true;
+  }
+  for (std::string_view stem : kNumbered) {
+    if (upper.size() <= stem.size() || upper.compare(0, stem.size(), stem) != 0) continue;
+    if (upper.find_first_not_of("0123456789", stem.size()) == std::string::npos) return true;
+  }
+  return false;
+}
+
 bool IsIdentifier(std::string_view text) {
   if (text.empty()) return false;
   const auto letter = [](char c) {
@@ -56,6 +72,10 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
   for (const rc::Define& define : model.defines) {
     if (!define.number || IsStandardId(define.name)) continue;
     const std::string key = UpperCase(define.name);
+    if (IsProgramName(key)) {
+      if (define.place.file == scriptFile) clashes_.push_back(define);
+      continue;
+    }
     const bool fromScript = define.place.file == scriptFile;
     auto [at, added] = names_.try_emplace(key);
     if (added || (fromScript && !at->second.fromScript)) {
@@ -105,6 +125,13 @@ shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
   for (const std::string& key : usedIncludedOrder_) {
     const Name& name = names_.at(key);
     lines.push_back(shapes::DefineLine(name.name, NumberText(*name.kept)));
+  }
+  for (const rc::Define& define : clashes_) {
+    warnings.Warning(define.place.file, define.place.line, 0,
+                     define.name +
+                         " is a name the program declares itself: its #define is not "
+                         "written and its uses are written as " +
+                         NumberText(*define.number));
   }
   for (const Redefinition& define : defines_) {
     const Name& name = names_.at(define.key);

@@ -59,6 +59,7 @@ class ProgramNames {
   std::map<std::string, Name> names_;  // by upper-case name
   std::vector<std::string> scriptOrder_, usedIncludedOrder_;
   std::vector<Redefinition> defines_;  // every integer define of the script
+  std::vector<rc::Define> clashes_;    // the script's defines of names the program declares
   std::map<std::string, bool> warnedUnknown_;
 };
 

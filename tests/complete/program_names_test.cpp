@@ -79,6 +79,19 @@ TEST(ProgramNames, IncludedNamesAreDefinedAfterTheScriptsInOrderOfFirstUse) {
       (shapes::Lines{"#define  IDD_OWN   9", "#define  IDC_SECOND   2", "#define  IDC_FIRST   1"}));
 }
 
+TEST(ProgramNames, ANameTheProgramDeclaresIsNeverDefined) {
+  Names n;
+  n.model.defines = {DefineOf("hwnd1", "4", 4), DefineOf("Lsv", "5", 5), DefineOf("LSV2x", "6", 6),
+                     DefineOf("MenName12", "7", 7)};
+  ProgramNames names(n.model, "s.rc");
+  EXPECT_EQ(names.Resolve(Use("Lsv", 5), {}, n.warnings).caseLabel, "5");
+  EXPECT_EQ(names.DefineLines(n.warnings), shapes::Lines{"#define  LSV2x   6"});
+  EXPECT_EQ(n.Messages().size(), 3u);
+  EXPECT_EQ(n.Messages().front(),
+            "s.rc:1: warning: hwnd1 is a name the program declares itself: its #define is not "
+            "written and its uses are written as 4");
+}
+
 TEST(ProgramNames, AnUnknownNameIsWrittenAsItselfAndWarnedAboutOnce) {
   Names n;
   ProgramNames names(n.model, "s.rc");
