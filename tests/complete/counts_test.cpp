@@ -22,31 +22,5 @@ TEST(Counts, AProgramCountsItsWindowsGadgetsAndMenuItems) {
   EXPECT_EQ(counts.menuItems, 1);
 }
 
-TEST(Counts, AModelCountsItemsAtEveryDepthButNotSeparatorsOrPopups) {
-  rc::Model model;
-  model.dialogs.resize(2);
-  model.dialogs[0].controls.resize(3);
-  rc::MenuItem popup, item, separator;
-  popup.kind = rc::MenuItem::Kind::kPopup;
-  separator.kind = rc::MenuItem::Kind::kSeparator;
-  rc::MenuItem inner = popup;
-  inner.items = {item, separator, item};
-  popup.items = {item, inner};
-  model.menus.resize(1);
-  model.menus[0].items = {popup, item};
-  const WrittenCounts counts = ModelCounts(model);
-  EXPECT_EQ(counts.windows, 2);
-  EXPECT_EQ(counts.controls, 3);
-  EXPECT_EQ(counts.menuItems, 4);
-}
-
-TEST(Counts, TheHintComesOnlyWhenSomethingWasLeftOut) {
-  const WrittenCounts held{9, 76, 30};
-  EXPECT_FALSE(LeftOutHint(held, held, held));
-  EXPECT_EQ(LeftOutHint({9, 1, 0}, held, {9, 74, 30}),
-            "wrote 9 of 9 windows, 1 of 76 controls, 0 of 30 menu items; --complete writes 9, 74 "
-            "and 30");
-}
-
 }  // namespace
 }  // namespace tolvex::complete

@@ -1,10 +1,7 @@
-# Runs tolvex-cli --complete on every GOLDEN/NAME.rc from within GOLDEN and compares the program
-# with GOLDEN/NAME.bas byte for byte and its messages with GOLDEN/NAME.err (none when that file is
-# missing); the exit status must be 1 when NAME.err holds an error, else 0. Without --complete,
-# the designed conversion's messages must be GOLDEN/NAME.hint (none when missing).
-# --quiet must leave no message on warnings.rc, with --complete and without.
-# Then the identity cases: --complete on each designed case named in IDENTITY (DESIGNED/NAME.rc
-# with the options of NAME.args) writes DESIGNED/NAME.bas byte for byte, without a message.
+# tolvex-cli --complete on every GOLDEN/NAME.rc (run from GOLDEN) writes GOLDEN/NAME.bas byte for
+# byte with the messages of NAME.err (none when missing), exit status 1 when they hold an error;
+# without --complete its messages are NAME.hint. --quiet leaves no message. Each designed case
+# named in IDENTITY (DESIGNED/NAME.rc, options in NAME.args) converts to DESIGNED/NAME.bas.
 # EMULATOR, when set, runs the program (Wine for the Windows build).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})

@@ -54,31 +54,6 @@ TEST(ProgramNames, ANameIsDefinedOnceWhateverItsCase) {
   EXPECT_TRUE(n.Messages().empty());
 }
 
-TEST(ProgramNames, StandardIdsAreNumbersAndNeverDefined) {
-  Names n;
-  n.model.defines = {DefineOf("IDOK", "1", 1)};
-  ProgramNames names(n.model, "s.rc");
-  const ProgramId ok = names.Resolve(Use("IDOK", 1), {}, n.warnings);
-  EXPECT_EQ(ok.written, "1");
-  EXPECT_EQ(ok.caseLabel, "1");
-  EXPECT_EQ(names.Resolve(Use("IDC_STATIC", -1), {}, n.warnings).number, -1);
-  EXPECT_TRUE(names.DefineLines(n.warnings).empty());
-}
-
-TEST(ProgramNames, IncludedNamesAreDefinedAfterTheScriptsInOrderOfFirstUse) {
-  Names n;
-  n.model.defines = {DefineOf("IDC_FIRST", "1", 1, "resource.h"),
-                     DefineOf("IDC_SECOND", "2", 2, "resource.h"),
-                     DefineOf("IDC_UNUSED", "3", 3, "resource.h"), DefineOf("IDD_OWN", "9", 9)};
-  ProgramNames names(n.model, "s.rc");
-  names.Resolve(Use("IDC_SECOND", 2), {}, n.warnings);
-  names.Resolve(Use("IDC_FIRST", 1), {}, n.warnings);
-  names.Resolve(Use("IDC_SECOND", 2), {}, n.warnings);
-  EXPECT_EQ(
-      names.DefineLines(n.warnings),
-      (shapes::Lines{"#define  IDD_OWN   9", "#define  IDC_SECOND   2", "#define  IDC_FIRST   1"}));
-}
-
 TEST(ProgramNames, ANameTheProgramDeclaresIsNeverDefined) {
   Names n;
   n.model.defines = {DefineOf("hwnd1", "4", 4), DefineOf("Lsv", "5", 5), DefineOf("LSV2x", "6", 6),
@@ -102,13 +77,6 @@ TEST(ProgramNames, AnUnknownNameIsWrittenAsItselfAndWarnedAboutOnce) {
   EXPECT_EQ(n.Messages(),
             std::vector<std::string>{"s.rc:4: warning: IDC_NONE has no value: the program will not "
                                      "compile until it is defined"});
-}
-
-TEST(ProgramNames, ANumberOrAnExpressionIsWrittenAsItsValue) {
-  Names n;
-  ProgramNames names(n.model, "s.rc");
-  EXPECT_EQ(names.Resolve(Use("0x10", 16), {}, n.warnings).written, "16");
-  EXPECT_EQ(names.Resolve(Use("BASE+1", 101), {}, n.warnings).caseLabel, "101");
 }
 
 }  // namespace
