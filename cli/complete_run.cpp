@@ -23,6 +23,19 @@ complete::CompleteProgram ConvertModel(const std::string& script, const rc::Mode
   return complete::ConvertModel(model, o);
 }
 
+// The script as the source listing holds it: the reader then sees the lines the designed
+// conversion sees, wherever the listing took them from, and the file is not read again.
+std::string ListingScript() {
+  std::string bytes;
+  const int lines = CountItemListBox(kSourceListing);
+  for (int i = 0; i < lines; ++i) bytes += ListBoxText(kSourceListing, i) + "\n";
+  return bytes;
+}
+
+rc::Reading ReadListing(const std::string& script, const Options& options) {
+  return rc::ReadScriptBytes(script, ListingScript(), {options.includeDirs, {}});
+}
+
 void Print(const std::vector<rc::Diagnostic>& diagnostics, const Options& options,
            std::ostream& errors) {
   for (const rc::Diagnostic& d : diagnostics) {
@@ -35,7 +48,7 @@ void Print(const std::vector<rc::Diagnostic>& diagnostics, const Options& option
 
 bool ConvertCompleteIntoListing(const std::string& script, const Options& options,
                                 std::ostream& errors) {
-  const rc::Reading reading = rc::ReadScript(script, {options.includeDirs, {}});
+  const rc::Reading reading = ReadListing(script, options);
   Print(reading.diagnostics, options, errors);
   const complete::CompleteProgram program = ConvertModel(script, reading.model, options);
   Print(program.warnings, options, errors);
@@ -47,7 +60,7 @@ bool ConvertCompleteIntoListing(const std::string& script, const Options& option
 void HintAtLeftOut(const std::string& script, const std::string& program, const Options& options,
                    std::ostream& errors) {
   if (options.quiet) return;
-  const rc::Reading reading = rc::ReadScript(script, {options.includeDirs, {}});
+  const rc::Reading reading = ReadListing(script, options);
   const complete::WrittenCounts written = ConvertModel(script, reading.model, options).written;
   const auto hint = complete::LeftOutHint(complete::ProgramCounts(program),
                                           complete::ModelCounts(reading.model), written);

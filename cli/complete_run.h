@@ -8,8 +8,9 @@
 
 namespace tolvex::cli {
 
-// Reads the script's model and puts its complete program into the output listing, with the
-// coefficients of the main window's fields. The reader's messages and the conversion's
+// Reads the model of the script in the source listing (script names it and locates its includes)
+// and puts its complete program into the output listing, with the coefficients of the main
+// window's fields. The reader's messages and the conversion's
 // warnings go to errors (warnings not with --quiet). False when the reader met errors: the
 // program is then made of what could be read.
 bool ConvertCompleteIntoListing(const std::string& script, const Options& options,
