@@ -7,6 +7,7 @@
 #include "app/output_file.h"
 #include "app/script_loader.h"
 #include "app/shell_state.h"
+#include "cli/complete_run.h"
 #include "conversion/driver.h"
 #include "conversion/main_window_ids.h"
 #include "toolkit/files.h"
@@ -49,8 +50,16 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   for (const auto& [field, text] : options.coefficients) SetGadgetText(field, text.c_str());
   if (options.screen) headless::SetCheckState(kScreenCheck, 1);
 
-  if (!CONVERT()) return fail("the script is empty: nothing to convert");
+  bool readWhole = true;
+  if (options.complete) {
+    if (CountItemListBox(kSourceListing) == 0)
+      return fail("the script is empty: nothing to convert");
+    readWhole = ConvertCompleteIntoListing(script, options, errors);
+  } else if (!CONVERT()) {
+    return fail("the script is empty: nothing to convert");
+  }
   const std::string program = ListingBytes();
+  if (!options.complete) HintAtLeftOut(script, program, options, errors);
 
   const std::string target =
       options.output ? NativePath(*options.output) : DIR1040 + kPathSeparator + BasFileName(script);
@@ -75,7 +84,7 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
     if (!SaveWholeFile(settings, SettingsBytes()))
       saved = fail("cannot write " + settings + Reason());
   }
-  return saved;
+  return saved && readWhole;
 }
 
 }  // namespace tolvex::cli

@@ -36,11 +36,21 @@ const char* UsageText() {
          "  --check           write nothing; exit 1 when the existing program differs\n"
          "  --dump            print the resource-script reader's model of each script and its\n"
          "                    diagnostics; convert nothing\n"
-         "  -I DIR            with --dump, a folder to search for included files (repeatable)\n"
+         "  --complete        convert every dialog, control and menu the script holds, by its\n"
+         "                    class and style, whatever editor wrote it; the reader's errors\n"
+         "                    make the exit status 1 (the program is made of what was read)\n"
+         "  --quiet           print no hints and no warnings\n"
+         "  -I DIR            with --dump and --complete, a folder to search for included files\n"
+         "                    (repeatable)\n"
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "\n"
          "The coefficients default to those of tolvex.ini in the script's folder, else \" 1.000\".\n"
+         "Without --complete, when the script holds windows, controls or menu items that the\n"
+         "conversion left out, one line on standard error says so, for example\n"
+         "  vs.rc: wrote 9 of 9 windows, 1 of 76 controls, 0 of 30 menu items; --complete\n"
+         "  writes 9, 74 and 30\n"
+         "Hints and warnings never change the exit status.\n"
          "Exit status: 0 when every script converted, 1 when any failed, 2 on a usage error.\n";
 }
 
@@ -76,6 +86,10 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
       o.check = true;
     } else if (a == "--dump") {
       o.dump = true;
+    } else if (a == "--complete") {
+      o.complete = true;
+    } else if (a == "--quiet") {
+      o.quiet = true;
     } else if (takes("-I", text)) {
       o.includeDirs.push_back(text);
     } else if (takes("-o", text)) {

@@ -16,7 +16,9 @@ struct Options {
   bool saveSettings = false;
   bool check = false;
   bool dump = false;                     // --dump: the reader's model of each script
-  std::vector<std::string> includeDirs;  // -I DIR, for --dump
+  bool complete = false;                 // --complete: every dialog, control and menu
+  bool quiet = false;                    // --quiet: no hints or warnings
+  std::vector<std::string> includeDirs;  // -I DIR, for --dump and --complete
   bool help = false;
   bool version = false;
 };

@@ -19,8 +19,8 @@ void AFFCONTROL(int ev, int d) {
   if (const GadgetKindLines* kind = FindGadgetKind(NAMEID)) {
     const std::string& orientation = SIDNAME.get(d, ev, 6);
     VERT = OrientationSuffix(*kind, orientation);
-    EmitLines(
-        shapes::GadgetLines(*kind, {NUMID, XID, YID, WIDTHID, HEIGHTID, CAPTIONID, orientation}));
+    EmitLines(shapes::GadgetLines(
+        *kind, {NUMID, XID, YID, WIDTHID, HEIGHTID, CAPTIONID, orientation, "", ""}));
   }
   VERT.clear();
 }

@@ -15,25 +15,25 @@ constexpr BarOrientation kTrackBar{"2", "TRB_VERT", "", "2"};
 
 const std::vector<GadgetKindLines>& GadgetKinds() {
   static const std::vector<GadgetKindLines> kinds = {
-      {"IDC_BTN", "   ButtonGadget({geometry},\"{caption}\")", {}},
-      {"IDC_STC", "   TextGadget({geometry},\"{caption}\")", {}},
-      {"IDC_EDT", "   StringGadget({geometry},\"{caption}\")", {}},
+      {"IDC_BTN", "   ButtonGadget({geometry},{caption})", {}},
+      {"IDC_STC", "   TextGadget({geometry},{caption})", {}},
+      {"IDC_EDT", "   StringGadget({geometry},{caption})", {}},
       {"IDC_CBO", "   ComboBoxGadget({geometry})", {}},
       {"IDC_LST", "   ListBoxGadget({geometry}, WS_EX_CLIENTEDGE )", {}},
       {"IDC_SCB", "   ScrollBarGadget({geometry}, 0, 470 {vert})", {}, &kScrollBar},
-      {"IDC_CHK", "   CheckBoxGadget({geometry},\"{caption}\")", {}},
+      {"IDC_CHK", "   CheckBoxGadget({geometry},{caption})", {}},
       {"IDC_PGB", "   ProgressBarGadget({geometry}{vert})", {}, &kProgressBar},
       {"IDC_TRB",
        "   TrackBarGadget({geometry},  0, 10{vert})       ' if '2' -> TRB_VERT ",
        {},
        &kTrackBar},
-      {"IDC_RBN", "   OptionGadget({geometry},\"{caption}\")", {}},
-      {"IDC_GRP", "   GroupGadget({geometry},\"{caption}\")", {}},
+      {"IDC_RBN", "   OptionGadget({geometry},{caption})", {}},
+      {"IDC_GRP", "   GroupGadget({geometry},{caption})", {}},
       {"IDC_DTP", "   DateCalendarGadget({geometry})", {}},
       {"IDC_IPA", "   IpAddressGadget({geometry})", {"   SetIpAddress({id},\"255.10.1.1\")"}},
       {"IDC_IMG", "   ImageGadget({geometry}, Load_image (\"C: \\  \"))", {}},
       {"IDC_LSV",
-       "   Var LSV = ListViewGadget({geometry})",
+       "   Var LSV{variant} = ListViewGadget({geometry})",
        {"   AddListViewColumn ({id},\" Column 1\", 0,1,100)    ' Oskel's example",
         "   AddListViewColumn ({id},\" Column 2\", 0,1,100)",
         "   AddListViewColumn ({id},\" Column 3\", 0,1,100)"}},
@@ -53,9 +53,13 @@ const GadgetKindLines* FindGadgetKind(std::string_view identifier) {
 std::string_view OrientationOf(const GadgetKindLines& kind, char lastDigit) {
   if (kind.orientation == nullptr) return {};
   const BarOrientation& rule = *kind.orientation;
-  const bool vertical =
-      lastDigit != '\0' && rule.verticalDigits.find(lastDigit) != std::string_view::npos;
-  return vertical ? rule.vertical : rule.horizontal;
+  return OrientationKeyword(
+      kind, lastDigit != '\0' && rule.verticalDigits.find(lastDigit) != std::string_view::npos);
+}
+
+std::string_view OrientationKeyword(const GadgetKindLines& kind, bool vertical) {
+  if (kind.orientation == nullptr) return {};
+  return vertical ? kind.orientation->vertical : kind.orientation->horizontal;
 }
 
 std::string OrientationSuffix(const GadgetKindLines& kind, std::string_view orientation) {

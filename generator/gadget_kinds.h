@@ -19,8 +19,9 @@ struct BarOrientation {
 };
 
 // A kind's lines are templates: {id} stands for the numeric id, {geometry} for the id and the
-// four geometry values joined by commas, {caption} for the caption and {vert} for a bar's
-// orientation suffix. Text put in for a marker is never read again as a template.
+// four geometry values joined by commas, {caption} for the caption's literal, {vert} for a bar's
+// orientation suffix and {variant} for what tells a list view's variable from an earlier one's.
+// Text put in for a marker is never read again as a template.
 struct GadgetKindLines {
   std::string_view prefix;
   std::string_view gadgetLine;
@@ -36,6 +37,9 @@ const GadgetKindLines* FindGadgetKind(std::string_view identifier);
 // The orientation keyword a bar kind gives a style ending in lastDigit; empty when the kind
 // leaves it unset (or is no bar).
 std::string_view OrientationOf(const GadgetKindLines& kind, char lastDigit);
+// The orientation keyword of a bar kind lying upright or flat; empty when the kind leaves it unset
+// (or is no bar).
+std::string_view OrientationKeyword(const GadgetKindLines& kind, bool vertical);
 // The suffix {vert} stands for in the kind's gadget line: nothing without an orientation,
 // otherwise a comma and the orientation as the kind writes it.
 std::string OrientationSuffix(const GadgetKindLines& kind, std::string_view orientation);

@@ -13,12 +13,14 @@ std::string Join(std::initializer_list<std::string_view> parts) {
 std::string Expand(std::string_view line, const GadgetShape& gadget, std::string_view vert) {
   const std::string geometry =
       Join({gadget.id, ",", gadget.x, ",", gadget.y, ",", gadget.width, ",", gadget.height});
+  const std::string caption = Join({gadget.captionMark, "\"", gadget.caption, "\""});
   const struct {
     std::string_view marker;
     std::string_view text;
   } markers[] = {{"{geometry}", geometry},
-                 {"{caption}", gadget.caption},
+                 {"{caption}", caption},
                  {"{vert}", vert},
+                 {"{variant}", gadget.variant},
                  {"{id}", gadget.id}};
 
   std::string out;
@@ -55,9 +57,10 @@ Lines ScreenBlockLines() {
 Lines WindowLines(const WindowShape& w) {
   const std::string number = std::to_string(w.number);
   return {"",
-          Join({"Var hwnd", number, "=OpenWindow(\"", w.caption, "\",", w.x, ",", w.y, ",", w.width,
-                ",", w.height, ")"}),
-          Join({"SetGadgetFont (,LoadFont (\"", w.fontFace, "\",", w.fontSize, "))"}),
+          Join({"Var hwnd", number, "=OpenWindow(", w.captionMark, "\"", w.caption, "\",", w.x, ",",
+                w.y, ",", w.width, ",", w.height, ")"}),
+          Join({"SetGadgetFont (,LoadFont (", w.fontFaceMark, "\"", w.fontFace, "\",", w.fontSize,
+                "))"}),
           Join({"UseGadgetList (hwnd", number, ")"}),
           "",
           ""};

@@ -19,20 +19,25 @@ std::string DefineLine(std::string_view name, std::string_view value);
 // The block that reads the screen size into screen_x and screen_y.
 Lines ScreenBlockLines();
 
-// A dialog's window as hwnd<number>: the fields go in as given, blanks included.
+// A dialog's window as hwnd<number>: the fields go in as given, blanks included. A mark goes
+// before its text's opening quote ("!" makes the literal read its backslash escapes).
 struct WindowShape {
   int number = 0;
   std::string_view caption, x, y, width, height;
   std::string_view fontFace, fontSize;
+  std::string_view captionMark, fontFaceMark;
 };
 Lines WindowLines(const WindowShape& window);
 
 // A control's gadget line and the further lines of its kind; orientation is a bar's keyword, or
-// empty.
+// empty. The caption's mark goes before its opening quote; a list view's variant follows its
+// variable's name (empty for the program's first list view).
 struct GadgetShape {
   std::string_view id, x, y, width, height;
   std::string_view caption;
   std::string_view orientation;
+  std::string_view captionMark;
+  std::string_view variant;
 };
 Lines GadgetLines(const GadgetKindLines& kind, const GadgetShape& gadget);
 

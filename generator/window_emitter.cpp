@@ -10,7 +10,7 @@ namespace tolvex {
 void DISPWIN(int d) {
   const auto field = [d](int f) -> const std::string& { return SDIALVAL.get(d, f); };
   EmitLines(shapes::WindowLines(
-      {d, field(4), field(0), field(1), field(2), field(3), field(6), field(5)}));
+      {d, field(4), field(0), field(1), field(2), field(3), field(6), field(5), "", ""}));
 }
 
 }  // namespace tolvex

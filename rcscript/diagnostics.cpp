@@ -11,7 +11,8 @@ std::string FormatDiagnostic(const Diagnostic& d) {
     text += ":" + std::to_string(d.line);
     if (d.column > 0) text += ":" + std::to_string(d.column);
   }
-  text += d.severity == Severity::kError ? ": error: " : ": warning: ";
+  static constexpr const char* kWords[] = {": error: ", ": warning: ", ": "};
+  text += kWords[static_cast<int>(d.severity)];
   return text + d.message;
 }
 

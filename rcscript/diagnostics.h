@@ -6,7 +6,8 @@
 
 namespace tolvex::rc {
 
-enum class Severity { kError, kWarning };
+// A hint tells about the conversion, not about a fault of the script.
+enum class Severity { kError, kWarning, kHint };
 
 // A message about a place in a script. FILE is the path as given on the command line or the name
 // as an #include wrote it. LINE and COLUMN count from 1, the column in bytes (a tab is one); line 0
@@ -19,7 +20,8 @@ struct Diagnostic {
   std::string message;
 };
 
-// "FILE:LINE:COLUMN: error: message", or "FILE: warning: message" for a whole file.
+// "FILE:LINE:COLUMN: error: message", or "FILE: warning: message" for a whole file; a hint has
+// no severity word: "FILE: message".
 std::string FormatDiagnostic(const Diagnostic& diagnostic);
 
 // The messages of one reading, in the order they were met.

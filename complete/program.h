@@ -1,0 +1,38 @@
+// The complete conversion: every dialog, control and menu of a script's model becomes the
+// generated program, in the designed program's layout and line shapes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "generator/line_shapes.h"
+#include "rcscript/diagnostics.h"
+#include "rcscript/model.h"
+
+namespace tolvex::complete {
+
+struct CompleteOptions {
+  // The script's name as the model's places give it: a define placed elsewhere comes from an
+  // included file.
+  std::string scriptFile;
+  // The four coefficients as numbers (a field's text reads as its leading number).
+  double globalX = 1, globalY = 1, windowX = 1, windowY = 1;
+  bool screen = false;  // the block that reads the screen size
+};
+
+// How many windows, gadgets and menu items a program writes.
+struct WrittenCounts {
+  int windows = 0;
+  int controls = 0;
+  int menuItems = 0;
+};
+
+struct CompleteProgram {
+  shapes::Lines lines;
+  std::vector<rc::Diagnostic> warnings;
+  WrittenCounts written;
+};
+
+CompleteProgram ConvertModel(const rc::Model& model, const CompleteOptions& options);
+
+}  // namespace tolvex::complete

@@ -1,0 +1,147 @@
+#include "complete/program_names.h"
+
+#include <string_view>
+
+#include "conversion/numbers.h"
+
+namespace tolvex::complete {
+namespace {
+
+// The ids the reader knows by itself; the gadget library's headers may define them, so the program
+// writes them as numbers and never defines them.
+constexpr std::string_view kStandardIds[] = {"IDOK",     "IDCANCEL",  "IDABORT", "IDRETRY",
+                                             "IDIGNORE", "IDYES",     "IDNO",    "IDCLOSE",
+                                             "IDHELP",   "IDC_STATIC"};
+
+bool IsStandardId(std::string_view name) {
+  for (std::string_view id : kStandardIds) {
+    if (id == name) return true;
+  }
+  return false;
+}
+
+// The names the program declares itself, in upper case: a window per dialog (hwnd<n>), a menu bar
+// and its pop-ups (hMessages<n>, MenName<n>), the list views (LSV, LSV<n>), the event and the
+// screen size. A script's define of such a name would declare it twice.
+bool IsProgramName(const std::string& upper) {
+  static constexpr std::string_view kNumbered[] = {"HWND", "HMESSAGES", "MENNAME", "LSV"};
+  static constexpr std::string_view kFixed[] = {"LSV", "EVENT", "SCREEN_X", "SCREEN_Y"};
+  for (std::string_view name : kFixed) {
+    if (upper == name) return true;
+  }
+  for (std::string_view stem : kNumbered) {
+    if (upper.size() <= stem.size() || upper.compare(0, stem.size(), stem) != 0) continue;
+    if (upper.find_first_not_of("0123456789", stem.size()) == std::string::npos) return true;
+  }
+  return false;
+}
+
+bool IsIdentifier(std::string_view text) {
+  if (text.empty()) return false;
+  const auto letter = [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+  };
+  if (!letter(text[0])) return false;
+  for (const char c : text) {
+    if (!letter(c) && !(c >= '0' && c <= '9')) return false;
+  }
+  return true;
+}
+
+bool IsPlainDecimal(std::string_view text) {
+  if (text.empty()) return false;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+std::string NumberText(std::int64_t number) { return IntegerText(static_cast<double>(number)); }
+
+}  // namespace
+
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile) {
+  for (const rc::Define& define : model.defines) {
+    if (!define.number || IsStandardId(define.name)) continue;
+    const std::string key = UpperCase(define.name);
+    if (IsProgramName(key)) {
+      if (define.place.file == scriptFile) clashes_.push_back(define);
+      continue;
+    }
+    const bool fromScript = define.place.file == scriptFile;
+    auto [at, added] = names_.try_emplace(key);
+    if (added || (fromScript && !at->second.fromScript)) {
+      at->second = {define.name, define.text, *define.number, std::nullopt, fromScript};
+      if (fromScript) scriptOrder_.push_back(key);
+    }
+    if (fromScript) defines_.push_back({key, *define.number, define.place});
+  }
+}
+
+ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& place,
+                                rc::DiagnosticList& warnings) {
+  if (IsIdentifier(id.text) && !IsStandardId(id.text)) {
+    const std::string key = UpperCase(id.text);
+    const auto found = names_.find(key);
+    if (found != names_.end()) {
+      Name& name = found->second;
+      if (!name.kept) {
+        name.kept = id.number ? *id.number : name.value;
+        if (!name.fromScript) usedIncludedOrder_.push_back(key);
+      }
+      const std::string written = NumberText(*name.kept);
+      return {written, id.text, name.kept, written};
+    }
+  }
+  if (id.number) {
+    const std::string written = NumberText(*id.number);
+    return {written, written, id.number, written};
+  }
+  const std::string key = UpperCase(id.text);
+  if (!warnedUnknown_[key]) {
+    warnedUnknown_[key] = true;
+    warnings.Warning(place.file, place.line, 0,
+                     id.text + " has no value: the program will not compile until it is defined");
+  }
+  return {id.text, id.text, std::nullopt, key};
+}
+
+shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
+  shapes::Lines lines;
+  for (const std::string& key : scriptOrder_) {
+    const Name& name = names_.at(key);
+    const std::int64_t value = name.kept.value_or(name.value);
+    const bool asWritten = value == name.value && IsPlainDecimal(name.text);
+    lines.push_back(shapes::DefineLine(name.name, asWritten ? name.text : NumberText(value)));
+  }
+  for (const std::string& key : usedIncludedOrder_) {
+    const Name& name = names_.at(key);
+    lines.push_back(shapes::DefineLine(name.name, NumberText(*name.kept)));
+  }
+  for (const rc::Define& define : clashes_) {
+    warnings.Warning(define.place.file, define.place.line, 0,
+                     define.name +
+                         " is a name the program declares itself: its #define is not "
+                         "written and its uses are written as " +
+                         NumberText(*define.number));
+  }
+  for (const Redefinition& define : defines_) {
+    const Name& name = names_.at(define.key);
+    const std::int64_t value = name.kept.value_or(name.value);
+    if (define.value == value) continue;
+    warnings.Warning(
+        define.place.file, define.place.line, 0,
+        name.name + " is defined with more than one value: the program keeps " + NumberText(value));
+  }
+  return lines;
+}
+
+}  // namespace tolvex::complete

@@ -1,0 +1,24 @@
+// A script's text becomes a FreeBASIC literal with the same meaning.
+#include "complete/basic_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tolvex::complete {
+namespace {
+
+TEST(BasicText, EveryTextReadsBackAsItself) {
+  const struct {
+    std::string text, literal;
+  } cases[] = {
+      // Quotes, backslashes and tabs are in the golden programs.
+      {"two\r\nlines", "!\"two\\r\\nlines\""}, {"bell\x07", "!\"bell\\&h07\""},
+      {"del\x7F", "!\"del\\&h7F\""},           {std::string("cut\0here", 8), "\"cut\""},
+      {"caf\xC3\xA9", "\"caf\xC3\xA9\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BasicLiteral(c.text), c.literal) << c.text;
+}
+
+}  // namespace
+}  // namespace tolvex::complete
