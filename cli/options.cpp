@@ -19,10 +19,18 @@ constexpr CoefficientOption kCoefficientOptions[] = {
 
 }  // namespace
 
+std::string CoefficientOptionName(int field) {
+  for (const CoefficientOption& c : kCoefficientOptions) {
+    if (c.field == field) return c.name;
+  }
+  return {};
+}
+
 const char* UsageText() {
   return "Usage: tolvex-cli [options] SCRIPT...\n"
          "Converts each resource script into a FreeBASIC program beside it, as Tolvex's Run\n"
          "button does, under the same name with .bas in place of its last three characters.\n"
+         "A script named - is read from standard input; it needs -o and has no tolvex.ini.\n"
          "\n"
          "Options:\n"
          "  -o FILE           write the program to FILE (one script only); -o - writes it to\n"
@@ -38,6 +46,7 @@ const char* UsageText() {
          "  --version         show the version and exit\n"
          "\n"
          "The coefficients default to those of tolvex.ini in the script's folder, else \" 1.000\".\n"
+         "A coefficient that is not a finite number greater than 0 is used as read, with a warning.\n"
          "Exit status: 0 when every script converted, 1 when any failed, 2 on a usage error.\n";
 }
 
@@ -94,6 +103,10 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
     result.error = "-o takes a single script";
   } else if (o.output && o.check && *o.output == "-") {
     result.error = "--check compares with a file, not with standard output";
+  } else if (o.scripts[0] == kStandardInput && !o.output) {
+    result.error = "a script on standard input (-) needs -o: its program has no name of its own";
+  } else if (o.scripts[0] == kStandardInput && o.saveSettings) {
+    result.error = "--save-settings needs the script's folder: a script on standard input has none";
   }
   return result;
 }
