@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -49,10 +50,13 @@ std::vector<std::string> ExpectedFields(const std::string& bytes) {
   return lines;
 }
 
+// In memory where the system has such a folder: saving flushes every file to its disk.
 std::string Folder() {
-  char name[] = "/tmp/tolvex-settings-fuzz-XXXXXX";
-  if (::mkdtemp(name) == nullptr) std::abort();
-  return name;
+  char inMemory[] = "/dev/shm/tolvex-settings-fuzz-XXXXXX";
+  if (::mkdtemp(inMemory) != nullptr) return inMemory;
+  char onDisk[] = "/tmp/tolvex-settings-fuzz-XXXXXX";
+  if (::mkdtemp(onDisk) == nullptr) std::abort();
+  return onDisk;
 }
 
 }  // namespace
@@ -60,6 +64,11 @@ std::string Folder() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tolvex;
   static const std::string folder = Folder();
+  static const int cleared = std::atexit([] {
+    std::remove((folder + "/tolvex.ini").c_str());
+    ::rmdir(folder.c_str());
+  });
+  (void)cleared;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   DIR1040 = folder;
   std::ofstream(SettingsPath(), std::ios::binary | std::ios::trunc)
