@@ -61,9 +61,10 @@ namespace tolvex::files {
 
 long ReadSome(FileHandle handle, char* buffer, long size) {
   DWORD got = 0;
-  if (handle == kBadFile ||
-      !ReadFile(Native(handle), buffer, static_cast<DWORD>(size), &got, nullptr)) {
-    return -1;
+  if (handle == kBadFile) return -1;
+  if (!ReadFile(Native(handle), buffer, static_cast<DWORD>(size), &got, nullptr)) {
+    // A pipe whose writer has closed it is at its end, not broken.
+    return GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
   }
   return static_cast<long>(got);
 }

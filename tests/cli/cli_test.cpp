@@ -253,8 +253,14 @@ TEST_F(CliTest, MarkedScriptsConvertLikeTheirPlainBytes) {
 
 TEST_F(CliTest, ProgramIsNeverWrittenOverItsOwnScript) {
   const std::string script = Golden("menu", "ab.rc");
-  fs::create_symlink("ab.rc", folder / "ab.bas");  // the name rule's file, leading to the script
+  // The name rule's file and another name, both leading to the script.
+#ifdef _WIN32
+  fs::create_hard_link(script, folder / "ab.bas");
+  fs::create_hard_link(script, folder / "alias.rc");
+#else
+  fs::create_symlink("ab.rc", folder / "ab.bas");
   fs::create_symlink(script, folder / "alias.rc");
+#endif
   const struct {
     std::vector<std::string> arguments;
     std::string target;
