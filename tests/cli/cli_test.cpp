@@ -389,7 +389,7 @@ TEST_F(CliTest, LinksStayLinksAndTheirTargetsAreReplaced) {
   EXPECT_EQ(folder.Names(), "menu.bas menu.rc real tolvex.ini");
 }
 
-TEST_F(CliTest, ReplacedProgramKeepsItsPermissionsAndANewOneGetsTheUsualOnes) {
+TEST_F(CliTest, ReplacedProgramKeepsItsPermissionsAndOwnerAndANewOneGetsTheUsualOnes) {
   const std::string script = Golden("menu"), program = folder / "menu.bas";
   using P = fs::perms;
   for (const P mode : {P::owner_read | P::owner_write | P::group_read,
@@ -399,6 +399,14 @@ TEST_F(CliTest, ReplacedProgramKeepsItsPermissionsAndANewOneGetsTheUsualOnes) {
     EXPECT_EQ(Cli({script}).status, 0);
     EXPECT_EQ(fs::status(program).permissions(), mode);
     EXPECT_TRUE(BytesOf(program) == Expected("menu"));
+  }
+  // Only the superuser may give a file to another owner; the replaced file's owner carries over.
+  if (::geteuid() == 0 && ::chown(program.c_str(), 1, 1) == 0) {
+    EXPECT_EQ(Cli({script}).status, 0);
+    struct stat info;
+    ASSERT_EQ(::stat(program.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 1u);
+    EXPECT_EQ(info.st_gid, 1u);
   }
   fs::remove(program);
   const mode_t mask = ::umask(0);
