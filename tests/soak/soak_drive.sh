@@ -73,6 +73,7 @@ wait_for 30 window_up || { echo "FAIL: the main window did not appear"; exit 1; 
 sleep 0.5
 # The Linux process that runs the program: the newest one whose command line names it.
 pid=$(pgrep -n -f "$(basename "$exe")")
+echo "the program runs as process $pid: $(tr '\0' ' ' < "/proc/$pid/cmdline")"
 read -r run_x run_y < <(probe center "$title" 1014)
 read -r load_x load_y < <(probe center "$title" 1016)
 
