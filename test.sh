@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Tolvex and runs every test: the native build, the same under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a time-bounded fuzzing run of the conversion (clang's libFuzzer), and
+# UndefinedBehaviorSanitizer, a time-bounded run of the fuzzers (clang's libFuzzer), and
 # the Windows cross-build (tolvex.exe, tolvex-cli.exe and the test programs) with its tests under
 # Wine on a virtual display of its own.
 # Installs what it needs on Debian or Ubuntu. Usage: ./test.sh [native|sanitize|fuzz|windows]...
@@ -24,7 +24,9 @@ for stage in "${stages[@]}"; do
       ;;
     fuzz)
       tolvex_need_packages "${TOLVEX_FUZZ_PACKAGES[@]}"
-      CC=clang CXX=clang++ cmake -S . -B build/fuzz -DTOLVEX_FUZZ=ON -DTOLVEX_WERROR=ON >/dev/null
+      # A bounded run of every fuzzer (./fuzz.sh runs them long in the same build folder).
+      CC=clang CXX=clang++ cmake -S . -B build/fuzz -DTOLVEX_FUZZ=ON -DTOLVEX_WERROR=ON \
+        -DTOLVEX_FUZZ_SECONDS=20 >/dev/null
       cmake --build build/fuzz -j "$jobs"
       ctest --test-dir build/fuzz --output-on-failure
       ;;

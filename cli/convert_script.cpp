@@ -8,6 +8,7 @@
 #include "app/script_loader.h"
 #include "app/shell_state.h"
 #include "cli/complete_run.h"
+#include "cli/messages.h"
 #include "conversion/driver.h"
 #include "conversion/main_window_ids.h"
 #include "toolkit/files.h"
@@ -24,39 +25,69 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-std::string Reason() {
-  const std::string why = files::LastFailure();
-  return why.empty() ? "" : ": " + why;
+bool SetByOption(const Options& options, int field) {
+  for (const auto& given : options.coefficients) {
+    if (given.first == field) return true;
+  }
+  return false;
+}
+
+// Warns of each coefficient the conversion will use that is not a sound one: the settings file's
+// lines first, then the options, which take the place of the lines they name.
+void WarnOfCoefficients(const std::vector<std::string>& settings, const Options& options,
+                        std::ostream& errors) {
+  constexpr int kFields[] = {kGlobalHorizCoeff, kGlobalVertCoeff, kWindowHorizCoeff,
+                             kWindowVertCoeff};
+  for (size_t line = 0; line < settings.size(); ++line) {
+    if (SetByOption(options, kFields[line])) continue;
+    if (const auto doubt = CoefficientWarning(settings[line])) {
+      errors << LineWarning(SettingsPath(), line + 1, 1, *doubt);
+    }
+  }
+  for (const auto& [field, text] : options.coefficients) {
+    if (const auto doubt = CoefficientWarning(text)) {
+      errors << OptionWarning(CoefficientOptionName(field), *doubt);
+    }
+  }
 }
 
 }  // namespace
 
-bool ConvertScript(const std::string& scriptArgument, const Options& options, std::ostream& out,
-                   std::ostream& errors) {
-  const std::string script = NativePath(scriptArgument);
+bool ConvertScript(const std::string& scriptArgument, const Options& options, std::istream& in,
+                   std::ostream& out, std::ostream& errors) {
+  const bool fromInput = scriptArgument == kStandardInput;
+  const std::string script = fromInput ? scriptArgument : NativePath(scriptArgument);
   const auto fail = [&](const std::string& what) {
-    errors << "tolvex-cli: " << scriptArgument << ": " << what << "\n";
+    errors << ScriptFailure(scriptArgument, what);
     return false;
   };
 
-  // As a load does: fresh window and tables, the script's lines, the folder's settings.
+  // As a load does: fresh window and tables, the script's lines, the folder's settings. A script
+  // on standard input has no folder and so no settings.
   OpenHeadlessMainWindow();
   ClearForLoad();
-  NAMEF1040 = script;
-  DIR1040 = FolderOf(script);
+  NAMEF1040 = fromInput ? "" : script;
+  DIR1040 = fromInput ? "" : FolderOf(script);
   files::ClearFailure();
-  if (!ReadScriptIntoListing(script)) return fail("cannot read the script" + Reason());
-  INI();
+  std::vector<std::string> settings;
+  if (fromInput) {
+    PutScriptIntoListing(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  } else {
+    if (!ReadScriptIntoListing(script)) return fail(CannotReadScript());
+    settings = SettingsTexts();
+    INI();
+  }
+  WarnOfCoefficients(settings, options, errors);
   for (const auto& [field, text] : options.coefficients) SetGadgetText(field, text.c_str());
   if (options.screen) headless::SetCheckState(kScreenCheck, 1);
 
   bool readWhole = true;
   if (options.complete) {
-    if (CountItemListBox(kSourceListing) == 0)
-      return fail("the script is empty: nothing to convert");
+    if (CountItemListBox(kSourceListing) == 0) return fail(EmptyScript());
     readWhole = ConvertCompleteIntoListing(script, options, errors);
   } else if (!CONVERT()) {
-    return fail("the script is empty: nothing to convert");
+    return fail(EmptyScript());
   }
   const std::string program = ListingBytes();
   if (!options.complete) HintAtLeftOut(script, program, options, errors);
@@ -65,24 +96,32 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
       options.output ? NativePath(*options.output) : DIR1040 + kPathSeparator + BasFileName(script);
   if (options.check) {
     std::string existing;
-    if (!ReadWholeFile(target, existing)) return fail(target + " does not exist");
-    if (existing != program) return fail(target + " differs from the conversion");
+    if (!ReadWholeFile(target, existing)) return fail(MissingForCheck(target));
+    if (existing != program) return fail(DiffersFromConversion(target));
   } else if (target == "-") {
+    files::ClearFailure();
     out.write(program.data(), static_cast<std::streamsize>(program.size()));
-    out.flush();
+    if (!out.flush()) return fail(CannotWriteToStandardOutput());
   }
   // Run writes the program and then the settings, each on its own: a program that cannot be
   // written does not keep the settings from being saved.
   bool saved = true;
   if (!options.check && target != "-") {
     files::ClearFailure();
-    if (!SaveWholeFile(target, program)) saved = fail("cannot write " + target + Reason());
+    std::string kept;
+    if (!fromInput && files::SameFile(target, script)) {
+      saved = fail(ProgramWouldReplaceScript(target));
+    } else if (!SaveWholeFile(target, program, &kept)) {
+      saved = fail(kept.empty() ? CannotWrite(target) : CannotWriteKeeping(target, kept));
+    }
   }
   if (options.saveSettings) {
-    const std::string settings = DIR1040 + kPathSeparator + "tolvex.ini";
     files::ClearFailure();
-    if (!SaveWholeFile(settings, SettingsBytes()))
-      saved = fail("cannot write " + settings + Reason());
+    std::string kept;
+    if (!SaveWholeFile(SettingsPath(), SettingsBytes(), &kept)) {
+      saved = fail(kept.empty() ? CannotWrite(SettingsPath())
+                                : CannotWriteKeeping(SettingsPath(), kept));
+    }
   }
   return saved && readWhole;
 }

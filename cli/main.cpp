@@ -16,7 +16,9 @@
 int main(int argc, char** argv) {
   using namespace tolvex::cli;
 #ifdef _WIN32
-  _setmode(_fileno(stdout), _O_BINARY);  // the program's CR LF line ends, byte for byte
+  // The program's CR LF line ends, byte for byte, and a script's bytes as they come.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stdin), _O_BINARY);
 #endif
   const ParseResult parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.error.empty()) {
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
   }
   bool allConverted = true;
   for (const std::string& script : options.scripts) {
-    allConverted = ConvertScript(script, options, std::cout, std::cerr) && allConverted;
+    allConverted = ConvertScript(script, options, std::cin, std::cout, std::cerr) && allConverted;
   }
   return allConverted ? 0 : 1;
 }

@@ -19,10 +19,18 @@ constexpr CoefficientOption kCoefficientOptions[] = {
 
 }  // namespace
 
+std::string CoefficientOptionName(int field) {
+  for (const CoefficientOption& c : kCoefficientOptions) {
+    if (c.field == field) return c.name;
+  }
+  return {};
+}
+
 const char* UsageText() {
   return "Usage: tolvex-cli [options] SCRIPT...\n"
          "Converts each resource script into a FreeBASIC program beside it, as Tolvex's Run\n"
          "button does, under the same name with .bas in place of its last three characters.\n"
+         "A script named - is read from standard input; it needs -o and has no tolvex.ini.\n"
          "\n"
          "Options:\n"
          "  -o FILE           write the program to FILE (one script only); -o - writes it to\n"
@@ -46,6 +54,7 @@ const char* UsageText() {
          "  --version         show the version and exit\n"
          "\n"
          "The coefficients default to those of tolvex.ini in the script's folder, else \" 1.000\".\n"
+         "A coefficient that is not a finite number greater than 0 is used as read, with a warning.\n"
          "Without --complete, when the script holds windows, controls or menu items that the\n"
          "conversion left out, one line on standard error says so, for example\n"
          "  vs.rc: wrote 9 of 9 windows, 1 of 76 controls, 0 of 30 menu items; --complete\n"
@@ -115,6 +124,10 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
     result.error = "-o takes a single script";
   } else if (o.output && o.check && *o.output == "-") {
     result.error = "--check compares with a file, not with standard output";
+  } else if (o.scripts[0] == kStandardInput && !o.output) {
+    result.error = "a script on standard input (-) needs -o: its program has no name of its own";
+  } else if (o.scripts[0] == kStandardInput && o.saveSettings) {
+    result.error = "--save-settings needs the script's folder: a script on standard input has none";
   }
   return result;
 }

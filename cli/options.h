@@ -29,7 +29,12 @@ struct ParseResult {
   std::string error;
 };
 
+// The script name that stands for standard input.
+inline const std::string kStandardInput = "-";
+
 ParseResult ParseOptions(const std::vector<std::string>& arguments);
+// The option that sets a coefficient field ("--global-x" for 1006).
+std::string CoefficientOptionName(int field);
 const char* UsageText();
 
 }  // namespace tolvex::cli

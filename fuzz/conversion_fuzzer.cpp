@@ -1,13 +1,19 @@
-// Feeds arbitrary bytes to the conversion as a script. The first byte picks the screen block and
-// the coefficients; the rest is split into lines as a load would. Every input must convert
-// without a fault, end with the event loop, and convert again to the same lines.
+// Feeds arbitrary bytes through the whole path of a conversion: the main window's check box and
+// four coefficient fields, then a script's bytes through the loader, the conversion and the .bas
+// file's bytes. Every input must convert without a fault, end with the event loop and the file's
+// extra line end, and convert again to the same bytes.
+//
+// Input layout: byte 0, bit 0: the screen check box; then for each of the four fields a length
+// byte (0 to 15) and that many bytes of its text; the rest is the script file's bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "app/headless_main_window.h"
+#include "app/output_file.h"
+#include "app/script_loader.h"
 #include "conversion/driver.h"
 #include "conversion/main_window_ids.h"
 #include "conversion/tables.h"
@@ -16,43 +22,36 @@
 
 namespace {
 
-std::vector<std::string> Listing(int id) {
-  std::vector<std::string> lines;
-  const int count = CountItemListBox(id);
-  for (int i = 0; i < count; ++i) lines.push_back(tolvex::ListBoxText(id, i));
-  return lines;
+// Takes the next count bytes of the input, fewer at its end.
+std::string_view Take(std::string_view& input, size_t count) {
+  const std::string_view taken = input.substr(0, count);
+  input.remove_prefix(taken.size());
+  return taken;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tolvex;
+  std::string_view input(reinterpret_cast<const char*>(data), size);
   OpenHeadlessMainWindow();
-  ResetTablesForLoad();
-  if (size > 0) {
-    const char* coefficients[] = {" 1.000", "2", "0", "-1.5", "1e309", "0.001", "abc", "1e-300"};
-    headless::SetCheckState(kScreenCheck, data[0] & 1);
-    SetGadgetText(kGlobalHorizCoeff, coefficients[(data[0] >> 1) & 7]);
-    SetGadgetText(kWindowVertCoeff, coefficients[(data[0] >> 4) & 7]);
-    ++data;
-    --size;
+  ClearForLoad();
+  if (!input.empty()) headless::SetCheckState(kScreenCheck, Take(input, 1)[0] & 1);
+  for (int field : {kGlobalHorizCoeff, kGlobalVertCoeff, kWindowHorizCoeff, kWindowVertCoeff}) {
+    if (input.empty()) break;
+    const size_t length = static_cast<unsigned char>(Take(input, 1)[0]) % 16;
+    SetGadgetText(field, std::string(Take(input, length)).c_str());
   }
-  std::string line;
-  for (std::size_t i = 0; i < size; ++i) {
-    const char c = static_cast<char>(data[i]);
-    if (c == '\n') {
-      AddListBoxItem(kSourceListing, line.c_str(), -1);
-      line.clear();
-    } else if (c != '\r') {
-      line += c;
-    }
-  }
-  if (!line.empty()) AddListBoxItem(kSourceListing, line.c_str(), -1);
+  PutScriptIntoListing(input);
 
   if (!CONVERT()) return 0;
-  const std::vector<std::string> first = Listing(kOutputListing);
-  if (first.size() < 19 || first[first.size() - 4] != "Loop") std::abort();
+  const std::string program = ListingBytes();
+  const int lines = CountItemListBox(kOutputListing);
+  if (lines < 19 || ListBoxText(kOutputListing, lines - 4) != "Loop" ||
+      program.compare(program.size() - 4, 4, "\r\n\r\n") != 0) {
+    std::abort();
+  }
   CONVERT();
-  if (Listing(kOutputListing) != first) std::abort();
+  if (ListingBytes() != program) std::abort();
   return 0;
 }

@@ -103,7 +103,56 @@ bool Replace(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+bool ReplaceWasBlockedByAnOpenHandle() { return false; }  // an open file never blocks a rename
+
 bool Remove(const std::string& name) { return ::unlink(name.c_str()) == 0; }
+
+FileKind KindOf(const std::string& name) {
+  struct stat info;
+  if (::stat(name.c_str(), &info) != 0) return FileKind::kMissing;
+  if (S_ISREG(info.st_mode)) return FileKind::kRegular;
+  if (S_ISDIR(info.st_mode)) return FileKind::kFolder;
+  return FileKind::kStream;
+}
+
+std::string FinalName(const std::string& name) {
+  // The system's own bound on a chain of links; a longer chain (a loop) stops where it stands.
+  constexpr int kMostLinks = 40;
+  std::string current = name;
+  for (int hop = 0; hop < kMostLinks; ++hop) {
+    struct stat info;
+    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) break;
+    std::string target(4096, '\0');
+    const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+    if (length <= 0 || static_cast<size_t>(length) >= target.size()) break;
+    target.resize(static_cast<size_t>(length));
+    // A relative target is read from the link's own folder.
+    const size_t slash = current.rfind('/');
+    if (target[0] != '/' && slash != std::string::npos)
+      target = current.substr(0, slash + 1) + target;
+    current = target;
+  }
+  return current;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat first, second;
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+FileHandle OpenForWriting(const std::string& name) {
+  const int fd = ::open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+  return fd < 0 ? kBadFile : fd;
+}
+
+bool TakeAccessOf(const std::string& model, FileHandle handle) {
+  struct stat info;
+  if (::stat(model.c_str(), &info) != 0) return false;
+  // Only the owner may give a file away; anyone else keeps the file as theirs, as a copy would.
+  if (::fchown(Descriptor(handle), info.st_uid, info.st_gid) != 0 && errno != EPERM) return false;
+  return ::fchmod(Descriptor(handle), info.st_mode & 07777) == 0;
+}
 
 std::string LastFailure() { return errno != 0 ? std::strerror(errno) : ""; }
 

@@ -61,9 +61,10 @@ namespace tolvex::files {
 
 long ReadSome(FileHandle handle, char* buffer, long size) {
   DWORD got = 0;
-  if (handle == kBadFile ||
-      !ReadFile(Native(handle), buffer, static_cast<DWORD>(size), &got, nullptr)) {
-    return -1;
+  if (handle == kBadFile) return -1;
+  if (!ReadFile(Native(handle), buffer, static_cast<DWORD>(size), &got, nullptr)) {
+    // A pipe whose writer has closed it is at its end, not broken.
+    return GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
   }
   return static_cast<long>(got);
 }
@@ -95,11 +96,79 @@ long long Size(FileHandle handle) {
 
 bool Flush(FileHandle handle) { return handle != kBadFile && FlushFileBuffers(Native(handle)); }
 
-bool Replace(const std::string& from, const std::string& to) {
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+namespace {
+
+bool replaceBlocked = false;
+
+// Opens a name only to ask about it: no access, every sharing, folders too.
+HANDLE OpenToAsk(const std::string& name) {
+  return CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
+}  // namespace
+
+bool Replace(const std::string& from, const std::string& to) {
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    replaceBlocked = false;
+    return true;
+  }
+  const DWORD code = GetLastError();
+  // A handle opened without delete sharing refuses the rename as a sharing violation or, on some
+  // systems, as access denied; a folder or a read-only file refuses it for good.
+  const DWORD attributes = GetFileAttributesA(to.c_str());
+  const bool writableFile =
+      attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) == 0;
+  replaceBlocked = code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
+                   (code == ERROR_ACCESS_DENIED && writableFile);
+  SetLastError(code);
+  return false;
+}
+
+bool ReplaceWasBlockedByAnOpenHandle() { return replaceBlocked; }
+
 bool Remove(const std::string& name) { return DeleteFileA(name.c_str()); }
+
+FileKind KindOf(const std::string& name) {
+  const DWORD attributes = GetFileAttributesA(name.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return FileKind::kFolder;
+  }
+  const HANDLE handle = OpenToAsk(name);
+  if (handle == INVALID_HANDLE_VALUE) {
+    return attributes == INVALID_FILE_ATTRIBUTES ? FileKind::kMissing : FileKind::kRegular;
+  }
+  const DWORD type = GetFileType(handle);
+  CloseHandle(handle);
+  // NUL, CON and named pipes are streams; only a file on a disk can be replaced.
+  return type == FILE_TYPE_DISK ? FileKind::kRegular : FileKind::kStream;
+}
+
+std::string FinalName(const std::string& name) { return name; }
+
+bool SameFile(const std::string& a, const std::string& b) {
+  const auto identity = [](const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
+    const HANDLE handle = OpenToAsk(name);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    const bool known = GetFileInformationByHandle(handle, &info) != 0;
+    CloseHandle(handle);
+    return known;
+  };
+  BY_HANDLE_FILE_INFORMATION first{}, second{};
+  return identity(a, first) && identity(b, second) &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
+}
+
+FileHandle OpenForWriting(const std::string& name) {
+  return Wrap(CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// A replaced file's access lives in its folder's inherited rights, which the new file gets too.
+bool TakeAccessOf(const std::string& /*model*/, FileHandle /*handle*/) { return true; }
 
 std::string LastFailure() {
   const DWORD code = GetLastError();

@@ -8,7 +8,10 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include "app/shell_state.h"
@@ -53,9 +56,15 @@ std::string MissingFileReason(bool folder) {
 class CliTest : public ::testing::Test {
  protected:
   Outcome Cli(const std::vector<std::string>& arguments) {
-    std::string command = std::string("\"") + TOLVEX_CLI + "\"";
+    return Command("", arguments, "> \"" + (folder / "stdout") + "\"");
+  }
+  // tolvex-cli after before (a pipe into it, a change of folder), its standard output sent as
+  // output says.
+  Outcome Command(const std::string& before, const std::vector<std::string>& arguments,
+                  const std::string& output) {
+    std::string command = before + "\"" + TOLVEX_CLI + "\"";
     for (const std::string& a : arguments) command += " \"" + a + "\"";
-    command += " > \"" + (folder / "stdout") + "\" 2> \"" + (folder / "stderr") + "\"";
+    command += " " + output + " 2> \"" + (folder / "stderr") + "\"";
 #ifdef _WIN32
     command = "\"" + command + "\"";  // the shell drops the outer quotes
 #endif
@@ -108,6 +117,9 @@ TEST_F(CliTest, UsageErrorsExitTwoWithTheReasonAndTheUsageAndConvertNothing) {
       {{"-o"}, "option -o needs a value"},
       {{"-o", folder / "out.bas", script, script}, "-o takes a single script"},
       {{"--check", "-o", "-", script}, "--check compares with a file, not with standard output"},
+      {{"-"}, "a script on standard input (-) needs -o: its program has no name of its own"},
+      {{"--save-settings", "-o", "-", "-"},
+       "--save-settings needs the script's folder: a script on standard input has none"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.reason);
@@ -238,6 +250,190 @@ TEST_F(CliTest, MarkedScriptsConvertLikeTheirPlainBytes) {
     EXPECT_TRUE(run.out == Expected("all_kinds"));
   }
 }
+
+TEST_F(CliTest, ProgramIsNeverWrittenOverItsOwnScript) {
+  const std::string script = Golden("menu", "ab.rc");
+  // The name rule's file and another name, both leading to the script.
+#ifdef _WIN32
+  fs::create_hard_link(script, folder / "ab.bas");
+  fs::create_hard_link(script, folder / "alias.rc");
+#else
+  fs::create_symlink("ab.rc", folder / "ab.bas");
+  fs::create_symlink(script, folder / "alias.rc");
+#endif
+  const struct {
+    std::vector<std::string> arguments;
+    std::string target;
+  } cases[] = {
+      {{"-o", script, script}, script},
+      {{"-o", folder / "alias.rc", script}, folder / "alias.rc"},
+      {{script}, folder / "ab.bas"},
+      {{"-o", script, folder / "alias.rc"}, script},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target);
+    const Outcome run = Cli(c.arguments);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "tolvex-cli: " + c.arguments.back() + ": " + c.target +
+                           " is the script itself: the program is not written over it\n");
+    EXPECT_EQ(BytesOf(script), Expected("menu", ".rc"));
+  }
+  EXPECT_EQ(folder.Names(), "ab.bas ab.rc alias.rc");
+}
+
+TEST_F(CliTest, EmptyScriptNameIsQuotedInTheMessage) {
+  const Outcome run = Cli({""});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.rfind("tolvex-cli: '': cannot read the script", 0), 0u) << run.err;
+}
+
+TEST_F(CliTest, ScriptOnStandardInputConvertsWithoutAnySettings) {
+  const std::string script = Golden("two_dialogs");
+  const std::string plain = Cli({"-o", "-", "--global-x= 1.000", script}).out;
+  WriteBytes(folder / "tolvex.ini", " 2\r\n 2\r\n 2\r\n 2\r\n");  // not read for standard input
+  // Run from the folder that holds a settings file, by redirection and through a pipe.
+  const std::string here = "cd \"" + folder.path().string() + "\" && ";
+  const std::string toFile = "> \"" + (folder / "stdout") + "\"";
+  std::vector<std::pair<std::string, std::string>> feeds = {
+      {here, "< \"" + script + "\" " + toFile}};
+#ifndef _WIN32
+  feeds.emplace_back(here + "cat \"" + script + "\" | ", toFile);
+#endif
+  for (const auto& [before, output] : feeds) {
+    SCOPED_TRACE(before + output);
+    const Outcome run = Command(before, {"-o", "-", "-"}, output);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out == plain) << run.err;
+    EXPECT_EQ(run.err, "");
+  }
+  EXPECT_EQ(BytesOf(folder / "tolvex.ini"), " 2\r\n 2\r\n 2\r\n 2\r\n");
+  EXPECT_EQ(folder.Names(), "tolvex.ini two_dialogs.rc");
+}
+
+TEST_F(CliTest, CoefficientThatIsNoSoundNumberIsUsedAsReadWithAWarning) {
+  const std::string script = Golden("menu");
+  const struct {
+    std::string text, readsAs;
+  } doubtful[] = {{"abc", "0"}, {"", "0"},  {"nan", "0"}, {"1e309", "inf"}, {"1,5", "1"},
+                  {"-5", "-5"}, {"0", "0"}, {" 2x", "2"}, {"1e", "1"},      {".", "0"}};
+  for (const auto& c : doubtful) {
+    SCOPED_TRACE(c.text);
+    const Outcome run = Cli({"-o", "-", "--window-y", c.text, script});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "tolvex-cli: warning: --window-y \"" + c.text +
+                           "\" is not a finite number greater than 0; it reads as " + c.readsAs +
+                           "\n");
+  }
+  for (const char* sound : {" 1.000", "2", "  1.5e0 ", "1d1", "+.5", "7."}) {
+    EXPECT_EQ(Cli({"-o", "-", "--global-x", sound, script}).err, "") << sound;
+  }
+  // A settings line gets the same warning, named by its file and line, unless an option replaces
+  // it.
+  WriteBytes(folder / "tolvex.ini", " 1.000\r\n-1\r\n1\r\nx\r\n");
+  const Outcome run = Cli({"-o", "-", "--window-y=3", script});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, NativePath(folder / "tolvex.ini") +
+                         ":2:1: warning: \"-1\" is not a finite number greater than 0; it reads "
+                         "as -1\n");
+}
+
+#ifndef _WIN32
+TEST_F(CliTest, FailedWriteToStandardOutputFails) {
+  const std::string script = Golden("menu");
+  const Outcome run = Command("", {"-o", "-", script}, ">&-");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tolvex-cli: " + script +
+                         ": cannot write the program to standard output: Bad file descriptor\n");
+}
+
+TEST_F(CliTest, ScriptFromAPipeIsReadWhole) {
+  const std::string script = Golden("submenu");
+  ASSERT_EQ(::mkfifo((folder / "fifo.rc").c_str(), 0600), 0);
+  const Outcome run = Command("cat \"" + script + "\" > \"" + (folder / "fifo.rc") + "\" & ",
+                              {"-o", "-", folder / "fifo.rc"}, "> \"" + (folder / "stdout") + "\"");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out == Expected("submenu")) << run.err;
+}
+
+TEST_F(CliTest, ProgramGoesIntoAFifoWithoutReplacingIt) {
+  const std::string script = Golden("menu"), fifo = folder / "out.bas";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // Open for reading first, without waiting: the converter's open for writing then finds a reader.
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const Outcome run = Cli({"-o", fifo, script});
+  std::string got(1 << 16, '\0');
+  const ssize_t length = ::read(reader, got.data(), got.size());
+  ::close(reader);
+  EXPECT_EQ(run.status, 0) << run.err;
+  got.resize(length > 0 ? static_cast<size_t>(length) : 0);
+  EXPECT_TRUE(got == Expected("menu"));
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(folder.Names(), "menu.rc out.bas");
+}
+
+TEST_F(CliTest, LinksStayLinksAndTheirTargetsAreReplaced) {
+  const std::string script = Golden("menu");
+  fs::create_directory(folder / "real");
+  WriteBytes(folder / "real" + std::string("/menu.bas"), "old");
+  WriteBytes(folder / "real" + std::string("/tolvex.ini"), " 1.000");
+  fs::create_symlink("real/menu.bas", folder / "menu.bas");
+  fs::create_symlink(folder / "real" + std::string("/tolvex.ini"), folder / "tolvex.ini");
+  const Outcome run = Cli({"--save-settings", script});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(fs::is_symlink(folder / "menu.bas"));
+  EXPECT_TRUE(fs::is_symlink(folder / "tolvex.ini"));
+  EXPECT_TRUE(BytesOf(folder / "real" + std::string("/menu.bas")) == Expected("menu"));
+  EXPECT_EQ(BytesOf(folder / "real" + std::string("/tolvex.ini")),
+            " 1.000\r\n 1.000\r\n 1.000\r\n 1.000\r\n");
+  EXPECT_EQ(folder.Names(), "menu.bas menu.rc real tolvex.ini");
+}
+
+TEST_F(CliTest, ReplacedProgramKeepsItsPermissionsAndOwnerAndANewOneGetsTheUsualOnes) {
+  const std::string script = Golden("menu"), program = folder / "menu.bas";
+  using P = fs::perms;
+  for (const P mode : {P::owner_read | P::owner_write | P::group_read,
+                       P::owner_read | P::group_read | P::others_read, P::owner_all}) {
+    WriteBytes(program, "old");
+    fs::permissions(program, mode);
+    EXPECT_EQ(Cli({script}).status, 0);
+    EXPECT_EQ(fs::status(program).permissions(), mode);
+    EXPECT_TRUE(BytesOf(program) == Expected("menu"));
+  }
+  // Only the superuser may give a file to another owner; the replaced file's owner carries over.
+  if (::geteuid() == 0 && ::chown(program.c_str(), 1, 1) == 0) {
+    EXPECT_EQ(Cli({script}).status, 0);
+    struct stat info;
+    ASSERT_EQ(::stat(program.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 1u);
+    EXPECT_EQ(info.st_gid, 1u);
+  }
+  fs::remove(program);
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  EXPECT_EQ(Cli({script}).status, 0);
+  EXPECT_EQ(static_cast<mode_t>(fs::status(program).permissions()), 0666 & ~mask);
+}
+#endif
+
+#ifdef _WIN32
+TEST_F(CliTest, ProgramThatCannotBeWrittenAtAllIsKeptInItsNamedTemporary) {
+  const std::string script = Golden("menu"), program = NativePath(folder / "menu.bas");
+  WriteBytes(program, "previous");
+  const HANDLE other =
+      CreateFileA(program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  const Outcome run = Cli({script});
+  CloseHandle(other);
+  EXPECT_EQ(run.status, 1);
+  const std::string prefix = "tolvex-cli: " + script + ": cannot write " + program;
+  const std::string suffix = "; the new text is kept in " + program + ".tolvex-tmp\n";
+  EXPECT_EQ(run.err.rfind(prefix, 0), 0u) << run.err;
+  EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), suffix.size())), suffix);
+  EXPECT_EQ(BytesOf(program), "previous");
+  EXPECT_TRUE(BytesOf(program + ".tolvex-tmp") == Expected("menu"));
+}
+#endif
 
 }  // namespace
 }  // namespace tolvex::testing

@@ -3,6 +3,10 @@
 
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "app/headless_main_window.h"
 #include "app/output_file.h"
 #include "app/run_action.h"
@@ -155,6 +159,58 @@ TEST_F(OutputFileTest, MissingSettingsFileLeavesTheFieldsAsTheyAre) {
   EXPECT_EQ(Field(kGlobalVertCoeff), "7");
   EXPECT_EQ(Field(kGlobalHorizCoeff), " 1.000");
 }
+
+TEST_F(OutputFileTest, ProgramIsNotSavedOverItsOwnScript) {
+  // The program's name can lead to the script itself.
+  Point(folder.path().string(), "x.rc");
+  WriteBytes(folder / "x.rc", "script");
+#ifdef _WIN32
+  fs::create_hard_link(folder / "x.rc", folder / "x.bas");
+#else
+  fs::create_symlink("x.rc", folder / "x.bas");  // followed: the link's target is replaced
+#endif
+  FillOutput();
+  SAVEBAS();
+  EXPECT_EQ(BytesOf(folder / "x.rc"), "script");
+  EXPECT_EQ(folder.Names(), "x.bas x.rc");
+}
+
+#ifdef _WIN32
+// Another program holds the file open as sharing allows, for as long as the object lives.
+struct HeldOpen {
+  HeldOpen(const std::string& path, DWORD sharing)
+      : handle(
+            CreateFileA(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~HeldOpen() { CloseHandle(handle); }
+  HANDLE handle;
+};
+
+TEST_F(OutputFileTest, FileHeldOpenWithoutDeleteSharingIsWrittenInPlace) {
+  WriteBytes(folder / "dialog.bas", "previous");
+  {
+    HeldOpen other(folder / "dialog.bas", FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_NE(other.handle, INVALID_HANDLE_VALUE);
+    std::string kept;
+    EXPECT_TRUE(SaveWholeFile(folder / "dialog.bas", kProgramBytes, &kept));
+    EXPECT_EQ(kept, "");
+  }
+  EXPECT_EQ(BytesOf(folder / "dialog.bas"), kProgramBytes);
+  EXPECT_EQ(folder.Names(), "dialog.bas");
+}
+
+TEST_F(OutputFileTest, FileHeldOpenWithoutAnySharingKeepsTheTemporaryAndNamesIt) {
+  WriteBytes(folder / "dialog.bas", "previous");
+  {
+    HeldOpen other(folder / "dialog.bas", 0);
+    ASSERT_NE(other.handle, INVALID_HANDLE_VALUE);
+    std::string kept;
+    EXPECT_FALSE(SaveWholeFile(folder / "dialog.bas", kProgramBytes, &kept));
+    EXPECT_EQ(kept, folder / "dialog.bas.tolvex-tmp");
+  }
+  EXPECT_EQ(BytesOf(folder / "dialog.bas"), "previous");
+  EXPECT_EQ(BytesOf(folder / "dialog.bas.tolvex-tmp"), kProgramBytes);
+}
+#endif
 
 }  // namespace
 }  // namespace tolvex::testing

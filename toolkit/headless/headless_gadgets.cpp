@@ -1,5 +1,6 @@
 #include "toolkit/headless/headless_gadgets.h"
 
+#include <array>
 #include <map>
 
 #include "toolkit/gadget_ops.h"
@@ -21,9 +22,25 @@ std::map<int, Gadget>& Gadgets() {
   return gadgets;
 }
 
+// A conversion asks for its two list boxes and the main window's fields thousands of times: each
+// id's gadget is remembered in a small table by its low bits (the main window's sixteen ids fill it
+// without a clash). Map nodes stay where they are until all gadgets are freed, which empties it.
+struct Remembered {
+  int id = 0;
+  Gadget* gadget = nullptr;
+};
+std::array<Remembered, 16>& RecentlyFound() {
+  static std::array<Remembered, 16> recent;
+  return recent;
+}
+
 Gadget* Find(int id) {
+  Remembered& slot = RecentlyFound()[static_cast<unsigned>(id) % 16];
+  if (slot.gadget != nullptr && slot.id == id) return slot.gadget;
   auto it = Gadgets().find(id);
-  return it == Gadgets().end() ? nullptr : &it->second;
+  if (it == Gadgets().end()) return nullptr;
+  slot = {id, &it->second};
+  return slot.gadget;
 }
 
 Gadget* FindListBox(int id) {
@@ -51,7 +68,10 @@ bool IsVisible(int id) {
   return g != nullptr && g->visible;
 }
 
-void FreeAllGadgets() { Gadgets().clear(); }
+void FreeAllGadgets() {
+  Gadgets().clear();
+  RecentlyFound().fill({});
+}
 
 }  // namespace tolvex::headless
 

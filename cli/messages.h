@@ -1,0 +1,35 @@
+// Every text tolvex-cli writes to its error stream, worded in one place: the failures of a
+// script, and the warnings about a coefficient given as an option or read from a settings file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolvex::cli {
+
+// "tolvex-cli: SCRIPT: what", the script named as given ('' for an empty name).
+std::string ScriptFailure(const std::string& script, const std::string& what);
+// ": reason" with the system's wording of the last failure, or nothing when it gave none.
+std::string FailureReason();
+
+std::string CannotReadScript();
+std::string EmptyScript();
+std::string CannotWrite(const std::string& file);
+std::string CannotWriteKeeping(const std::string& file, const std::string& temporary);
+std::string CannotWriteToStandardOutput();
+std::string ProgramWouldReplaceScript(const std::string& file);
+std::string MissingForCheck(const std::string& file);
+std::string DiffersFromConversion(const std::string& file);
+
+// The one rule for coefficient texts: a text that is not wholly a finite number (blanks around
+// it aside), or whose number is not greater than 0, gets a warning saying what was given and what
+// the conversion reads it as; nullopt for a sound coefficient.
+std::optional<std::string> CoefficientWarning(std::string_view text);
+// "tolvex-cli: warning: OPTION what" for an option.
+std::string OptionWarning(const std::string& option, const std::string& what);
+// "FILE:LINE:COLUMN: warning: what" for a line of a file.
+std::string LineWarning(const std::string& file, size_t line, size_t column,
+                        const std::string& what);
+
+}  // namespace tolvex::cli

@@ -1,0 +1,98 @@
+// Feeds arbitrary bytes to the loader as a script file's bytes. The lines it gives, and the source
+// listing it fills, must equal those of a second, plain statement of the line rule written here
+// character by character: an independent reading of the same rule, not a copy of the code.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/headless_main_window.h"
+#include "app/script_loader.h"
+#include "conversion/main_window_ids.h"
+#include "rcscript/script_lines.h"
+#include "toolkit/gadget_ops.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The characters of a UTF-16 script after its mark: one per whole pair of bytes, a high surrogate
+// followed by a low one counting as one character; below 256 the character's own byte, else '?'.
+std::string Utf16Characters(std::string_view bytes, bool bigEndian) {
+  std::vector<unsigned> units;
+  for (size_t i = 0; i + 2 <= bytes.size(); i += 2) {
+    const unsigned a = static_cast<unsigned char>(bytes[i]);
+    const unsigned b = static_cast<unsigned char>(bytes[i + 1]);
+    units.push_back(bigEndian ? a * 256 + b : b * 256 + a);
+  }
+  std::string text;
+  for (size_t i = 0; i < units.size(); ++i) {
+    const bool pair = units[i] >= 0xD800 && units[i] <= 0xDBFF && i + 1 < units.size() &&
+                      units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF;
+    if (pair) ++i;
+    text += !pair && units[i] < 256 ? static_cast<char>(units[i]) : '?';
+  }
+  return text;
+}
+
+Lines ExpectedLines(std::string_view bytes) {
+  std::string text;
+  bool utf16 = false;
+  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+    text = Utf16Characters(bytes.substr(2), false);
+    utf16 = true;
+  } else if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF') {
+    text = Utf16Characters(bytes.substr(2), true);
+    utf16 = true;
+  } else if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+    text = bytes.substr(3);
+  } else {
+    text = bytes;
+  }
+  // The pieces between line feeds; the last piece is a line only when it holds a byte (in UTF-16,
+  // a byte other than CR).
+  std::vector<std::string> pieces(1);
+  for (char c : text) {
+    if (c == '\n') {
+      pieces.emplace_back();
+    } else {
+      pieces.back() += c;
+    }
+  }
+  bool lastCounts = false;
+  for (char c : pieces.back()) lastCounts = lastCounts || !utf16 || c != '\r';
+  if (!lastCounts) pieces.pop_back();
+  // Each line ends at its first NUL and has no CR.
+  Lines lines;
+  for (const std::string& piece : pieces) {
+    std::string line;
+    for (char c : piece.substr(0, piece.find('\0'))) {
+      if (c != '\r') line += c;
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace tolvex;
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const Lines expected = ExpectedLines(bytes);
+  if (rc::SplitScriptLines(bytes) != expected) std::abort();
+
+  // The source listing holds the same lines, an empty one as one blank, as a list box item.
+  static const bool opened = (OpenHeadlessMainWindow(), true);
+  (void)opened;
+  ResetAllListBox(kSourceListing);
+  PutScriptIntoListing(bytes);
+  if (CountItemListBox(kSourceListing) != static_cast<int>(expected.size())) std::abort();
+  for (size_t i = 0; i < expected.size(); ++i) {
+    const std::string item = ListBoxText(kSourceListing, static_cast<int>(i));
+    if (item != (expected[i].empty() ? " " : expected[i])) std::abort();
+  }
+  return 0;
+}

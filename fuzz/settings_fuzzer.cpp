@@ -1,0 +1,101 @@
+// Feeds arbitrary bytes to the loading of a settings file. The four coefficient fields must take
+// the texts of a plain statement of the rule written here (at most four lines, LF ends a line,
+// CR is dropped, a text ends at a NUL and at the field's capacity; the others stay as they were),
+// saving the fields must write exactly what loading them back restores, and the coefficient
+// warning must agree with the number the conversion reads.
+#include <unistd.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/headless_main_window.h"
+#include "app/output_file.h"
+#include "app/shell_state.h"
+#include "cli/messages.h"
+#include "conversion/main_window_ids.h"
+#include "conversion/numbers.h"
+#include "toolkit/gadget_ops.h"
+
+namespace {
+
+constexpr int kFields[] = {tolvex::kGlobalHorizCoeff, tolvex::kGlobalVertCoeff,
+                           tolvex::kWindowHorizCoeff, tolvex::kWindowVertCoeff};
+
+std::vector<std::string> Fields() {
+  std::vector<std::string> texts;
+  for (int id : kFields) texts.push_back(tolvex::GadgetText(id, tolvex::kFieldTextSize));
+  return texts;
+}
+
+std::vector<std::string> ExpectedFields(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size() && lines.size() < 4) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line;
+    for (char c : bytes.substr(start, end - start)) {
+      if (c != '\r') line += c;
+    }
+    lines.push_back(line.substr(0, line.find('\0')).substr(0, 1023));
+    start = end + 1;
+  }
+  while (lines.size() < 4) lines.push_back(" 1.000");
+  return lines;
+}
+
+// In memory where the system has such a folder: saving flushes every file to its disk.
+std::string Folder() {
+  char inMemory[] = "/dev/shm/tolvex-settings-fuzz-XXXXXX";
+  if (::mkdtemp(inMemory) != nullptr) return inMemory;
+  char onDisk[] = "/tmp/tolvex-settings-fuzz-XXXXXX";
+  if (::mkdtemp(onDisk) == nullptr) std::abort();
+  return onDisk;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace tolvex;
+  static const std::string folder = Folder();
+  static const int cleared = std::atexit([] {
+    std::remove((folder + "/tolvex.ini").c_str());
+    ::rmdir(folder.c_str());
+  });
+  (void)cleared;
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  DIR1040 = folder;
+  std::ofstream(SettingsPath(), std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+
+  OpenHeadlessMainWindow();
+  INI();
+  const std::vector<std::string> loaded = Fields();
+  if (loaded != ExpectedFields(bytes)) std::abort();
+
+  // The round trip: what is saved is what the fields hold, and loads back as it was.
+  SAVINI();
+  std::ifstream in(SettingsPath(), std::ios::binary);
+  const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (saved != SettingsBytes()) std::abort();
+  OpenHeadlessMainWindow();
+  INI();
+  if (Fields() != loaded) std::abort();
+
+  // No warning means a number the conversion can scale by; plain digits around one point always
+  // are one.
+  for (const std::string& text : loaded) {
+    const double value = LeadingNumber(text);
+    const bool warned = cli::CoefficientWarning(text).has_value();
+    if (!warned && !(std::isfinite(value) && value > 0)) std::abort();
+    const bool plain = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    if (plain && value > 0 && std::isfinite(value) && warned) std::abort();
+  }
+  return 0;
+}
