@@ -10,6 +10,7 @@
 #endif
 
 #include "cli/convert_script.h"
+#include "cli/messages.h"
 #include "cli/options.h"
 #include "rcscript/dump.h"
 
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
 #endif
   const ParseResult parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.error.empty()) {
-    std::cerr << "tolvex-cli: " << parsed.error << "\n\n" << UsageText();
+    std::cerr << UsageError(parsed.error) << "\n" << UsageText();
     return 2;
   }
   const Options& options = parsed.options;

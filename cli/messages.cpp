@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "conversion/numbers.h"
+#include "rcscript/diagnostics.h"
 #include "toolkit/files.h"
 
 namespace tolvex::cli {
@@ -38,10 +39,24 @@ bool WhollyANumber(std::string_view text) {
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+// The program's own name stands where a message is about no file.
+constexpr const char* kProgram = "tolvex-cli";
+
+std::string Line(const std::string& file, size_t line, size_t column, rc::Severity severity,
+                 const std::string& what) {
+  return rc::FormatDiagnostic(
+             {file, static_cast<int>(line), static_cast<int>(column), severity, what}) +
+         "\n";
+}
+
 }  // namespace
 
 std::string ScriptFailure(const std::string& script, const std::string& what) {
-  return "tolvex-cli: " + (script.empty() ? std::string("''") : script) + ": " + what + "\n";
+  return Line(script.empty() ? std::string("''") : script, 0, 0, rc::Severity::kError, what);
+}
+
+std::string UsageError(const std::string& what) {
+  return Line(kProgram, 0, 0, rc::Severity::kError, what);
 }
 
 std::string FailureReason() {
@@ -77,13 +92,12 @@ std::optional<std::string> CoefficientWarning(std::string_view text) {
 }
 
 std::string OptionWarning(const std::string& option, const std::string& what) {
-  return "tolvex-cli: warning: " + option + " " + what + "\n";
+  return Line(kProgram, 0, 0, rc::Severity::kWarning, option + " " + what);
 }
 
 std::string LineWarning(const std::string& file, size_t line, size_t column,
                         const std::string& what) {
-  return file + ":" + std::to_string(line) + ":" + std::to_string(column) + ": warning: " + what +
-         "\n";
+  return Line(file, line, column, rc::Severity::kWarning, what);
 }
 
 }  // namespace tolvex::cli

@@ -1,5 +1,6 @@
-// Every text tolvex-cli writes to its error stream, worded in one place: the failures of a
-// script, and the warnings about a coefficient given as an option or read from a settings file.
+// Every text tolvex-cli writes to its error stream, worded in one place and shaped by the one
+// diagnostic function: the failures of a script, usage errors, and the warnings about a
+// coefficient given as an option or read from a settings file.
 #pragma once
 
 #include <optional>
@@ -8,8 +9,10 @@
 
 namespace tolvex::cli {
 
-// "tolvex-cli: SCRIPT: what", the script named as given ('' for an empty name).
+// "SCRIPT: error: what", the script named as given ('' for an empty name).
 std::string ScriptFailure(const std::string& script, const std::string& what);
+// "tolvex-cli: error: what" for a command line that is not understood.
+std::string UsageError(const std::string& what);
 // ": reason" with the system's wording of the last failure, or nothing when it gave none.
 std::string FailureReason();
 

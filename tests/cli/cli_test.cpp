@@ -126,7 +126,8 @@ TEST_F(CliTest, UsageErrorsExitTwoWithTheReasonAndTheUsageAndConvertNothing) {
     const Outcome run = Cli(c.arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err.rfind("tolvex-cli: " + c.reason + "\n\n" + kUsageStart, 0), 0u) << run.err;
+    EXPECT_EQ(run.err.rfind("tolvex-cli: error: " + c.reason + "\n\n" + kUsageStart, 0), 0u)
+        << run.err;
   }
   EXPECT_EQ(folder.Names(), "menu.rc");
 }
@@ -195,7 +196,7 @@ TEST_F(CliTest, CheckComparesWithoutWritingBothWays) {
   const std::string program = folder / "submenu.bas";
   Outcome run = Cli({"--check", script});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tolvex-cli: " + script + ": " + program + " does not exist\n");
+  EXPECT_EQ(run.err, script + ": error: " + program + " does not exist\n");
   EXPECT_FALSE(fs::exists(program));
 
   WriteBytes(program, Expected("submenu"));
@@ -206,7 +207,7 @@ TEST_F(CliTest, CheckComparesWithoutWritingBothWays) {
   WriteBytes(program, Expected("submenu") + "\r\n");
   run = Cli({"--check", script});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tolvex-cli: " + script + ": " + program + " differs from the conversion\n");
+  EXPECT_EQ(run.err, script + ": error: " + program + " differs from the conversion\n");
   EXPECT_EQ(BytesOf(program), Expected("submenu") + "\r\n") << "a check writes nothing";
 }
 
@@ -216,18 +217,15 @@ TEST_F(CliTest, EachFailureNamesTheFileAndTheReasonAndTheOthersStillConvert) {
   WriteBytes(empty, "");
   Outcome run = Cli({first, missing, empty, last});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tolvex-cli: " + missing +
-                         ": cannot read the script: " + MissingFileReason(false) +
-                         "\n"
-                         "tolvex-cli: " +
-                         empty + ": the script is empty: nothing to convert\n");
+  EXPECT_EQ(run.err, missing + ": error: cannot read the script: " + MissingFileReason(false) +
+                         "\n" + empty + ": error: the script is empty: nothing to convert\n");
   EXPECT_EQ(BytesOf(folder / "menu.bas"), Expected("menu"));
   EXPECT_EQ(BytesOf(folder / "traced.bas"), Expected("traced"));
 
   const std::string target = folder / "missing" + std::string(1, '/') + "out.bas";
   run = Cli({"-o", target, first});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tolvex-cli: " + first + ": cannot write " + NativePath(target) + ": " +
+  EXPECT_EQ(run.err, first + ": error: cannot write " + NativePath(target) + ": " +
                          MissingFileReason(true) + "\n");
 }
 
@@ -274,7 +272,7 @@ TEST_F(CliTest, ProgramIsNeverWrittenOverItsOwnScript) {
     SCOPED_TRACE(c.target);
     const Outcome run = Cli(c.arguments);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "tolvex-cli: " + c.arguments.back() + ": " + c.target +
+    EXPECT_EQ(run.err, c.arguments.back() + ": error: " + c.target +
                            " is the script itself: the program is not written over it\n");
     EXPECT_EQ(BytesOf(script), Expected("menu", ".rc"));
   }
@@ -284,7 +282,7 @@ TEST_F(CliTest, ProgramIsNeverWrittenOverItsOwnScript) {
 TEST_F(CliTest, EmptyScriptNameIsQuotedInTheMessage) {
   const Outcome run = Cli({""});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err.rfind("tolvex-cli: '': cannot read the script", 0), 0u) << run.err;
+  EXPECT_EQ(run.err.rfind("'': error: cannot read the script", 0), 0u) << run.err;
 }
 
 TEST_F(CliTest, ScriptOnStandardInputConvertsWithoutAnySettings) {
@@ -342,8 +340,8 @@ TEST_F(CliTest, FailedWriteToStandardOutputFails) {
   const std::string script = Golden("menu");
   const Outcome run = Command("", {"-o", "-", script}, ">&-");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tolvex-cli: " + script +
-                         ": cannot write the program to standard output: Bad file descriptor\n");
+  EXPECT_EQ(run.err,
+            script + ": error: cannot write the program to standard output: Bad file descriptor\n");
 }
 
 TEST_F(CliTest, ScriptFromAPipeIsReadWhole) {
@@ -426,7 +424,7 @@ TEST_F(CliTest, ProgramThatCannotBeWrittenAtAllIsKeptInItsNamedTemporary) {
   const Outcome run = Cli({script});
   CloseHandle(other);
   EXPECT_EQ(run.status, 1);
-  const std::string prefix = "tolvex-cli: " + script + ": cannot write " + program;
+  const std::string prefix = script + ": error: cannot write " + program;
   const std::string suffix = "; the new text is kept in " + program + ".tolvex-tmp\n";
   EXPECT_EQ(run.err.rfind(prefix, 0), 0u) << run.err;
   EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), suffix.size())), suffix);
