@@ -6,7 +6,7 @@
 # Usage: e2e_test.sh TOLVEX_EXE PROBE_EXE CLI_EXE GOLDEN_DIR WORK_DIR
 set -uo pipefail
 exe=$1 probe_exe=$2 cli=$3 golden=$4 work=$5
-title='Tolvex 5.0 by Brisam 06-2012'
+source "$(dirname "$0")/driving.sh"
 failures=0
 
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no display"; exit 1; }
@@ -24,16 +24,6 @@ expect_eq() {  # what, expected, actual
 expect_same_file() {  # what, expected file, actual file
   if cmp -s "$2" "$3"; then pass "$1"; else fail "$1: $3 differs from $2"; diff <(tr -d '\r' < "$2") <(tr -d '\r' < "$3") | head -10; fi
 }
-probe() { wine "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
-wait_for() {  # seconds, command...
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.2
-  done
-}
-window_up() { probe center "$title" 0 >/dev/null; }
 count_is() { [ "$(probe count "$title" "$1")" == "$2" ]; }
 file_exists() { [ -f "$1" ]; }
 process_gone() { ! kill -0 "$1" 2>/dev/null; }

@@ -8,7 +8,8 @@
 # Usage: soak_drive.sh SOAK_EXE PROBE_EXE GOLDEN_DIR WORK_DIR RUNS LOADS
 set -uo pipefail
 exe=$1 probe_exe=$2 golden=$3 work=$4 runs=$5 loads=$6
-title='Tolvex 5.0 by Brisam 06-2012'
+poll_seconds=0.05
+source "$(dirname "$0")/../app/driving.sh"
 warmup=20
 allowed_kb=2048
 
@@ -23,16 +24,6 @@ printf ' 1.000\r\n1.5\r\n 1.000\r\n0.5\r\n' > "$work/b/tolvex.ini"
 scripts=("$work/a/dialogs.rc" "$work/b/kinds.rc")
 programs=("$work/a/dialogs.bas" "$work/b/kinds.bas")
 
-probe() { wine "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; }
-wait_for() {  # seconds, command...
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.05
-  done
-}
-window_up() { probe center "$title" 0 >/dev/null; }
 source_filled() { [ "$(probe count "$title" 1004)" != "0" ]; }
 changed_since() { [ "$(date -r "$1" +%s%N 2>/dev/null)" != "$2" ]; }
 dialog_gone() { ! xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1; }
