@@ -57,14 +57,18 @@ bool ConvertCompleteIntoListing(const std::string& script, const Options& option
   return reading.errors == 0;
 }
 
-void HintAtLeftOut(const std::string& script, const std::string& program, const Options& options,
-                   std::ostream& errors) {
-  if (options.quiet) return;
+std::optional<HintFacts> FactsForHint(const std::string& script, const Options& options) {
+  if (options.quiet) return std::nullopt;
   const rc::Reading reading = ReadListing(script, options);
-  const complete::WrittenCounts written = ConvertModel(script, reading.model, options).written;
-  const auto hint = complete::LeftOutHint(complete::ProgramCounts(program),
-                                          complete::ModelCounts(reading.model), written);
-  if (hint) Print({{script, 0, 0, rc::Severity::kHint, *hint}}, options, errors);
+  return HintFacts{complete::ModelCounts(reading.model),
+                   ConvertModel(script, reading.model, options).written};
+}
+
+void HintAtLeftOut(const std::string& script, const std::string& program, const HintFacts& facts,
+                   std::ostream& errors) {
+  const auto hint =
+      complete::LeftOutHint(complete::ProgramCounts(program), facts.held, facts.complete);
+  if (hint) errors << rc::FormatDiagnostic({script, 0, 0, rc::Severity::kHint, *hint}) << "\n";
 }
 
 }  // namespace tolvex::cli

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "app/headless_main_window.h"
 #include "app/output_file.h"
@@ -83,14 +84,17 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   if (options.screen) headless::SetCheckState(kScreenCheck, 1);
 
   bool readWhole = true;
+  std::optional<HintFacts> hintFacts;
   if (options.complete) {
     if (CountItemListBox(kSourceListing) == 0) return fail(EmptyScript());
     readWhole = ConvertCompleteIntoListing(script, options, errors);
-  } else if (!CONVERT()) {
-    return fail(EmptyScript());
+  } else {
+    // The hint's reading is taken, and let go, before the conversion's tables fill.
+    hintFacts = FactsForHint(script, options);
+    if (!CONVERT()) return fail(EmptyScript());
   }
   const std::string program = ListingBytes();
-  if (!options.complete) HintAtLeftOut(script, program, options, errors);
+  if (hintFacts) HintAtLeftOut(script, program, *hintFacts, errors);
 
   const std::string target =
       options.output ? NativePath(*options.output) : DIR1040 + kPathSeparator + BasFileName(script);
