@@ -168,10 +168,12 @@ void AgainstTheFloor(const Programs& p, const fs::path& dir) {
   Write(script, CompactScript(shape));
   std::printf("\n== A %.1f MB script: tolvex-cli as a user runs it, against the floor program\n",
               static_cast<double>(fs::file_size(script)) / 1e6);
-  std::vector<Run> converter, minimum, before;
+  std::vector<Run> converter, minimum, before, quiet;
   for (int i = 0; i < 5; ++i) {  // alternated, so that all meet the same machine
     minimum.push_back(RunProgram({p.floor, script, (dir / "floor.bas").string()}));
     converter.push_back(RunProgram({p.cli, script}));
+    // Without the hint, and so without reading the script's model: the designed conversion alone.
+    quiet.push_back(RunProgram({p.cli, "--quiet", script}));
     if (!p.before.empty()) before.push_back(RunProgram({p.before, script}));
   }
   const Medians c = MedianOf(converter), f = MedianOf(minimum);
@@ -179,6 +181,7 @@ void AgainstTheFloor(const Programs& p, const fs::path& dir) {
   PrintRow("floor", f);
   if (!before.empty()) PrintRow("before", MedianOf(before));
   PrintRow("tolvex-cli", c);
+  PrintRow("  --quiet", MedianOf(quiet));
   std::printf("time: %.2fx the floor's wall, %.2fx its CPU (target: at most 2x) %s\n",
               c.wall / f.wall, c.cpu / f.cpu, Verdict(c.wall <= 2 * f.wall));
   std::printf("peak memory: %.2fx the floor's (target: at most 1.5x) %s\n", c.peakMb / f.peakMb,
