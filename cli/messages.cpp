@@ -10,31 +10,10 @@
 namespace tolvex::cli {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-size_t Digits(std::string_view text, size_t i) {
-  while (i < text.size() && IsDigit(text[i])) ++i;
-  return i;
-}
-
-// Whether text, blanks around it aside, is one decimal number as the conversion reads numbers: a
-// sign, digits with a decimal point, an exponent after E, e, D or d with digits of its own.
+// Whether text, blanks around it aside, is one number as the conversion reads numbers.
 bool WhollyANumber(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return false;
-  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-  size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0;
-  const size_t wholeEnd = Digits(text, i);
-  size_t end = wholeEnd;
-  if (end < text.size() && text[end] == '.') end = Digits(text, end + 1);
-  if (end - i == (end > wholeEnd ? 1u : 0u)) return false;  // no digit at all
-  if (end < text.size() && std::string_view("EeDd").find(text[end]) != std::string_view::npos) {
-    i = end + 1;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    end = Digits(text, i);
-    if (end == i) return false;
-  }
-  return end == text.size();
+  const size_t last = text.find_last_not_of(' ');
+  return last != std::string_view::npos && LeadingNumberLength(text) == last + 1;
 }
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }

@@ -12,26 +12,32 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Exponents beyond this make every mantissa overflow or vanish; capping keeps the text short.
 constexpr long kExponentCap = 100000;
 
-}  // namespace
+// The leading number of a text, taken apart: its sign, digits and exponent, and how many
+// characters it spans (none when the text does not begin with a number).
+struct NumberScan {
+  bool negative = false;
+  std::string whole, fraction;
+  long exponent = 0;
+  size_t length = 0;
+};
 
-double LeadingNumber(std::string_view text) {
+NumberScan ScanNumber(std::string_view text) {
+  NumberScan n;
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
-
-  bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
+    n.negative = text[i] == '-';
     ++i;
   }
-  std::string whole, fraction;
-  while (i < text.size() && IsDigit(text[i])) whole += text[i++];
+  while (i < text.size() && IsDigit(text[i])) n.whole += text[i++];
   if (i < text.size() && text[i] == '.') {
     ++i;
-    while (i < text.size() && IsDigit(text[i])) fraction += text[i++];
+    while (i < text.size() && IsDigit(text[i])) n.fraction += text[i++];
   }
-  if (whole.empty() && fraction.empty()) return 0;
+  if (n.whole.empty() && n.fraction.empty()) return n;
+  n.length = i;
 
-  long exponent = 0;
+  // An exponent letter without digits after it adds nothing to the value and is no part of it.
   if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
     size_t j = i + 1;
     bool negativeExponent = false;
@@ -39,12 +45,28 @@ double LeadingNumber(std::string_view text) {
       negativeExponent = text[j] == '-';
       ++j;
     }
+    const size_t digits = j;
     while (j < text.size() && IsDigit(text[j])) {
-      if (exponent < kExponentCap) exponent = exponent * 10 + (text[j] - '0');
+      if (n.exponent < kExponentCap) n.exponent = n.exponent * 10 + (text[j] - '0');
       ++j;
     }
-    if (negativeExponent) exponent = -exponent;
+    if (negativeExponent) n.exponent = -n.exponent;
+    if (j > digits) n.length = j;
   }
+  return n;
+}
+
+}  // namespace
+
+size_t LeadingNumberLength(std::string_view text) { return ScanNumber(text).length; }
+
+double LeadingNumber(std::string_view text) {
+  const NumberScan scan = ScanNumber(text);
+  if (scan.length == 0) return 0;
+  const bool negative = scan.negative;
+  const std::string& whole = scan.whole;
+  const std::string& fraction = scan.fraction;
+  const long exponent = scan.exponent;
 
   std::string number = whole.empty() ? "0" : whole;
   if (!fraction.empty()) number += "." + fraction;

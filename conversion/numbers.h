@@ -2,6 +2,7 @@
 // the nearest integer with halfway values to the even one, and whole numbers as decimal text.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace tolvex {
 // optional decimal point, an optional exponent after E, e, D or d; 0 when the text does not begin
 // so. Hexadecimal, "inf" and "nan" are not numbers here.
 double LeadingNumber(std::string_view text);
+// How many characters of text that number spans, its leading blanks included (an exponent letter
+// counts only with digits after it); 0 when the text does not begin with a number.
+size_t LeadingNumberLength(std::string_view text);
 // Nearest integer, halfway values to the even one.
 double RoundHalfEven(double value);
 // A whole number written in full in decimal, a minus sign for a negative value; a value that is
