@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
+#include "app/main_window_ids.h"
 #include "app/run_action.h"
-#include "conversion/main_window_ids.h"
-#include "conversion/tables.h"
+#include "app/shell_state.h"
 #include "toolkit/win32/toolkit.h"
 
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "app/main_window_gadgets.h"
+#include "app/main_window_ids.h"
 #include "app/main_window_layout.h"
 #include "app/output_file.h"
+#include "app/run_inputs.h"
 #include "app/script_loader.h"
 #include "app/shell_state.h"
-#include "conversion/main_window_ids.h"
-#include "conversion/tables.h"
 #include "toolkit/files.h"
 #include "toolkit/gadget_ops.h"
 #include "toolkit/win32/toolkit.h"
@@ -26,16 +26,47 @@ HWND HW1000 = nullptr;
 // The folder of the script loaded last: where the next requester opens.
 std::string lastScriptFolder;
 
-// A visible list box repaints after every inserted line; the script goes in with redrawing off.
-void ReadScriptWithoutRedraw(const std::string& path) {
-  const HWND listing = GadgetID(kSourceListing);
-  SendMessageA(listing, WM_SETREDRAW, FALSE, 0);
-  ReadScriptIntoListing(path);
-  SendMessageA(listing, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(listing, nullptr, TRUE);
+// Shows the source listing in place of the output listing and empties both.
+void ClearForLoad() {
+  HideGadget(kOutputListing, 1);
+  HideGadget(kSourceListing, 0);
+  ResetAllListBox(kSourceListing);
+  ResetAllListBox(kOutputListing);
+  SCRIPTLINES.clear();
+}
+
+// The coefficient fields, first to last, as the settings file orders them.
+constexpr int kCoefficientField[kCoefficientFields] = {kGlobalHorizCoeff, kGlobalVertCoeff,
+                                                       kWindowHorizCoeff, kWindowVertCoeff};
+
+// Reads the settings file in DIR1040 back into the coefficient fields.
+void INI() {
+  const std::vector<std::string> texts = SettingsTexts();
+  for (size_t i = 0; i < texts.size() && i < kCoefficientFields; ++i) {
+    SetGadgetText(kCoefficientField[i], texts[i].c_str());
+  }
 }
 
 }  // namespace
+
+void FillListing(int listing, const std::vector<std::string>& lines) {
+  // A visible list box repaints after every inserted line: the lines go in with redrawing off.
+  const HWND box = GadgetID(listing);
+  SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+  ResetAllListBox(listing);
+  for (const std::string& line : lines) AddListBoxItem(listing, line.c_str(), -1);
+  SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(box, nullptr, TRUE);
+}
+
+RunInputs WindowRunInputs() {
+  RunInputs inputs;
+  for (size_t i = 0; i < kCoefficientFields; ++i) {
+    inputs.coefficients[i] = GadgetText(kCoefficientField[i], kFieldTextSize);
+  }
+  inputs.screen = GETGADGETSTATE(kScreenCheck) == 1;
+  return inputs;
+}
 
 void OBJETS() {
   HW1000 = OpenWindow(kMainWindowTitle, SCREEN_X - kWindowWidth, 1, kWindowWidth, SCREEN_Y - 5,
@@ -57,7 +88,7 @@ void LOAD() {
   DIR1040 = NAMEF1040.empty() ? files::CurrentFolder() : FolderOf(NAMEF1040);
   if (NAMEF1040.empty()) return;
 
-  ReadScriptWithoutRedraw(NAMEF1040);
+  if (ReadScriptLines(NAMEF1040, SCRIPTLINES)) FillListing(kSourceListing, SCRIPTLINES);
   INI();
   lastScriptFolder = DIR1040;
 }

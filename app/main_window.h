@@ -1,6 +1,11 @@
 // The main window and its two actions besides Run.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "app/run_inputs.h"
+
 namespace tolvex {
 
 // Builds the main window: title, place at the right edge of the screen, colour, font, and the

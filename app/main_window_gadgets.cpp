@@ -1,7 +1,7 @@
 #include "app/main_window_gadgets.h"
 
+#include "app/main_window_ids.h"
 #include "app/main_window_layout.h"
-#include "conversion/main_window_ids.h"
 #include "toolkit/gadget_ops.h"
 #include "toolkit/win32/toolkit.h"
 

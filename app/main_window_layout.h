@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "conversion/main_window_ids.h"
+#include "app/main_window_ids.h"
 #include "toolkit/gadget_kind.h"
 
 namespace tolvex {

@@ -1,19 +1,13 @@
 #include "app/output_file.h"
 
 #include "app/shell_state.h"
-#include "conversion/main_window_ids.h"
-#include "conversion/tables.h"
 #include "toolkit/files.h"
-#include "toolkit/gadget_ops.h"
 
 namespace tolvex {
 namespace {
 
 constexpr const char* kSettingsName = "tolvex.ini";
 constexpr const char* kLineEnd = "\r\n";
-// The coefficient fields 1006, 1008, 1010 and 1012 are two ids apart.
-constexpr int kFirstField = kGlobalHorizCoeff;
-constexpr int kLastStep = 6;
 
 std::string InFolder(const std::string& folder, const std::string& name) {
   return folder + kPathSeparator + name;
@@ -23,26 +17,16 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 
 std::string BasFileName(const std::string& scriptPath) {
   // The name starts after the last separator, or at the start of a path without one.
-  ISIGNE = static_cast<int>(scriptPath.size());
-  while (ISIGNE >= 1 && scriptPath[static_cast<size_t>(ISIGNE) - 1] != kPathSeparator) --ISIGNE;
-  std::string BASFILE = scriptPath.substr(static_cast<size_t>(ISIGNE));
+  const size_t separator = scriptPath.find_last_of(kPathSeparator);
+  std::string BASFILE =
+      separator == std::string::npos ? scriptPath : scriptPath.substr(separator + 1);
   BASFILE.resize(BASFILE.size() >= 3 ? BASFILE.size() - 3 : 0);
   return BASFILE + ".bas";
 }
 
-std::string ListingBytes() {
+std::string SettingsBytes(const CoefficientTexts& texts) {
   std::string bytes;
-  const int count = CountItemListBox(kOutputListing);
-  for (int R = 0; R <= count; ++R) bytes += ListBoxText(kOutputListing, R) + kLineEnd;
-  return bytes;
-}
-
-std::string SettingsBytes() {
-  std::string bytes;
-  for (IIDINDEX = 0; IIDINDEX <= kLastStep; IIDINDEX += 2) {
-    bytes += GadgetText(kFirstField + IIDINDEX, kFieldTextSize) + kLineEnd;
-  }
-  IIDINDEX = 0;
+  for (const std::string& text : texts) bytes += text + kLineEnd;
   return bytes;
 }
 
@@ -89,15 +73,15 @@ bool SaveWholeFile(const std::string& path, const std::string& bytes, std::strin
   return false;
 }
 
-void SAVEBAS() {
-  if (CountItemListBox(kOutputListing) == 0 || NAMEF1040.empty()) return;
+void SAVEBAS(const std::string& program) {
+  if (NAMEF1040.empty()) return;
   const std::string BASFILE = InFolder(DIR1040, BasFileName(NAMEF1040));
   // A program written over its own script would leave nothing to convert again.
   if (files::SameFile(BASFILE, NAMEF1040)) return;
-  SaveWholeFile(BASFILE, ListingBytes());
+  SaveWholeFile(BASFILE, program);
 }
 
-void SAVINI() { SaveWholeFile(SettingsPath(), SettingsBytes()); }
+void SAVINI(const CoefficientTexts& texts) { SaveWholeFile(SettingsPath(), SettingsBytes(texts)); }
 
 std::string SettingsPath() { return InFolder(DIR1040, kSettingsName); }
 
@@ -112,15 +96,6 @@ std::vector<std::string> SettingsTexts() {
   }
   CLOSE_FILE(HDLINI);
   return texts;
-}
-
-void INI() {
-  IIDINDEX = 0;
-  for (const std::string& text : SettingsTexts()) {
-    SetGadgetText(kFirstField + IIDINDEX, text.c_str());
-    IIDINDEX += 2;
-  }
-  IIDINDEX = 0;
 }
 
 }  // namespace tolvex

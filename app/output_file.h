@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/run_inputs.h"
+
 namespace tolvex {
 
-// Saves the output listing as the .bas file named after NAMEF1040, in DIR1040.
-void SAVEBAS();
-// Saves the four coefficient fields to the settings file in DIR1040.
-void SAVINI();
-// Reads the settings file in DIR1040 back into the coefficient fields.
-void INI();
+// Saves a program's bytes as the .bas file named after NAMEF1040, in DIR1040.
+void SAVEBAS(const std::string& program);
+// Saves the four coefficient texts to the settings file in DIR1040.
+void SAVINI(const CoefficientTexts& texts);
 
 // The settings file in DIR1040, and the texts it holds for the coefficient fields, in order: at
 // most four, none when the file cannot be read.
@@ -23,10 +23,8 @@ std::vector<std::string> SettingsTexts();
 // The .bas name of a script path: its name after the last separator, less its last three
 // characters, with ".bas" (dialog.rc gives dialog.bas, res.dlg gives res..bas).
 std::string BasFileName(const std::string& scriptPath);
-// The output listing as the file holds it: CR LF after every line, then one more CR LF.
-std::string ListingBytes();
 // The settings as the file holds them: the four coefficient texts, each with CR LF.
-std::string SettingsBytes();
+std::string SettingsBytes(const CoefficientTexts& texts);
 // Writes bytes as the whole of the file at path, or leaves the file as it was: the bytes go to a
 // temporary file beside the file (beside a link's target, the link kept), which then replaces it
 // with the replaced file's permissions. A device, FIFO or terminal is written directly. When

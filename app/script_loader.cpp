@@ -1,12 +1,7 @@
 #include "app/script_loader.h"
 
-#include <string>
-
-#include "conversion/main_window_ids.h"
-#include "conversion/tables.h"
 #include "rcscript/script_lines.h"
 #include "toolkit/files.h"
-#include "toolkit/gadget_ops.h"
 
 namespace tolvex {
 namespace {
@@ -29,20 +24,8 @@ bool ReadToEnd(FileHandle handle, std::string& bytes) {
 
 }  // namespace
 
-void ClearForLoad() {
-  HideGadget(kOutputListing, 1);
-  HideGadget(kSourceListing, 0);
-  ResetAllListBox(kSourceListing);
-  ResetAllListBox(kOutputListing);
-  ResetTablesForLoad();
-}
-
-void PutScriptIntoListing(std::string_view bytes) {
-  rc::ForEachScriptLine(
-      bytes, [](const std::string& line) { AddListBoxItem(kSourceListing, line.c_str(), -1); });
-}
-
-bool ReadScriptIntoListing(const std::string& path) {
+bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines) {
+  lines.clear();
   const FileHandle HDL40 = READ_FILE(path.c_str(), kNormalFile);
   if (HDL40 == kBadFile) {
     CLOSE_FILE(HDL40);
@@ -54,7 +37,7 @@ bool ReadScriptIntoListing(const std::string& path) {
   // A script that could not be read to its end is not loaded at all: a Run on part of it would
   // replace a good program with a truncated one.
   if (!whole) return false;
-  PutScriptIntoListing(bytes);
+  lines = rc::SplitScriptLines(bytes);
   return true;
 }
 

@@ -1,19 +1,14 @@
-// Loading a resource script into the source listing, shared by the main window's Load.rc and the
-// command-line converter.
+// Loading a resource script: its file read whole and split into the lines every reader of a
+// script sees, shared by the main window's Load.rc and the command-line converter.
 #pragma once
 
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace tolvex {
 
-// Shows the source listing in place of the output listing, empties both and clears the tables.
-void ClearForLoad();
-// Appends a script's lines to the source listing, decoded and split as every reader of a script
-// sees them.
-void PutScriptIntoListing(std::string_view bytes);
-// Reads the whole script into the source listing. Returns false, leaving the listing empty, when
-// the file cannot be opened or a read fails before its end.
-bool ReadScriptIntoListing(const std::string& path);
+// The script's lines, decoded and split. False, with no lines, when the file cannot be opened or
+// a read fails before its end.
+bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines);
 
 }  // namespace tolvex

@@ -6,6 +6,8 @@ namespace tolvex {
 
 std::string NAMEF1040;
 std::string DIR1040;
+std::vector<std::string> SCRIPTLINES;
+int SCREEN_X = 0, SCREEN_Y = 0;
 
 std::string FolderOf(const std::string& path) {
   const size_t separator = path.find_last_of(kPathSeparator);

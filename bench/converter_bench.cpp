@@ -19,14 +19,11 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_main_window.h"
-#include "app/output_file.h"
-#include "app/script_loader.h"
 #include "bench/compact_script.h"
-#include "conversion/driver.h"
-#include "conversion/main_window_ids.h"
+#include "conversion/designed.h"
+#include "generator/program_text.h"
+#include "rcscript/script_lines.h"
 #include "toolkit/files.h"
-#include "toolkit/gadget_ops.h"
 
 namespace {
 
@@ -93,15 +90,12 @@ void Write(const std::string& path, const std::string& bytes) {
 
 const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
 
-// Loading, conversion and the program's bytes in this process, on the headless window.
+// Splitting, conversion and the program's bytes in this process.
 double SecondsToConvert(const std::string& script) {
   using namespace tolvex;
   const auto start = Clock::now();
-  OpenHeadlessMainWindow();
-  ClearForLoad();
-  PutScriptIntoListing(script);
-  CONVERT();
-  const size_t programBytes = ListingBytes().size();
+  const DesignedProgram program = ConvertDesigned(rc::SplitScriptLines(script), {}, false);
+  const size_t programBytes = ProgramBytes(program.lines).size();
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   return programBytes > 0 ? seconds : 0;
 }

@@ -2,38 +2,38 @@
 
 #include "complete/counts.h"
 #include "complete/program.h"
-#include "conversion/main_window_ids.h"
-#include "conversion/scaling.h"
-#include "generator/output_listing.h"
 #include "rcscript/reader.h"
-#include "toolkit/gadget_ops.h"
 
 namespace tolvex::cli {
 namespace {
 
 complete::CompleteProgram ConvertModel(const std::string& script, const rc::Model& model,
-                                       const Options& options) {
+                                       const RunInputs& inputs) {
   complete::CompleteOptions o;
   o.scriptFile = script;
-  o.globalX = CoefficientField(kGlobalHorizCoeff);
-  o.globalY = CoefficientField(kGlobalVertCoeff);
-  o.windowX = CoefficientField(kWindowHorizCoeff);
-  o.windowY = CoefficientField(kWindowVertCoeff);
-  o.screen = options.screen;
+  const Coefficients c = CoefficientsOf(inputs.coefficients);
+  o.globalX = c.globalX;
+  o.globalY = c.globalY;
+  o.windowX = c.windowX;
+  o.windowY = c.windowY;
+  o.screen = inputs.screen;
   return complete::ConvertModel(model, o);
 }
 
-// The script as the source listing holds it: the reader then sees the lines the designed
-// conversion sees, wherever the listing took them from, and the file is not read again.
-std::string ListingScript() {
+// The script as the source listing shows its lines: the reader then sees the lines the designed
+// conversion sees, wherever they came from, and the file is not read again.
+std::string ListedScript(const std::vector<std::string>& lines) {
   std::string bytes;
-  const int lines = CountItemListBox(kSourceListing);
-  for (int i = 0; i < lines; ++i) bytes += ListBoxText(kSourceListing, i) + "\n";
+  for (const std::string& line : lines) {
+    bytes += ListedLine(line);
+    bytes += '\n';
+  }
   return bytes;
 }
 
-rc::Reading ReadListing(const std::string& script, const Options& options) {
-  return rc::ReadScriptBytes(script, ListingScript(), {options.includeDirs, {}});
+rc::Reading ReadLines(const std::string& script, const std::vector<std::string>& lines,
+                      const Options& options) {
+  return rc::ReadScriptBytes(script, ListedScript(lines), {options.includeDirs, {}});
 }
 
 void Print(const std::vector<rc::Diagnostic>& diagnostics, const Options& options,
@@ -46,28 +46,29 @@ void Print(const std::vector<rc::Diagnostic>& diagnostics, const Options& option
 
 }  // namespace
 
-bool ConvertCompleteIntoListing(const std::string& script, const Options& options,
-                                std::ostream& errors) {
-  const rc::Reading reading = ReadListing(script, options);
+shapes::Lines ConvertComplete(const std::string& script, const std::vector<std::string>& lines,
+                              const RunInputs& inputs, const Options& options, std::ostream& errors,
+                              bool& readWhole) {
+  const rc::Reading reading = ReadLines(script, lines, options);
   Print(reading.diagnostics, options, errors);
-  const complete::CompleteProgram program = ConvertModel(script, reading.model, options);
+  complete::CompleteProgram program = ConvertModel(script, reading.model, inputs);
   Print(program.warnings, options, errors);
-  ResetAllListBox(kOutputListing);
-  EmitLines(program.lines);
-  return reading.errors == 0;
+  readWhole = reading.errors == 0;
+  return std::move(program.lines);
 }
 
-std::optional<HintFacts> FactsForHint(const std::string& script, const Options& options) {
+std::optional<HintFacts> FactsForHint(const std::string& script,
+                                      const std::vector<std::string>& lines,
+                                      const RunInputs& inputs, const Options& options) {
   if (options.quiet) return std::nullopt;
-  const rc::Reading reading = ReadListing(script, options);
+  const rc::Reading reading = ReadLines(script, lines, options);
   return HintFacts{complete::ModelCounts(reading.model),
-                   ConvertModel(script, reading.model, options).written};
+                   ConvertModel(script, reading.model, inputs).written};
 }
 
-void HintAtLeftOut(const std::string& script, const std::string& program, const HintFacts& facts,
+void HintAtLeftOut(const std::string& script, const WrittenCounts& designed, const HintFacts& facts,
                    std::ostream& errors) {
-  const auto hint =
-      complete::LeftOutHint(complete::ProgramCounts(program), facts.held, facts.complete);
+  const auto hint = complete::LeftOutHint(designed, facts.held, facts.complete);
   if (hint) errors << rc::FormatDiagnostic({script, 0, 0, rc::Severity::kHint, *hint}) << "\n";
 }
 

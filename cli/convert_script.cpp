@@ -4,17 +4,16 @@
 #include <iterator>
 #include <optional>
 
-#include "app/headless_main_window.h"
 #include "app/output_file.h"
+#include "app/run_inputs.h"
 #include "app/script_loader.h"
 #include "app/shell_state.h"
 #include "cli/complete_run.h"
 #include "cli/messages.h"
-#include "conversion/driver.h"
-#include "conversion/main_window_ids.h"
+#include "conversion/designed.h"
+#include "generator/program_text.h"
+#include "rcscript/script_lines.h"
 #include "toolkit/files.h"
-#include "toolkit/gadget_ops.h"
-#include "toolkit/headless/headless_gadgets.h"
 
 namespace tolvex::cli {
 namespace {
@@ -26,7 +25,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   return true;
 }
 
-bool SetByOption(const Options& options, int field) {
+bool SetByOption(const Options& options, size_t field) {
   for (const auto& given : options.coefficients) {
     if (given.first == field) return true;
   }
@@ -37,10 +36,8 @@ bool SetByOption(const Options& options, int field) {
 // lines first, then the options, which take the place of the lines they name.
 void WarnOfCoefficients(const std::vector<std::string>& settings, const Options& options,
                         std::ostream& errors) {
-  constexpr int kFields[] = {kGlobalHorizCoeff, kGlobalVertCoeff, kWindowHorizCoeff,
-                             kWindowVertCoeff};
   for (size_t line = 0; line < settings.size(); ++line) {
-    if (SetByOption(options, kFields[line])) continue;
+    if (SetByOption(options, line)) continue;
     if (const auto doubt = CoefficientWarning(settings[line])) {
       errors << LineWarning(SettingsPath(), line + 1, 1, *doubt);
     }
@@ -63,38 +60,41 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
     return false;
   };
 
-  // As a load does: fresh window and tables, the script's lines, the folder's settings. A script
-  // on standard input has no folder and so no settings.
-  OpenHeadlessMainWindow();
-  ClearForLoad();
+  // As a load does: the script's lines, then the folder's settings in the fields. A script on
+  // standard input has no folder and so no settings.
   NAMEF1040 = fromInput ? "" : script;
   DIR1040 = fromInput ? "" : FolderOf(script);
   files::ClearFailure();
-  std::vector<std::string> settings;
+  std::vector<std::string> lines, settings;
+  RunInputs inputs = DefaultRunInputs();
   if (fromInput) {
-    PutScriptIntoListing(
+    lines = rc::SplitScriptLines(
         std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
   } else {
-    if (!ReadScriptIntoListing(script)) return fail(CannotReadScript());
+    if (!ReadScriptLines(script, lines)) return fail(CannotReadScript());
     settings = SettingsTexts();
-    INI();
+    for (size_t i = 0; i < settings.size(); ++i) inputs.coefficients[i] = FieldText(settings[i]);
   }
   WarnOfCoefficients(settings, options, errors);
-  for (const auto& [field, text] : options.coefficients) SetGadgetText(field, text.c_str());
-  if (options.screen) headless::SetCheckState(kScreenCheck, 1);
+  for (const auto& [field, text] : options.coefficients) {
+    inputs.coefficients[field] = FieldText(text);
+  }
+  inputs.screen = options.screen;
 
   bool readWhole = true;
-  std::optional<HintFacts> hintFacts;
+  std::string program;
   if (options.complete) {
-    if (CountItemListBox(kSourceListing) == 0) return fail(EmptyScript());
-    readWhole = ConvertCompleteIntoListing(script, options, errors);
+    if (lines.empty()) return fail(EmptyScript());
+    program = ProgramBytes(ConvertComplete(script, lines, inputs, options, errors, readWhole));
   } else {
-    // The hint's reading is taken, and let go, before the conversion's tables fill.
-    hintFacts = FactsForHint(script, options);
-    if (!CONVERT()) return fail(EmptyScript());
+    // The hint's reading is taken, and let go, before the designed program is made.
+    const std::optional<HintFacts> hintFacts = FactsForHint(script, lines, inputs, options);
+    const DesignedProgram designed =
+        ConvertDesigned(lines, CoefficientsOf(inputs.coefficients), inputs.screen);
+    if (!designed.converted) return fail(EmptyScript());
+    program = ProgramBytes(designed.lines);
+    if (hintFacts) HintAtLeftOut(script, designed.written, *hintFacts, errors);
   }
-  const std::string program = ListingBytes();
-  if (hintFacts) HintAtLeftOut(script, program, *hintFacts, errors);
 
   const std::string target =
       options.output ? NativePath(*options.output) : DIR1040 + kPathSeparator + BasFileName(script);
@@ -122,7 +122,7 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   if (options.saveSettings) {
     files::ClearFailure();
     std::string kept;
-    if (!SaveWholeFile(SettingsPath(), SettingsBytes(), &kept)) {
+    if (!SaveWholeFile(SettingsPath(), SettingsBytes(inputs.coefficients), &kept)) {
       saved = fail(kept.empty() ? CannotWrite(SettingsPath())
                                 : CannotWriteKeeping(SettingsPath(), kept));
     }

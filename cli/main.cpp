@@ -10,9 +10,9 @@
 #endif
 
 #include "cli/convert_script.h"
+#include "cli/dump_run.h"
 #include "cli/messages.h"
 #include "cli/options.h"
-#include "rcscript/dump.h"
 
 int main(int argc, char** argv) {
   using namespace tolvex::cli;
@@ -38,8 +38,7 @@ int main(int argc, char** argv) {
   if (options.dump) {
     int status = 0;
     for (const std::string& script : options.scripts) {
-      status =
-          std::max(status, tolvex::rc::RunDump(script, options.includeDirs, std::cout, std::cerr));
+      status = std::max(status, RunDump(script, options.includeDirs, std::cout, std::cerr));
     }
     return status;
   }

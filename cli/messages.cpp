@@ -3,7 +3,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "conversion/numbers.h"
+#include "generator/numbers.h"
 #include "rcscript/diagnostics.h"
 #include "toolkit/files.h"
 

@@ -1,29 +1,18 @@
 #include "cli/options.h"
 
-#include "conversion/main_window_ids.h"
+#include <iterator>
 
 namespace tolvex::cli {
 namespace {
 
-struct CoefficientOption {
-  const char* name;
-  int field;
-};
-
-constexpr CoefficientOption kCoefficientOptions[] = {
-    {"--global-x", kGlobalHorizCoeff},
-    {"--global-y", kGlobalVertCoeff},
-    {"--window-x", kWindowHorizCoeff},
-    {"--window-y", kWindowVertCoeff},
-};
+// In the order of the settings file's lines.
+constexpr const char* kCoefficientOptions[] = {"--global-x", "--global-y", "--window-x",
+                                               "--window-y"};
 
 }  // namespace
 
-std::string CoefficientOptionName(int field) {
-  for (const CoefficientOption& c : kCoefficientOptions) {
-    if (c.field == field) return c.name;
-  }
-  return {};
+std::string CoefficientOptionName(size_t field) {
+  return field < std::size(kCoefficientOptions) ? kCoefficientOptions[field] : "";
 }
 
 const char* UsageText() {
@@ -105,11 +94,10 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
       o.output = text;
     } else if (a.size() > 1 && a[0] == '-') {
       bool known = false;
-      for (const CoefficientOption& c : kCoefficientOptions) {
-        if (takes(c.name, text)) {
-          o.coefficients.emplace_back(c.field, text);
+      for (size_t field = 0; field < std::size(kCoefficientOptions) && !known; ++field) {
+        if (takes(kCoefficientOptions[field], text)) {
+          o.coefficients.emplace_back(field, text);
           known = true;
-          break;
         }
       }
       if (!known) result.error = "unknown option " + a;

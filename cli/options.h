@@ -10,8 +10,8 @@ namespace tolvex::cli {
 struct Options {
   std::vector<std::string> scripts;
   std::optional<std::string> output;  // "-" for standard output
-  // Coefficient fields set as if typed, by gadget id.
-  std::vector<std::pair<int, std::string>> coefficients;
+  // Coefficient fields set as if typed, by their place in the settings file (0 to 3).
+  std::vector<std::pair<size_t, std::string>> coefficients;
   bool screen = false;
   bool saveSettings = false;
   bool check = false;
@@ -33,8 +33,8 @@ struct ParseResult {
 inline const std::string kStandardInput = "-";
 
 ParseResult ParseOptions(const std::vector<std::string>& arguments);
-// The option that sets a coefficient field ("--global-x" for 1006).
-std::string CoefficientOptionName(int field);
+// The option that sets a coefficient field ("--global-x" for the first).
+std::string CoefficientOptionName(size_t field);
 const char* UsageText();
 
 }  // namespace tolvex::cli

@@ -2,9 +2,6 @@
 
 #include <vector>
 
-#include "generator/gadget_kinds.h"
-#include "generator/line_shapes.h"
-
 namespace tolvex::complete {
 namespace {
 
@@ -17,37 +14,6 @@ int CountItems(const std::vector<rc::MenuItem>& items) {
   return count;
 }
 
-bool StartsWith(std::string_view text, std::string_view start) {
-  return text.compare(0, start.size(), start) == 0;
-}
-
-// A line's opening as a shape writes it: up to and with the shape's first parenthesis.
-std::string Opening(std::string_view line) {
-  const size_t parenthesis = line.find('(');
-  return std::string(line.substr(0, parenthesis == std::string_view::npos ? 0 : parenthesis + 1));
-}
-
-// The openings of the lines that count: a window, each kind's gadget line, a menu item.
-struct Openings {
-  std::string window, menuItem;
-  std::vector<std::string> gadgets;
-};
-
-const Openings& LineOpenings() {
-  static const Openings openings = [] {
-    Openings o;
-    // The window line of window 0, up to its number: every window line begins so.
-    const std::string window = shapes::WindowLines({}).at(1);
-    o.window = window.substr(0, window.find('0'));
-    o.menuItem = Opening(shapes::MenuItemLine("", 0, ""));
-    for (const GadgetKindLines& kind : GadgetKinds()) {
-      o.gadgets.push_back(Opening(shapes::GadgetLines(kind, {}).front()));
-    }
-    return o;
-  }();
-  return openings;
-}
-
 }  // namespace
 
 WrittenCounts ModelCounts(const rc::Model& model) {
@@ -57,22 +23,6 @@ WrittenCounts ModelCounts(const rc::Model& model) {
     counts.controls += static_cast<int>(dialog.controls.size());
   }
   for (const rc::Menu& menu : model.menus) counts.menuItems += CountItems(menu.items);
-  return counts;
-}
-
-WrittenCounts ProgramCounts(std::string_view program) {
-  const Openings& openings = LineOpenings();
-  WrittenCounts counts;
-  while (!program.empty()) {
-    const size_t end = program.find('\n');
-    const std::string_view line = program.substr(0, end);
-    program = end == std::string_view::npos ? std::string_view() : program.substr(end + 1);
-    if (StartsWith(line, openings.window)) ++counts.windows;
-    if (StartsWith(line, openings.menuItem)) ++counts.menuItems;
-    for (const std::string& gadget : openings.gadgets) {
-      if (StartsWith(line, gadget)) ++counts.controls;
-    }
-  }
   return counts;
 }
 

@@ -1,4 +1,4 @@
-// What a script holds and what a program writes of it, counted as the hint line reports them.
+// What a script holds, counted as the hint line reports it, and the hint itself.
 #pragma once
 
 #include <optional>
@@ -12,8 +12,6 @@ namespace tolvex::complete {
 
 // The dialogs, controls and menu items (separators and pop-ups aside) of the model.
 WrittenCounts ModelCounts(const rc::Model& model);
-// The windows, gadget lines and MenuItem lines of a program's bytes (CR LF or LF lines).
-WrittenCounts ProgramCounts(std::string_view program);
 
 // When the designed program left out windows, controls or menu items the model holds: the hint
 // saying how many of each it wrote and how many the complete conversion writes.

@@ -8,8 +8,8 @@
 #include "complete/gadget_classes.h"
 #include "complete/menu_lines.h"
 #include "complete/program_names.h"
-#include "conversion/numbers.h"
-#include "conversion/scaling.h"
+#include "generator/numbers.h"
+#include "generator/scaling.h"
 
 namespace tolvex::complete {
 namespace {

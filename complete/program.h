@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "generator/line_shapes.h"
+#include "generator/program_text.h"
 #include "rcscript/diagnostics.h"
 #include "rcscript/model.h"
 
@@ -18,13 +19,6 @@ struct CompleteOptions {
   // The four coefficients as numbers (a field's text reads as its leading number).
   double globalX = 1, globalY = 1, windowX = 1, windowY = 1;
   bool screen = false;  // the block that reads the screen size
-};
-
-// How many windows, gadgets and menu items a program writes.
-struct WrittenCounts {
-  int windows = 0;
-  int controls = 0;
-  int menuItems = 0;
 };
 
 struct CompleteProgram {

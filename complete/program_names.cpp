@@ -2,9 +2,10 @@
 
 #include <string_view>
 
-#include "conversion/numbers.h"
+#include "generator/numbers.h"
 
 namespace tolvex::complete {
+using rc::IsIdentifier;
 namespace {
 
 // The ids the reader knows by itself; the gadget library's headers may define them, so the program
@@ -36,18 +37,6 @@ bool IsProgramName(const std::string& upper) {
   return false;
 }
 
-bool IsIdentifier(std::string_view text) {
-  if (text.empty()) return false;
-  const auto letter = [](char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-  };
-  if (!letter(text[0])) return false;
-  for (const char c : text) {
-    if (!letter(c) && !(c >= '0' && c <= '9')) return false;
-  }
-  return true;
-}
-
 bool IsPlainDecimal(std::string_view text) {
   if (text.empty()) return false;
   for (const char c : text) {
@@ -59,14 +48,6 @@ bool IsPlainDecimal(std::string_view text) {
 std::string NumberText(std::int64_t number) { return IntegerText(static_cast<double>(number)); }
 
 }  // namespace
-
-std::string UpperCase(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile) {
   for (const rc::Define& define : model.defines) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "generator/line_shapes.h"
+#include "rcscript/ascii.h"
 #include "rcscript/diagnostics.h"
 #include "rcscript/model.h"
 
@@ -23,8 +24,8 @@ struct ProgramId {
   std::string key;  // the same key for the same id: its number, or its name in upper case
 };
 
-// The names as FreeBASIC compares them.
-std::string UpperCase(std::string_view text);
+// FreeBASIC compares names without regard to case, as upper-cased ASCII.
+using rc::UpperCase;
 
 class ProgramNames {
  public:

@@ -1,23 +1,11 @@
-#include "conversion/dialog_reader.h"
-
-#include "conversion/line_fields.h"
-#include "conversion/main_window_ids.h"
-#include "conversion/numbers.h"
-#include "conversion/scaling.h"
+#include "conversion/designed_conversion.h"
 #include "conversion/script_text.h"
-#include "conversion/source_listing.h"
-#include "conversion/tables.h"
-#include "generator/control_emitter.h"
-#include "generator/menu_emitter.h"
-#include "generator/window_emitter.h"
+#include "generator/numbers.h"
 
 namespace tolvex {
-namespace {
-
-void ReadLine(int index) { SLINE = SourceLine(index); }
 
 // Header: IDENT DIALOGEX x,y,width,height
-void ReadHeader(int d) {
+void DesignedConversion::ReadHeader(int d) {
   ISIGNE = IIDDIAL + 8;
   for (int field = 0; field <= 3; ++field) {
     A.clear();
@@ -27,7 +15,7 @@ void ReadHeader(int d) {
 }
 
 // The line after the header: CAPTION "text"
-void ReadCaption(int d) {
+void DesignedConversion::ReadCaption(int d) {
   const int c = InStr(SLINE, "CAPTION");
   if (c == 0) return;
   ISIGNE = c + 7;
@@ -36,7 +24,7 @@ void ReadCaption(int d) {
 }
 
 // The line after that: FONT size,"face"
-void ReadFont(int d) {
+void DesignedConversion::ReadFont(int d) {
   const int f = InStr(SLINE, "FONT");
   if (f == 0) return;
   ISIGNE = f + 4;
@@ -48,25 +36,21 @@ void ReadFont(int d) {
 }
 
 // The header's width and height become the window's size in pixels.
-void ScaleWindow(int d) {
-  GADGET = WindowWidthPixels(LeadingNumber(SDIALVAL.get(d, 2)), SCALEX,
-                             CoefficientField(kWindowHorizCoeff));
+void DesignedConversion::ScaleWindow(int d) {
+  GADGET = WindowWidthPixels(LeadingNumber(SDIALVAL.get(d, 2)), SCALEX, coefficients_.windowX);
   SDIALVAL.set(d, 2, IntegerText(GADGET));
-  GADGET = WindowHeightPixels(LeadingNumber(SDIALVAL.get(d, 3)), SCALEY,
-                              CoefficientField(kWindowVertCoeff));
+  GADGET = WindowHeightPixels(LeadingNumber(SDIALVAL.get(d, 3)), SCALEY, coefficients_.windowY);
   SDIALVAL.set(d, 3, IntegerText(GADGET));
 }
-
-enum class FirstControl { kFound, kNoControls, kNextDialog, kEndOfListing };
 
 // Looks for the dialog's first CONTROL line from the line after FONT on. A dialog without
 // controls ends at its END line, or at the next header, instead of taking the next dialog's
 // controls as its own.
-FirstControl FindFirstControl(int lineCount) {
+DesignedConversion::FirstControl DesignedConversion::FindFirstControl(int lineCount) {
   while (true) {
     ++ITM;
     if (ITM > lineCount) return FirstControl::kEndOfListing;
-    ReadLine(ITM);
+    SLINE = SourceLine(ITM);
     if (Contains(SLINE, "CONTROL")) return FirstControl::kFound;
     if (IsEndLine(SLINE)) return FirstControl::kNoControls;
     if (Contains(SLINE, "DIALOGEX")) return FirstControl::kNextDialog;
@@ -74,10 +58,10 @@ FirstControl FindFirstControl(int lineCount) {
 }
 
 // Reads CONTROL lines until the dialog's END line; each control is emitted as soon as it is read.
-void ReadControls(int d, int lineCount) {
+void DesignedConversion::ReadControls(int d, int lineCount) {
   INBEVENT = 0;
   while (ITM <= lineCount) {
-    ReadLine(ITM);
+    SLINE = SourceLine(ITM);
     if (Contains(SLINE, "CONTROL")) {
       ++INBEVENT;
       VALUECTRL(INBEVENT);
@@ -88,12 +72,10 @@ void ReadControls(int d, int lineCount) {
   }
 }
 
-}  // namespace
-
-void DIAL() {
+void DesignedConversion::DIAL() {
   const int lineCount = SourceLineCount();
   while (ITM <= lineCount) {
-    ReadLine(ITM);
+    SLINE = SourceLine(ITM);
     IIDDIAL = InStr(SLINE, "DIALOGEX");
     if (IIDDIAL == 0) {
       ++ITM;
@@ -102,9 +84,9 @@ void DIAL() {
     const int d = ++INODIALOG;
     INBDIAMAX = d;
     ReadHeader(d);
-    ReadLine(++ITM);
+    SLINE = SourceLine(++ITM);
     ReadCaption(d);
-    ReadLine(++ITM);
+    SLINE = SourceLine(++ITM);
     ReadFont(d);
     ScaleWindow(d);
     DISPWIN(d);

@@ -1,22 +1,29 @@
-#include "conversion/driver.h"
-
-#include "conversion/dialog_reader.h"
-#include "conversion/line_fields.h"
-#include "conversion/main_window_ids.h"
-#include "conversion/scaling.h"
+#include "conversion/designed_conversion.h"
 #include "conversion/script_text.h"
-#include "conversion/source_listing.h"
-#include "conversion/tables.h"
-#include "generator/event_emitter.h"
 #include "generator/line_shapes.h"
-#include "generator/menu_emitter.h"
-#include "generator/output_listing.h"
-#include "toolkit/gadget_ops.h"
+#include "rcscript/ascii.h"
 
 namespace tolvex {
-void START() {
-  SCALEX = HorizontalScale(CoefficientField(kGlobalHorizCoeff));
-  SCALEY = VerticalScale(CoefficientField(kGlobalVertCoeff));
+
+DesignedConversion::DesignedConversion(const std::vector<std::string>& scriptLines,
+                                       const Coefficients& coefficients, bool screen)
+    : script_(scriptLines), coefficients_(coefficients), screen_(screen) {
+  for (size_t i = 0; i < script_.size(); ++i) {
+    const size_t nul = script_[i].find('\0');
+    if (nul != std::string::npos) cutLines_.emplace(static_cast<int>(i), script_[i].substr(0, nul));
+  }
+}
+
+std::string DesignedConversion::SourceLine(int index) const {
+  if (index < 0 || index >= SourceLineCount()) return {};
+  const auto cut = cutLines_.find(index);
+  return std::string(
+      ListedLine(cut == cutLines_.end() ? script_[static_cast<size_t>(index)] : cut->second));
+}
+
+void DesignedConversion::START() {
+  SCALEX = HorizontalScale(coefficients_.globalX);
+  SCALEY = VerticalScale(coefficients_.globalY);
   INODIALOG = 0;
   EmitLines(shapes::IncludeLines());
 
@@ -24,7 +31,7 @@ void START() {
   const int lineCount = SourceLineCount();
   while (ITM <= lineCount) {
     SLINE = SourceLine(ITM);
-    const std::string upper = UpperCase(SLINE);
+    const std::string upper = rc::UpperCase(SLINE);
     if (Contains(upper, "DIALOGEX")) break;
     if (Contains(upper, "DEFINE")) {
       const int before = INBEVENT;
@@ -40,12 +47,11 @@ void START() {
   }
   INBEVENTMAX = INBEVENT;
 
-  if (GETGADGETSTATE(kScreenCheck) == 1) EmitLines(shapes::ScreenBlockLines());
+  if (screen_) EmitLines(shapes::ScreenBlockLines());
 }
 
-bool CONVERT() {
-  if (CountItemListBox(kOutputListing) > 1) ResetForConversion();
-  if (SourceLineCount() == 0) return false;
+DesignedProgram DesignedConversion::CONVERT() {
+  if (SourceLineCount() == 0) return {};
 
   START();
   if (INBMENU != 0) IndexMenuLines();
@@ -61,9 +67,13 @@ bool CONVERT() {
   for (INODIALOG = 1; INODIALOG <= dialogs; ++INODIALOG) DOEVENT3();
   DOEVENT4();
 
-  HideGadget(kSourceListing, 1);
-  HideGadget(kOutputListing, 0);
-  return true;
+  program_.converted = true;
+  return std::move(program_);
+}
+
+DesignedProgram ConvertDesigned(const std::vector<std::string>& scriptLines,
+                                const Coefficients& coefficients, bool screen) {
+  return DesignedConversion(scriptLines, coefficients, screen).CONVERT();
 }
 
 }  // namespace tolvex

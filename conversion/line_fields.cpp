@@ -1,47 +1,41 @@
-#include "conversion/line_fields.h"
-
-#include "conversion/define_lookup.h"
-#include "conversion/numbers.h"
-#include "conversion/scaling.h"
+#include "conversion/designed_conversion.h"
 #include "conversion/script_text.h"
-#include "conversion/tables.h"
 #include "generator/gadget_kinds.h"
+#include "generator/numbers.h"
 
 namespace tolvex {
 namespace {
 
-int LineLength() { return static_cast<int>(SLINE.size()); }
-
-// Appends to A from ISIGNE up to the stop character or the end of the line.
-void GatherUntil(char stop) {
-  while (ISIGNE >= 1 && ISIGNE <= LineLength() && CharAt(SLINE, ISIGNE) != stop) {
-    A += CharAt(SLINE, ISIGNE);
-    ++ISIGNE;
-  }
-}
-
-// The text of SLINE from a 1-based position up to the stop character or the end of the line.
-std::string FieldFrom(int position, char stop) {
-  A.clear();
-  ISIGNE = position;
-  GatherUntil(stop);
-  return A;
-}
+int LengthOf(const std::string& line) { return static_cast<int>(line.size()); }
 
 // The define markers, in the order their entries are recorded.
 constexpr const char* kDefineMarkers[] = {"MANIFEST", "IDC_", "IDM_", "IDD_"};
 
 }  // namespace
 
-std::string VALOR() {
+void DesignedConversion::GatherUntil(char stop) {
+  while (ISIGNE >= 1 && ISIGNE <= LengthOf(SLINE) && CharAt(SLINE, ISIGNE) != stop) {
+    A += CharAt(SLINE, ISIGNE);
+    ++ISIGNE;
+  }
+}
+
+std::string DesignedConversion::FieldFrom(int position, char stop) {
+  A.clear();
+  ISIGNE = position;
+  GatherUntil(stop);
+  return A;
+}
+
+std::string DesignedConversion::VALOR() {
   GatherUntil(',');
   return A;
 }
 
-std::string FONT() { return VALOR(); }
+std::string DesignedConversion::FONT() { return VALOR(); }
 
-std::string CAPTION() {
-  while (ISIGNE <= LineLength() && CharAt(SLINE, ISIGNE) != '"') ++ISIGNE;
+std::string DesignedConversion::CAPTION() {
+  while (ISIGNE <= LengthOf(SLINE) && CharAt(SLINE, ISIGNE) != '"') ++ISIGNE;
   ++ISIGNE;
   GatherUntil('"');
   return A;
@@ -54,14 +48,15 @@ std::string CAPTION() {
 // orientation. The identifier is taken after the first quote-comma pair, while the lookup text
 // is taken after the first comma, so a caption holding a comma yields a lookup text that matches
 // no define (kept: that is how such a line has always read).
-void VALUECTRL(int n) {
+void DesignedConversion::VALUECTRL(int n) {
   const int d = INODIALOG;
   const int p = InStr(SLINE, ",0x");
   if (p == 0) return;
 
   // The style ends at the comma after it, or with the line (all geometry is then 0).
   const size_t comma = SLINE.find(',', static_cast<size_t>(p));
-  const int styleEnd = comma == std::string::npos ? LineLength() + 1 : static_cast<int>(comma) + 1;
+  const int styleEnd =
+      comma == std::string::npos ? LengthOf(SLINE) + 1 : static_cast<int>(comma) + 1;
   const char orientationDigit = CharAt(SLINE, styleEnd - 1);
 
   const std::string name = FieldFrom(InStr(SLINE, "\",") + 2, ',');
@@ -92,7 +87,7 @@ void VALUECTRL(int n) {
   }
 }
 
-void CONTROL() {
+void DesignedConversion::CONTROL() {
   for (const char* marker : kDefineMarkers) {
     IIDDIAL = InStr(SLINE, marker);
     if (IIDDIAL > 0) {
@@ -103,20 +98,26 @@ void CONTROL() {
   }
 }
 
-void VALUESID() {
+void DesignedConversion::VALUESID() {
   A.clear();
-  while (IIDDIAL <= LineLength() && CharAt(SLINE, IIDDIAL) != ' ') {
+  while (IIDDIAL <= LengthOf(SLINE) && CharAt(SLINE, IIDDIAL) != ' ') {
     A += CharAt(SLINE, IIDDIAL);
     ++IIDDIAL;
   }
   SIDNAME.set(INODIALOG, INBEVENT, 0, A);
   ++IIDDIAL;
   A.clear();
-  while (IIDDIAL <= LineLength()) {
+  while (IIDDIAL <= LengthOf(SLINE)) {
     if (CharAt(SLINE, IIDDIAL) != ' ') A += CharAt(SLINE, IIDDIAL);
     ++IIDDIAL;
   }
   SIDNAME.set(INODIALOG, INBEVENT, 1, A);
+}
+
+// The first entry holding the name overall is the first among 1 to INBEVENTMAX, if any is.
+const std::string* DesignedConversion::LookupDefine(const std::string& name) const {
+  const int entry = SIDNAME.firstDefineEntry(name);
+  return entry >= 1 && entry <= INBEVENTMAX ? &SIDNAME.get(0, entry, 1) : nullptr;
 }
 
 }  // namespace tolvex

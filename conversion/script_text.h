@@ -13,8 +13,6 @@ inline bool Contains(std::string_view line, std::string_view what) {
 }
 // The character at a 1-based position, or NUL outside the line.
 char CharAt(std::string_view line, int position);
-// ASCII letters upper-cased, every other byte kept.
-std::string UpperCase(std::string_view line);
 // A line that ends a dialog or a menu block: after leading blanks and tabs it begins with END,
 // followed by the end of the line or by a character that cannot continue a word.
 bool IsEndLine(std::string_view line);

@@ -1,8 +1,5 @@
 #include "conversion/tables.h"
 
-#include "conversion/main_window_ids.h"
-#include "toolkit/gadget_ops.h"
-
 namespace tolvex {
 namespace {
 const std::string kEmpty;
@@ -33,11 +30,6 @@ int ControlTable::entryCount(int dialog) const {
   return static_cast<int>(rows_[static_cast<size_t>(dialog)].size());
 }
 
-void ControlTable::clear() {
-  rows_.clear();
-  defineIndexStale_ = true;
-}
-
 int ControlTable::firstDefineEntry(const std::string& name) const {
   if (defineIndexStale_) {
     defineIndex_.clear();
@@ -60,48 +52,6 @@ void DialogTable::set(int dialog, int field, std::string text) {
   if (dialog < 0 || field < 0 || field >= kFields) return;
   if (static_cast<size_t>(dialog) >= rows_.size()) rows_.resize(static_cast<size_t>(dialog) + 1);
   rows_[static_cast<size_t>(dialog)][static_cast<size_t>(field)] = std::move(text);
-}
-
-void DialogTable::clear() { rows_.clear(); }
-
-ControlTable SIDNAME;
-DialogTable SDIALVAL;
-
-std::string SLINE;
-std::string A;
-int ISIGNE = 0;
-int IIDDIAL = 0;
-int ITM = 0;
-int INODIALOG = 0;
-int INBDIAMAX = 0;
-int INBEVENT = 0;
-int INBEVENTMAX = 0;
-int INBMENU = 0;
-float SCALEX = 0;
-float SCALEY = 0;
-double GADGET = 0;
-
-std::string NAMEID, NUMID, XID, YID, WIDTHID, HEIGHTID, CAPTIONID, VERT;
-int POPUP = 0, MEN = 0, ITM3 = 0, MEMPOPUP = 0;
-int SCREEN_X = 0, SCREEN_Y = 0;
-int IIDINDEX = 0;
-
-void ResetForConversion() {
-  ResetAllListBox(kOutputListing);
-  SIDNAME.clear();
-  SDIALVAL.clear();
-  INBEVENT = 0;
-  INBMENU = 0;
-  POPUP = 0;
-  MEN = 0;
-}
-
-void ResetTablesForLoad() {
-  SIDNAME.clear();
-  SDIALVAL.clear();
-  INBEVENT = 0;
-  INBMENU = 0;
-  POPUP = 0;
 }
 
 }  // namespace tolvex

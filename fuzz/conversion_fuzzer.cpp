@@ -1,24 +1,21 @@
-// Feeds arbitrary bytes through the whole path of a conversion: the main window's check box and
-// four coefficient fields, then a script's bytes through the loader, the conversion and the .bas
-// file's bytes. Every input must convert without a fault, end with the event loop and the file's
-// extra line end, and convert again to the same bytes.
+// Feeds arbitrary bytes through the whole path of a conversion: the screen box and the four
+// coefficient fields, then a script's bytes split as a load splits them, the conversion and the
+// .bas file's bytes. Every input must convert without a fault, end with the event loop and the
+// file's extra line end, convert again to the same bytes, and count as many windows and menu
+// items as its lines show.
 //
-// Input layout: byte 0, bit 0: the screen check box; then for each of the four fields a length
-// byte (0 to 15) and that many bytes of its text; the rest is the script file's bytes.
+// Input layout: byte 0, bit 0: the screen box; then for each of the four fields a length byte
+// (0 to 15) and that many bytes of its text; the rest is the script file's bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "app/headless_main_window.h"
-#include "app/output_file.h"
-#include "app/script_loader.h"
-#include "conversion/driver.h"
-#include "conversion/main_window_ids.h"
-#include "conversion/tables.h"
-#include "toolkit/gadget_ops.h"
-#include "toolkit/headless/headless_gadgets.h"
+#include "app/run_inputs.h"
+#include "conversion/designed.h"
+#include "generator/program_text.h"
+#include "rcscript/script_lines.h"
 
 namespace {
 
@@ -29,29 +26,42 @@ std::string_view Take(std::string_view& input, size_t count) {
   return taken;
 }
 
+bool StartsWith(std::string_view line, std::string_view start) {
+  return line.compare(0, start.size(), start) == 0;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tolvex;
   std::string_view input(reinterpret_cast<const char*>(data), size);
-  OpenHeadlessMainWindow();
-  ClearForLoad();
-  if (!input.empty()) headless::SetCheckState(kScreenCheck, Take(input, 1)[0] & 1);
-  for (int field : {kGlobalHorizCoeff, kGlobalVertCoeff, kWindowHorizCoeff, kWindowVertCoeff}) {
+  RunInputs inputs = DefaultRunInputs();
+  if (!input.empty()) inputs.screen = Take(input, 1)[0] & 1;
+  for (std::string& field : inputs.coefficients) {
     if (input.empty()) break;
     const size_t length = static_cast<unsigned char>(Take(input, 1)[0]) % 16;
-    SetGadgetText(field, std::string(Take(input, length)).c_str());
+    field = FieldText(Take(input, length));
   }
-  PutScriptIntoListing(input);
+  const std::vector<std::string> lines = rc::SplitScriptLines(input);
+  const Coefficients coefficients = CoefficientsOf(inputs.coefficients);
 
-  if (!CONVERT()) return 0;
-  const std::string program = ListingBytes();
-  const int lines = CountItemListBox(kOutputListing);
-  if (lines < 19 || ListBoxText(kOutputListing, lines - 4) != "Loop" ||
-      program.compare(program.size() - 4, 4, "\r\n\r\n") != 0) {
+  const DesignedProgram program = ConvertDesigned(lines, coefficients, inputs.screen);
+  if (!program.converted) return 0;
+  const std::string bytes = ProgramBytes(program.lines);
+  const size_t count = program.lines.size();
+  if (count < 19 || program.lines[count - 4] != "Loop" ||
+      bytes.compare(bytes.size() - 4, 4, "\r\n\r\n") != 0) {
     std::abort();
   }
-  CONVERT();
-  if (ListingBytes() != program) std::abort();
+  WrittenCounts seen;
+  for (const std::string& line : program.lines) {
+    seen.windows += StartsWith(line, "Var hwnd");
+    seen.menuItems += StartsWith(line, "     MenuItem(");
+  }
+  if (seen.windows != program.written.windows || seen.menuItems != program.written.menuItems) {
+    std::abort();
+  }
+  if (ProgramBytes(ConvertDesigned(lines, coefficients, inputs.screen).lines) != bytes)
+    std::abort();
   return 0;
 }

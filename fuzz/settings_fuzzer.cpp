@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the loading of a settings file. The four coefficient fields must take
 // the texts of a plain statement of the rule written here (at most four lines, LF ends a line,
 // CR is dropped, a text ends at a NUL and at the field's capacity; the others stay as they were),
-// saving the fields must write exactly what loading them back restores, and the coefficient
-// warning must agree with the number the conversion reads.
+// saving them must write exactly what loading them back restores, and the coefficient warning
+// must agree with the number the conversion reads.
 #include <unistd.h>
 
 #include <cmath>
@@ -14,22 +14,19 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_main_window.h"
 #include "app/output_file.h"
+#include "app/run_inputs.h"
 #include "app/shell_state.h"
 #include "cli/messages.h"
-#include "conversion/main_window_ids.h"
-#include "conversion/numbers.h"
-#include "toolkit/gadget_ops.h"
+#include "generator/numbers.h"
 
 namespace {
 
-constexpr int kFields[] = {tolvex::kGlobalHorizCoeff, tolvex::kGlobalVertCoeff,
-                           tolvex::kWindowHorizCoeff, tolvex::kWindowVertCoeff};
-
-std::vector<std::string> Fields() {
-  std::vector<std::string> texts;
-  for (int id : kFields) texts.push_back(tolvex::GadgetText(id, tolvex::kFieldTextSize));
+// The fields after a load of the settings file, as the command-line converter fills them.
+tolvex::CoefficientTexts LoadedFields() {
+  tolvex::CoefficientTexts texts = tolvex::DefaultRunInputs().coefficients;
+  const std::vector<std::string> lines = tolvex::SettingsTexts();
+  for (size_t i = 0; i < lines.size(); ++i) texts[i] = tolvex::FieldText(lines[i]);
   return texts;
 }
 
@@ -74,19 +71,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(SettingsPath(), std::ios::binary | std::ios::trunc)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 
-  OpenHeadlessMainWindow();
-  INI();
-  const std::vector<std::string> loaded = Fields();
-  if (loaded != ExpectedFields(bytes)) std::abort();
+  const CoefficientTexts loaded = LoadedFields();
+  if (std::vector<std::string>(loaded.begin(), loaded.end()) != ExpectedFields(bytes)) {
+    std::abort();
+  }
 
   // The round trip: what is saved is what the fields hold, and loads back as it was.
-  SAVINI();
+  SAVINI(loaded);
   std::ifstream in(SettingsPath(), std::ios::binary);
   const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (saved != SettingsBytes()) std::abort();
-  OpenHeadlessMainWindow();
-  INI();
-  if (Fields() != loaded) std::abort();
+  if (saved != SettingsBytes(loaded)) std::abort();
+  if (LoadedFields() != loaded) std::abort();
 
   // No warning means a number the conversion can scale by; plain digits around one point always
   // are one.

@@ -107,14 +107,4 @@ std::string DumpModel(const Model& model) {
   return out;
 }
 
-int RunDump(const std::string& path, const std::vector<std::string>& includeDirs, std::ostream& out,
-            std::ostream& err) {
-  ReadOptions options;
-  options.includeDirs = includeDirs;
-  const Reading reading = ReadScript(path, options);
-  out << DumpModel(reading.model);
-  for (const Diagnostic& d : reading.diagnostics) err << FormatDiagnostic(d) << "\n";
-  return reading.errors > 0 ? 1 : 0;
-}
-
 }  // namespace tolvex::rc

@@ -32,9 +32,4 @@ namespace tolvex::rc {
 
 std::string DumpModel(const Model& model);
 
-// tolvex-cli --dump: the model of the script at `path` on `out`, its diagnostics on `err`; the exit
-// status, 0 without errors and 1 with any.
-int RunDump(const std::string& path, const std::vector<std::string>& includeDirs, std::ostream& out,
-            std::ostream& err);
-
 }  // namespace tolvex::rc

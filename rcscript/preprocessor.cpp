@@ -1,10 +1,10 @@
 #include "rcscript/preprocessor.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <utility>
 
+#include "rcscript/ascii.h"
 #include "rcscript/limits.h"
 #include "rcscript/script_lines.h"
 
@@ -162,9 +162,7 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
   // The directive's name, read by hand: #include takes the rest of its line as it stands.
   size_t i = SkipBlanks(line, hash + 1);
   const size_t nameStart = i;
-  while (i < line.size() && (std::isalnum(static_cast<unsigned char>(line[i])) || line[i] == '_')) {
-    ++i;
-  }
+  while (i < line.size() && IsIdentifierByte(line[i])) ++i;
   Token at;
   at.kind = TokenKind::kIdentifier;
   at.text = at.written = std::string(line.substr(nameStart, i - nameStart));

@@ -18,13 +18,6 @@ bool SamePlace(const Token& a, const Token& b) {
   return a.file == b.file && a.line == b.line && a.column == b.column;
 }
 
-std::string UpperCase(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
 const Token& StatementStream::Peek(size_t ahead) {
   while (ahead_.size() <= ahead) ahead_.push_back(preprocessor_.Next());
   return ahead_[ahead];

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "rcscript/ascii.h"
 #include "rcscript/expressions.h"
 #include "rcscript/model.h"
 #include "rcscript/preprocessor.h"
@@ -58,6 +59,5 @@ class StatementStream : public TokenCursor {
 bool IsBlockStart(const Token& token);
 bool IsBlockEnd(const Token& token);
 bool SamePlace(const Token& a, const Token& b);
-std::string UpperCase(std::string text);
 
 }  // namespace tolvex::rc

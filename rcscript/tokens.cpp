@@ -1,13 +1,10 @@
 #include "rcscript/tokens.h"
 
+#include "rcscript/ascii.h"
+
 namespace tolvex::rc {
 namespace {
 
-bool IsIdentifierStart(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsIdentifierByte(char c) { return IsIdentifierStart(c) || IsDigit(c); }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
 
 int HexDigit(char c) {

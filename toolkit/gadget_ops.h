@@ -1,8 +1,7 @@
-/* The gadget operations through which the conversion and the settings code see the main window:
-   list-box lines, gadget text, check state and visibility, addressed by gadget id. Two backends
-   define them with one behaviour: the Windows toolkit over real controls, and the headless
-   gadgets that serve the command-line converter and the native tests. The operations compile as
-   C; text results are the caller's to release with FREESTRING (toolkit/text_result.h). */
+/* The gadget operations through which the main window's actions see its gadgets: list-box lines,
+   gadget text, check state and visibility, addressed by gadget id, over real controls. The
+   operations compile as C; text results are the caller's to release with FREESTRING
+   (toolkit/text_result.h). */
 #ifndef TOLVEX_TOOLKIT_GADGET_OPS_H
 #define TOLVEX_TOOLKIT_GADGET_OPS_H
 

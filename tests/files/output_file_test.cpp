@@ -7,13 +7,9 @@
 #include <windows.h>
 #endif
 
-#include "app/headless_main_window.h"
 #include "app/output_file.h"
-#include "app/run_action.h"
 #include "app/shell_state.h"
-#include "conversion/main_window_ids.h"
 #include "tests/files/scratch_folder.h"
-#include "toolkit/gadget_ops.h"
 
 namespace tolvex::testing {
 namespace {
@@ -21,32 +17,23 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kSep(1, kPathSeparator);
-constexpr int kFields[] = {kGlobalHorizCoeff, kGlobalVertCoeff, kWindowHorizCoeff,
-                           kWindowVertCoeff};
 constexpr const char* kProgramBytes = "first\r\n \r\n  third\r\n\r\n";
+const CoefficientTexts kDefaultTexts = DefaultRunInputs().coefficients;
 
 class OutputFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    OpenHeadlessMainWindow();
-    Point(folder.path().string(), "dialog.rc");
-  }
+  void SetUp() override { Point(folder.path().string(), "dialog.rc"); }
   void Point(const std::string& dir, const std::string& script) {
     DIR1040 = dir;
     NAMEF1040 = dir + kSep + script;
   }
-  static void FillOutput() {
-    for (const char* line : {"first", "", "  third"}) AddListBoxItem(kOutputListing, line, -1);
-  }
-  static std::string Field(int id) { return GadgetText(id, kFieldTextSize); }
 
   ScratchFolder folder;
 };
 
-TEST_F(OutputFileTest, ProgramHasCrLfAfterEveryLineAndOneMoreAtTheEnd) {
-  FillOutput();
-  SAVEBAS();
-  EXPECT_EQ(BytesOf(folder / "dialog.bas"), kProgramBytes) << "an empty line is written as a blank";
+TEST_F(OutputFileTest, ProgramIsSavedBesideTheScriptUnderItsName) {
+  SAVEBAS(kProgramBytes);
+  EXPECT_EQ(BytesOf(folder / "dialog.bas"), kProgramBytes);
   EXPECT_EQ(folder.Names(), "dialog.bas");
 }
 
@@ -63,23 +50,19 @@ TEST_F(OutputFileTest, ProgramNameCutsTheLastThreeCharactersOfTheScriptName) {
   for (const auto& c : cases) EXPECT_EQ(BasFileName(c.script), c.program) << c.script;
 
   Point(folder.path().string(), "menu.RC");
-  FillOutput();
-  SAVEBAS();
+  SAVEBAS(kProgramBytes);
   EXPECT_EQ(folder.Names(), "menu.bas");
 }
 
-TEST_F(OutputFileTest, NothingIsSavedWithoutOutputLinesOrWithoutAScript) {
-  SAVEBAS();
-  FillOutput();
+TEST_F(OutputFileTest, NothingIsSavedWithoutAScript) {
   NAMEF1040.clear();
-  SAVEBAS();
+  SAVEBAS(kProgramBytes);
   EXPECT_EQ(folder.Names(), "");
 }
 
 TEST_F(OutputFileTest, SuccessfulSaveReplacesAnExistingProgram) {
   WriteBytes(folder / "dialog.bas", std::string(5000, 'o'));
-  FillOutput();
-  SAVEBAS();
+  SAVEBAS(kProgramBytes);
   EXPECT_EQ(BytesOf(folder / "dialog.bas"), kProgramBytes);
   EXPECT_EQ(folder.Names(), "dialog.bas") << "no temporary file is left behind";
 }
@@ -88,15 +71,14 @@ TEST_F(OutputFileTest, FailingWriteKeepsThePreviousProgramWholeAndLeavesNoTempor
   // The temporary's name taken by a folder: it cannot be created.
   WriteBytes(folder / "dialog.bas", "previous\r\n\r\n");
   fs::create_directory(folder / "dialog.bas.tolvex-tmp");
-  FillOutput();
-  SAVEBAS();
+  SAVEBAS(kProgramBytes);
   EXPECT_EQ(BytesOf(folder / "dialog.bas"), "previous\r\n\r\n");
   EXPECT_TRUE(fs::is_empty(folder / "dialog.bas.tolvex-tmp"));
 
   // The program's name taken by a folder: the written temporary cannot replace it.
   Point(folder.path().string(), "menu.rc");
   fs::create_directory(folder / "menu.bas");
-  EXPECT_FALSE(SaveWholeFile(folder / "menu.bas", ListingBytes()));
+  EXPECT_FALSE(SaveWholeFile(folder / "menu.bas", kProgramBytes));
   EXPECT_TRUE(fs::is_directory(folder / "menu.bas"));
   EXPECT_EQ(folder.Names(), "dialog.bas dialog.bas.tolvex-tmp menu.bas");
 }
@@ -106,58 +88,35 @@ TEST_F(OutputFileTest, FolderWhereNothingCanBeCreatedGetsNoFileAndNoTemporary) {
   for (const std::string& dir : {folder / "missing", folder / "plain"}) {
     SCOPED_TRACE(dir);
     Point(dir, "dialog.rc");
-    FillOutput();
-    SAVEBAS();
-    SAVINI();
+    SAVEBAS(kProgramBytes);
+    SAVINI(kDefaultTexts);
   }
   EXPECT_EQ(folder.Names(), "plain");
   EXPECT_EQ(BytesOf(folder / "plain"), "a file, not a folder");
 }
 
-TEST_F(OutputFileTest, RunStillSavesTheSettingsWhenTheProgramCannotBeCreated) {
+TEST_F(OutputFileTest, SettingsAreSavedWhenTheProgramCannotBeCreated) {
   fs::create_directory(folder / "dialog.bas.tolvex-tmp");
-  AddListBoxItem(kSourceListing, "IDD_A DIALOGEX 0,0,100,50", -1);
-  AddListBoxItem(kSourceListing, "BEGIN", -1);
-  AddListBoxItem(kSourceListing, "END", -1);
-  SetGadgetText(kWindowVertCoeff, "2");
-  RUNBOY();
+  SAVEBAS(kProgramBytes);
+  SAVINI({" 1.000", " 1.000", " 1.000", "2"});
   EXPECT_EQ(folder.Names(), "dialog.bas.tolvex-tmp tolvex.ini");
   EXPECT_EQ(BytesOf(folder / "tolvex.ini"), " 1.000\r\n 1.000\r\n 1.000\r\n2\r\n");
 }
 
 TEST_F(OutputFileTest, SettingsRoundTripKeepsBlanksAndEmptyTexts) {
-  const char* texts[] = {"  2.5", "", "1.5 ", " 3"};
-  for (int i = 0; i < 4; ++i) SetGadgetText(kFields[i], texts[i]);
-  SAVINI();
+  const CoefficientTexts texts = {"  2.5", "", "1.5 ", " 3"};
+  SAVINI(texts);
   EXPECT_EQ(BytesOf(folder / "tolvex.ini"), "  2.5\r\n\r\n1.5 \r\n 3\r\n");
-
-  OpenHeadlessMainWindow();
-  INI();
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(Field(kFields[i]), texts[i]) << kFields[i];
+  EXPECT_EQ(SettingsTexts(), std::vector<std::string>(texts.begin(), texts.end()));
 }
 
-TEST_F(OutputFileTest, SettingsFileFillsAtMostTheFourFieldsInOrder) {
+TEST_F(OutputFileTest, SettingsFileGivesAtMostFourTextsInOrder) {
+  using Texts = std::vector<std::string>;
+  EXPECT_EQ(SettingsTexts(), Texts{}) << "no file";
   WriteBytes(folder / "tolvex.ini", " 2\r\n3");
-  INI();
-  EXPECT_EQ(Field(kGlobalHorizCoeff), " 2");
-  EXPECT_EQ(Field(kGlobalVertCoeff), "3");
-  EXPECT_EQ(Field(kWindowHorizCoeff), " 1.000") << "a short file leaves the rest unchanged";
-  EXPECT_EQ(Field(kWindowVertCoeff), " 1.000");
-
+  EXPECT_EQ(SettingsTexts(), (Texts{" 2", "3"}));
   WriteBytes(folder / "tolvex.ini", "1\r\n2\r\n3\r\n4\r\nfive\r\nsix\r\nseven\r\n");
-  INI();
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(Field(kFields[i]), std::to_string(i + 1));
-  EXPECT_EQ(Field(kRunButton), "Run");
-  EXPECT_EQ(Field(kLoadButton), "Load.rc");
-  EXPECT_EQ(Field(kScreenCheck), " use screen_x,screen_y");
-  EXPECT_EQ(GETGADGETSTATE(kScreenCheck), 0);
-}
-
-TEST_F(OutputFileTest, MissingSettingsFileLeavesTheFieldsAsTheyAre) {
-  SetGadgetText(kGlobalVertCoeff, "7");
-  INI();
-  EXPECT_EQ(Field(kGlobalVertCoeff), "7");
-  EXPECT_EQ(Field(kGlobalHorizCoeff), " 1.000");
+  EXPECT_EQ(SettingsTexts(), (Texts{"1", "2", "3", "4"}));
 }
 
 TEST_F(OutputFileTest, ProgramIsNotSavedOverItsOwnScript) {
@@ -169,8 +128,7 @@ TEST_F(OutputFileTest, ProgramIsNotSavedOverItsOwnScript) {
 #else
   fs::create_symlink("x.rc", folder / "x.bas");  // followed: the link's target is replaced
 #endif
-  FillOutput();
-  SAVEBAS();
+  SAVEBAS(kProgramBytes);
   EXPECT_EQ(BytesOf(folder / "x.rc"), "script");
   EXPECT_EQ(folder.Names(), "x.bas x.rc");
 }

@@ -4,25 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_main_window.h"
 #include "app/script_loader.h"
-#include "conversion/main_window_ids.h"
 #include "tests/files/scratch_folder.h"
-#include "toolkit/gadget_ops.h"
-#include "toolkit/headless/headless_gadgets.h"
 
 namespace tolvex::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-Lines SourceLines() {
-  Lines lines;
-  for (int i = 0; i < CountItemListBox(kSourceListing); ++i) {
-    lines.push_back(ListBoxText(kSourceListing, i));
-  }
-  return lines;
-}
 
 // Text of UTF-16 code units in either byte order, after the mark of that order.
 std::string Utf16(const std::vector<unsigned>& units, bool bigEndian) {
@@ -52,17 +40,16 @@ TEST(ScriptLoader, DecodesMarkedScriptsAndKeepsPlainBytes) {
       {"one byte", "a", {"a"}},
       {"two bytes", "ab", {"ab"}},
       {"high bytes kept", "\xe9t\xe9\r\n", {"\xe9t\xe9"}},
-      {"an empty line is held as one blank", "a\n\nb\n", {"a", " ", "b"}},
+      {"an empty line stays empty", "a\n\nb\n", {"a", "", "b"}},
       {"a line ends at its NUL", std::string("ab\0cd\nef", 8), {"ab", "ef"}},
   };
   ScratchFolder folder;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     WriteBytes(folder / "script.rc", c.bytes);
-    OpenHeadlessMainWindow();
-    ClearForLoad();
-    EXPECT_TRUE(ReadScriptIntoListing(folder / "script.rc"));
-    EXPECT_EQ(SourceLines(), c.lines);
+    Lines lines;
+    EXPECT_TRUE(ReadScriptLines(folder / "script.rc", lines));
+    EXPECT_EQ(lines, c.lines);
   }
 }
 
@@ -71,35 +58,20 @@ TEST(ScriptLoader, ReadsALargeScriptInAFewBlocksNotALinePerRead) {
   std::string bytes;
   for (int i = 0; i < 200000; ++i) bytes += "CONTROL line " + std::to_string(i) + "\r\n";
   WriteBytes(folder / "large.rc", bytes);
-  OpenHeadlessMainWindow();
-  ClearForLoad();
+  Lines lines;
   const std::optional<long long> readsBefore = ReadCallsSoFar();
   if (!readsBefore) GTEST_SKIP() << "this platform does not count a process's reads";
-  EXPECT_TRUE(ReadScriptIntoListing(folder / "large.rc"));
+  EXPECT_TRUE(ReadScriptLines(folder / "large.rc", lines));
   EXPECT_LE(*ReadCallsSoFar() - *readsBefore, 50) << bytes.size() << " bytes";
-  EXPECT_EQ(CountItemListBox(kSourceListing), 200000);
-  EXPECT_EQ(ListBoxText(kSourceListing, 199999), "CONTROL line 199999");
-}
-
-TEST(ScriptLoader, ClearingForALoadShowsTheEmptiedSourceListing) {
-  OpenHeadlessMainWindow();
-  AddListBoxItem(kSourceListing, "old", -1);
-  AddListBoxItem(kOutputListing, "old", -1);
-  HideGadget(kOutputListing, 0);
-  HideGadget(kSourceListing, 1);
-  ClearForLoad();
-  EXPECT_EQ(CountItemListBox(kSourceListing), 0);
-  EXPECT_EQ(CountItemListBox(kOutputListing), 0);
-  EXPECT_TRUE(headless::IsVisible(kSourceListing));
-  EXPECT_FALSE(headless::IsVisible(kOutputListing));
+  ASSERT_EQ(lines.size(), 200000u);
+  EXPECT_EQ(lines.back(), "CONTROL line 199999");
 }
 
 TEST(ScriptLoader, ScriptThatCannotBeOpenedLoadsNothing) {
   ScratchFolder folder;
-  OpenHeadlessMainWindow();
-  ClearForLoad();
-  EXPECT_FALSE(ReadScriptIntoListing(folder / "missing.rc"));
-  EXPECT_EQ(CountItemListBox(kSourceListing), 0);
+  Lines lines = {"stale"};
+  EXPECT_FALSE(ReadScriptLines(folder / "missing.rc", lines));
+  EXPECT_TRUE(lines.empty());
 }
 
 }  // namespace

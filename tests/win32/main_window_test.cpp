@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "app/main_window.h"
-#include "conversion/tables.h"
+#include "app/shell_state.h"
 #include "toolkit/win32/toolkit.h"
 
 namespace tolvex::testing {

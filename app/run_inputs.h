@@ -1,0 +1,31 @@
+// What a Run takes from the window besides the script: the four coefficient fields' texts and the
+// screen box. The command-line converter fills the same from the settings file and its options.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "generator/scaling.h"
+
+namespace tolvex {
+
+// The fields in the order the settings file holds them: global across, global down, window
+// across, window down.
+constexpr size_t kCoefficientFields = 4;
+using CoefficientTexts = std::array<std::string, kCoefficientFields>;
+
+struct RunInputs {
+  CoefficientTexts coefficients;  // as the fields hold them (FieldText)
+  bool screen = false;            // "use screen_x,screen_y" ticked
+};
+
+// The fields as the window starts: every coefficient " 1.000", the box clear.
+RunInputs DefaultRunInputs();
+// A text as a coefficient field gives it back: up to its first NUL, at most 1,023 characters.
+std::string FieldText(std::string_view text);
+// The coefficients the texts read as.
+Coefficients CoefficientsOf(const CoefficientTexts& texts);
+
+}  // namespace tolvex

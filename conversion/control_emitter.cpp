@@ -1,0 +1,26 @@
+#include "conversion/designed_conversion.h"
+#include "generator/gadget_kinds.h"
+#include "generator/line_shapes.h"
+
+namespace tolvex {
+
+void DesignedConversion::AFFCONTROL(int ev, int d) {
+  NAMEID = SIDNAME.get(d, ev, 0);
+  NUMID = SIDNAME.get(d, ev, 1);
+  XID = SIDNAME.get(d, ev, 2);
+  YID = SIDNAME.get(d, ev, 3);
+  WIDTHID = SIDNAME.get(d, ev, 4);
+  HEIGHTID = SIDNAME.get(d, ev, 5);
+  CAPTIONID = SIDNAME.get(d, ev, 7);
+
+  if (const GadgetKindLines* kind = FindGadgetKind(NAMEID)) {
+    const std::string& orientation = SIDNAME.get(d, ev, 6);
+    VERT = OrientationSuffix(*kind, orientation);
+    EmitLines(shapes::GadgetLines(
+        *kind, {NUMID, XID, YID, WIDTHID, HEIGHTID, CAPTIONID, orientation, "", ""}));
+    ++program_.written.controls;
+  }
+  VERT.clear();
+}
+
+}  // namespace tolvex

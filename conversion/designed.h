@@ -1,0 +1,24 @@
+// The designed conversion: a script's lines and the Run inputs in, the generated program out.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "generator/line_shapes.h"
+#include "generator/program_text.h"
+#include "generator/scaling.h"
+
+namespace tolvex {
+
+struct DesignedProgram {
+  bool converted = false;  // false for a script of no lines: nothing was made
+  shapes::Lines lines;     // as the shapes write them; ProgramBytes makes the file of them
+  WrittenCounts written;
+};
+
+// Converts the script's lines (as decoded and split on loading) with the four coefficients, and
+// with the block that reads the screen size when screen is set. Each call starts afresh.
+DesignedProgram ConvertDesigned(const std::vector<std::string>& scriptLines,
+                                const Coefficients& coefficients, bool screen);
+
+}  // namespace tolvex

@@ -1,0 +1,27 @@
+// A generated program as the user gets it: its lines as the output listing shows them and the
+// bytes of the .bas file, the same for both conversions.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "generator/line_shapes.h"
+
+namespace tolvex {
+
+// How many windows, gadgets and menu items a program writes.
+struct WrittenCounts {
+  int windows = 0;
+  int controls = 0;
+  int menuItems = 0;
+};
+
+// A line as the output listing holds it: an empty line is one blank, and a line ends at its first
+// NUL. Programs written by earlier versions were read back out of that listing, so every .bas
+// keeps these two rules.
+std::string_view ListedLine(std::string_view line);
+// The .bas file's bytes: every line as listed with CR LF, then one more CR LF (the read-back of the
+// listing asked for one line past its last, which reads as empty).
+std::string ProgramBytes(const shapes::Lines& lines);
+
+}  // namespace tolvex

@@ -1,0 +1,107 @@
+// Scripts no resource editor writes: huge, binary, broken. Each converts to a sound result.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "tests/conversion/conversion_harness.h"
+
+namespace tolvex::testing {
+namespace {
+
+size_t CountStarting(const Lines& lines, const std::string& prefix) {
+  size_t n = 0;
+  for (const std::string& line : lines) n += line.rfind(prefix, 0) == 0;
+  return n;
+}
+
+TEST(Robustness, HundredsOfDialogsAndThousandsOfControlsConvertWhole) {
+  constexpr int kDialogs = 300, kControls = 25, kDefines = 2000;
+  Lines script;
+  for (int i = 1; i <= kDefines; ++i) {
+    script.push_back("#define IDC_BTN" + std::to_string(i) + " " + std::to_string(5000 + i));
+  }
+  script.push_back("#define IDM_ONLY 9");
+  for (int d = 1; d <= kDialogs; ++d) {
+    script.insert(script.end(), {"D" + std::to_string(d) + " DIALOGEX 0,0,100,50", "CAPTION \"c\"",
+                                 "FONT 8,\"f\"", "BEGIN"});
+    for (int c = 1; c <= kControls; ++c) {
+      const int id = (d * kControls + c) % (kDefines + 500) + 1;  // some have no define
+      script.push_back("  CONTROL \"x\",IDC_BTN" + std::to_string(id) +
+                       ",\"Button\",0x50010000,1,2,3,4");
+    }
+    script.push_back("END");
+  }
+  const Converted c(script);
+  const Lines out = c.lines();
+
+  EXPECT_EQ(c.state.INBDIAMAX, kDialogs);
+  EXPECT_EQ(CountStarting(out, "#define  "), static_cast<size_t>(kDefines + 1));
+  EXPECT_EQ(CountStarting(out, "   ButtonGadget("), static_cast<size_t>(kDialogs * kControls));
+  EXPECT_EQ(CountStarting(out, "              Case  "), static_cast<size_t>(kDialogs * kControls));
+  EXPECT_EQ(CountStarting(out, "Dim As HMENU hMessages"), 0u);  // no menu resource anywhere
+}
+
+TEST(Robustness, LongLinesAreReadWhole) {
+  const std::string caption(10000, 'c');
+  const Converted c({"#define IDC_BTN1 " + std::string(10000, '7'), "D DIALOGEX 0,0,1,1",
+                     "CAPTION \"" + caption + "\"", "FONT 8,\"f\"", "BEGIN",
+                     "CONTROL \"" + caption + "\",IDC_BTN1,\"Button\",0x5,1,1,1,1", "END"});
+  const Lines out = c.lines();
+  EXPECT_EQ(CountStarting(out, "   ButtonGadget(" + std::string(10000, '7') + ",2,2,2,2,\"" +
+                                   caption + "\")"),
+            1u);
+  EXPECT_EQ(c.state.SDIALVAL.get(1, 4), caption);
+}
+
+TEST(Robustness, HugeNumbersAreWrittenInFullAndInfiniteOnesAsZero) {
+  const Converted c({"D DIALOGEX 0,0,1e300,1e309", "CAPTION \"c\"", "FONT 8,\"f\"", "BEGIN",
+                     "CONTROL \"\",IDC_BTN1,\"B\",0x5,1e20,-1e20,1e400,0", "END"});
+  const Lines out = c.lines();
+  const DesignedConversion& s = c.state;
+  EXPECT_EQ(s.SDIALVAL.get(1, 3), "0");
+  EXPECT_EQ(s.SDIALVAL.get(1, 2).size(), 301u);
+  EXPECT_EQ(s.SIDNAME.get(1, 1, 2), "150000000000000000000");
+  EXPECT_EQ(s.SIDNAME.get(1, 1, 3), "-162000000476837150720");
+  EXPECT_EQ(s.SIDNAME.get(1, 1, 4), "0");
+  EXPECT_EQ(CountStarting(out, "   ButtonGadget(IDC_BTN1,"), 1u);
+}
+
+// Scripts assembled at random from script words and raw bytes: every one converts, ends with the
+// event loop's tail, and converts again to the same lines.
+TEST(Robustness, RandomScriptsAlwaysConvertToACompleteProgram) {
+  const char* words[] = {
+      "DIALOGEX", "CONTROL",       "END",     "BEGIN", "CAPTION", "FONT", "POPUP",    "MENUITEM",
+      "IDR_MENU", "MENU IDR_MENU", "#define", "IDC_",  "IDM_",    "IDD_", "MANIFEST", ",",
+      "\"",       ",0x",           "&",       " ",     "\t",      "1",    "-7.5e3",   "IDC_TRB",
+      "IDC_SCB",  "IDC_LSV",       "IDC_IPA"};
+  std::uint32_t state = 12345;
+  auto next = [&state] {
+    state = state * 1664525u + 1013904223u;
+    return state >> 8;
+  };
+  for (int script = 0; script < 400; ++script) {
+    Lines lines(next() % 40);
+    for (std::string& line : lines) {
+      const unsigned pieces = next() % 12;
+      for (unsigned p = 0; p < pieces; ++p) {
+        if (next() % 5 == 0) {
+          line += static_cast<char>(1 + next() % 255);
+        } else {
+          line += words[next() % (sizeof words / sizeof *words)];
+        }
+      }
+    }
+    const Lines out = Convert(lines);
+    if (lines.empty()) {
+      EXPECT_TRUE(out.empty());
+      continue;
+    }
+    ASSERT_GE(out.size(), 23u);
+    EXPECT_EQ(out[out.size() - 4], "Loop") << "script " << script;
+    EXPECT_EQ(Convert(lines), out) << "script " << script;
+  }
+}
+
+}  // namespace
+}  // namespace tolvex::testing
