@@ -22,7 +22,10 @@ case $kind in
   tgz) generators='TGZ;DEB' archive=tolvex-$version-linux-$(uname -m).tar.gz ;;
   *) echo "unknown package kind: $kind" >&2; exit 2 ;;
 esac
-cpack --config "$config" -G "$generators" -B "$made" >"$made/cpack.log" 2>&1 ||
+# The build is complete when its tests run: CPack's check of it before each install (the Makefile
+# generator's "preinstall" target) costs seconds per generator and changes nothing. The Ninja
+# generator has no such target.
+cpack --config "$config" -G "$generators" -D CPACK_CMAKE_GENERATOR=Ninja -B "$made" >"$made/cpack.log" 2>&1 ||
   { cat "$made/cpack.log"; echo "FAIL: cpack"; exit 1; }
 [ -f "$made/$archive" ] || { ls "$made"; echo "FAIL: no $archive"; exit 1; }
 echo "$archive: $(stat -c %s "$made/$archive") bytes"
