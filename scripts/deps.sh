@@ -14,10 +14,11 @@ tolvex_need_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# What the native build and its tests need.
-TOLVEX_NATIVE_PACKAGES=(cmake make g++ googletest libgtest-dev clang-format git)
+# What the native build and its tests need (dpkg-dev and file: the Debian package's dependencies).
+TOLVEX_NATIVE_PACKAGES=(cmake make g++ googletest libgtest-dev clang-format git dpkg-dev file)
 # What the fuzzing run needs: clang with its libFuzzer and sanitizer runtimes.
 TOLVEX_FUZZ_PACKAGES=(clang libclang-rt-dev)
-# What the Windows cross-build and running its programs under Wine on a virtual display need.
-TOLVEX_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xdotool imagemagick
+# What the Windows cross-build needs, and running its programs under Wine on a virtual display.
+TOLVEX_CROSS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest)
+TOLVEX_WINDOWS_PACKAGES=("${TOLVEX_CROSS_PACKAGES[@]}" wine wine64 xvfb xdotool imagemagick
   x11-utils fonts-liberation)

@@ -14,10 +14,7 @@ headers=$($objdump -p "$exe") || { echo "FAIL: cannot read $exe"; exit 1; }
 
 grep -q -E 'Subsystem[[:space:]]+00000002' <<<"$headers" || fail "not a GUI-subsystem program"
 
-system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|COMDLG32|ADVAPI32|SHELL32|msvcrt|api-ms-win-.*)\.dll$'
-while read -r dll; do
-  grep -q -i -E "$system_dlls" <<<"$dll" || fail "imports a DLL that is not the system's: $dll"
-done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
+bash "$(dirname "$0")/check_imports.sh" "$exe" || failures=$((failures + 1))
 
 exported=$(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers" |
   sed -n 's/^[[:space:]]*\[ *[0-9]*\] //p' | sort)
