@@ -48,8 +48,8 @@ constexpr ControlStatement kControlStatements[] = {
     {"GROUPBOX", "Button", 0x0007u, Layout::kTextFirst},                  // BS_GROUPBOX
     {"EDITTEXT", "Edit", 0x0000u | kBorder | kTabStop, Layout::kNoText},  // ES_LEFT
     {"LISTBOX", "ListBox", 0x0001u | kBorder, Layout::kNoText},           // LBS_NOTIFY
-    {"COMBOBOX", "ComboBox", 0x0000u, Layout::kNoText},
-    {"SCROLLBAR", "ScrollBar", 0x0000u, Layout::kNoText},  // SBS_HORZ
+    {"COMBOBOX", "ComboBox", 0x0000u, Layout::kNoText},                   // no style type
+    {"SCROLLBAR", "ScrollBar", 0x0000u, Layout::kNoText},                 // SBS_HORZ
 };
 
 // The class keywords a CONTROL statement may name without quotes.
