@@ -287,10 +287,12 @@ void ReadDialog(StatementStream& tokens, const Token& start, Value name, const T
     if (!ReadDialogOption(tokens, keyword, d, styled)) tokens.SkipStatement(keyword);
   }
   // The style the resource compiler stores: STYLE as written, or the default; WS_CAPTION with a
-  // CAPTION statement and DS_SETFONT with a FONT statement, whether STYLE is written or not.
+  // CAPTION statement, whether STYLE is written or not; DS_SETFONT with a FONT statement and never
+  // without one, since it says that the template holds a font.
   if (!styled) d.style.number = kDefaultDialogStyle;
   if (d.style.number && d.caption) *d.style.number |= kCaptionStyle;
-  if (d.style.number && d.font) *d.style.number |= kSetFont;
+  if (d.style.number)
+    *d.style.number = d.font ? *d.style.number | kSetFont : *d.style.number & ~kSetFont;
   tokens.Take();  // BEGIN
   for (;;) {
     const Token& next = tokens.Peek();

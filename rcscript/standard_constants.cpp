@@ -478,4 +478,10 @@ std::optional<std::uint32_t> StandardConstant(std::string_view name) {
   return found->second;
 }
 
+std::vector<std::string_view> StandardConstantNames() {
+  std::vector<std::string_view> names;
+  for (const StandardConstantEntry& e : kStandardConstants) names.emplace_back(e.name);
+  return names;
+}
+
 }  // namespace tolvex::rc

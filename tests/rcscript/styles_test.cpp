@@ -94,6 +94,8 @@ TEST(StylesTest, ADialogsStyleTakesItsDefaultsCaptionAndFontBits) {
       {"STYLE WS_CHILD\nCAPTION \"c\"", 0x40C00000},               // and WS_CAPTION all the same
       {"CAPTION \"c\"\nSTYLE WS_CHILD | WS_VISIBLE", 0x50C00000},  // in either order
       {"STYLE WS_POPUP | NOT WS_POPUP\nFONT 8,\"f\"", 0x40},       // and DS_SETFONT still
+      {"STYLE WS_CHILD | DS_SETFONT", 0x40000000},                 // but never without FONT
+      {"STYLE DS_SHELLFONT", 0x08},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.statements);
