@@ -7,9 +7,9 @@ namespace tolvex::rc_compare {
 namespace {
 
 constexpr std::uint16_t kDialogType = 5, kMenuType = 4;
-constexpr std::uint16_t kPopup = 0x10, kEnd = 0x80;                   // MENU item flags
-constexpr std::uint16_t kExtendedPopup = 0x01, kExtendedEnd = 0x80;   // MENUEX item flags
-constexpr std::uint32_t kSeparatorType = 0x0800;                      // MFT_SEPARATOR
+constexpr std::uint16_t kPopup = 0x10, kEnd = 0x80;                  // MENU item flags
+constexpr std::uint16_t kExtendedPopup = 0x01, kExtendedEnd = 0x80;  // MENUEX item flags
+constexpr std::uint32_t kSeparatorType = 0x0800;                     // MFT_SEPARATOR
 
 std::string Upper(std::string s) {
   for (char& c : s) {
@@ -33,7 +33,8 @@ std::string AsLatin1Bytes(const std::string& text) {
     const auto c = static_cast<unsigned char>(text[i]);
     const size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : 4;
     if (length == 2 && c < 0xC4) {
-      out += static_cast<char>(((c & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
+      out +=
+          static_cast<char>(((c & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
     } else {
       out += length == 1 ? static_cast<char>(c) : '?';
     }
@@ -44,13 +45,15 @@ std::string AsLatin1Bytes(const std::string& text) {
 
 const std::vector<Deviation>& Deviations() {
   static const std::vector<Deviation> deviations = {
-      {{"texts", "\\a is BEL (7) in the reader, as in C and as documented; the compiler writes "
-                 "backspace (8)"},
+      {{"texts",
+        "\\a is BEL (7) in the reader, as in C and as documented; the compiler writes "
+        "backspace (8)"},
        [](std::string& m, std::string&) {
          for (char& c : m) c = c == '\a' ? '\b' : c;
        }},
-      {{"texts", "the reader takes a UTF-16 script's characters below U+0100 as bytes and any "
-                 "other as \"?\" until it decodes texts to UTF-8"},
+      {{"texts",
+        "the reader takes a UTF-16 script's characters below U+0100 as bytes and any "
+        "other as \"?\" until it decodes texts to UTF-8"},
        [](std::string&, std::string& c) { c = AsLatin1Bytes(c); }},
   };
   return deviations;
@@ -229,7 +232,8 @@ void Flatten(const std::vector<rc::MenuItem>& items, int depth, bool extended,
     e.text = m.text;
     e.id = m.id && m.id->number ? static_cast<std::uint32_t>(*m.id->number) : 0;
     if (extended) {
-      e.flags = static_cast<std::uint16_t>((popup ? kExtendedPopup : 0) | (last ? kExtendedEnd : 0));
+      e.flags =
+          static_cast<std::uint16_t>((popup ? kExtendedPopup : 0) | (last ? kExtendedEnd : 0));
       e.type = m.type && m.type->number ? *m.type->number : 0;
       if (m.kind == rc::MenuItem::Kind::kSeparator && !m.type) e.type = kSeparatorType;
       e.state = m.state && m.state->number ? *m.state->number : 0;
@@ -258,8 +262,8 @@ void CompareMenu(Comparer& cmp, const rc::Menu& m, const ResMenu& c, Counts& cou
     const rc::MenuItem& item = *expected[i].first;
     const ResMenuItem& e = expected[i].second;
     const ResMenuItem& r = c.items[i];
-    cmp.resource = menu + " item " + std::to_string(i + 1) + " (line " +
-                   std::to_string(item.place.line) + ")";
+    cmp.resource =
+        menu + " item " + std::to_string(i + 1) + " (line " + std::to_string(item.place.line) + ")";
     cmp.Number("depth", e.depth, r.depth);
     cmp.Text("text", e.text, r.text);
     const bool idKnown = !item.id || item.id->number;

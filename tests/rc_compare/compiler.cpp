@@ -22,13 +22,13 @@ bool IsDirective(const std::string& line) {
   if (i == std::string::npos || line[i] != '#') return false;
   i = line.find_first_not_of(" \t", i + 1);
   if (i == std::string::npos) return false;
-  for (const char* d : {"define", "undef", "ifdef", "ifndef", "if", "elif", "else", "endif",
-                        "include"}) {
+  for (const char* d :
+       {"define", "undef", "ifdef", "ifndef", "if", "elif", "else", "endif", "include"}) {
     const std::string word(d);
     if (line.compare(i, word.size(), word) == 0) {
       const size_t after = i + word.size();
-      if (after == line.size() || !(std::isalnum(static_cast<unsigned char>(line[after])) ||
-                                    line[after] == '_')) {
+      if (after == line.size() ||
+          !(std::isalnum(static_cast<unsigned char>(line[after])) || line[after] == '_')) {
         return true;
       }
     }
@@ -120,7 +120,8 @@ bool Compiler::Prepare(const CompilerTools& tools, std::string& error) {
     }
   }
   if (!fs::exists(fs::path(tools.headers) / "winresrc.h")) {
-    error = "no winresrc.h in \"" + tools.headers + "\" (scripts/deps.sh installs mingw-w64-common)";
+    error =
+        "no winresrc.h in \"" + tools.headers + "\" (scripts/deps.sh installs mingw-w64-common)";
     return false;
   }
   includes_ = (fs::path(tools.work) / "include").string();

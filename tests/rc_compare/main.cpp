@@ -81,7 +81,8 @@ std::string CompilerEncoding(const std::string& bytes) {
   if (!le && !be) return bytes;
   std::u16string units;
   for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-    const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+    const auto a = static_cast<unsigned char>(bytes[i]),
+               b = static_cast<unsigned char>(bytes[i + 1]);
     units += char16_t(le ? a | b << 8 : b | a << 8);
   }
   return Utf8FromUtf16(units);
@@ -270,10 +271,12 @@ class Run {
       std::printf("  allowed %d times: %s: %s\n", seen[static_cast<int>(i)], known[i].field,
                   known[i].reason);
     }
-    for (const std::string& r : rewritten_) std::printf("  rewritten for the compiler: %s\n", r.c_str());
+    for (const std::string& r : rewritten_)
+      std::printf("  rewritten for the compiler: %s\n", r.c_str());
     for (const std::string& l : leftOut_) {
       for (const auto& k : kLeftOut) {
-        if (fs::path(l).filename() == k.script) std::printf("  left out: %s: %s\n", l.c_str(), k.reason);
+        if (fs::path(l).filename() == k.script)
+          std::printf("  left out: %s: %s\n", l.c_str(), k.reason);
       }
     }
   }

@@ -23,39 +23,57 @@ Text operator+(const Text& a, const Text& b) {
 
 // The statements that take a control's text first, and those without text.
 constexpr std::string_view kTextStatements[] = {
-    "LTEXT",    "RTEXT",        "CTEXT",  "PUSHBUTTON", "DEFPUSHBUTTON",   "PUSHBOX",  "CHECKBOX",
+    "LTEXT",        "RTEXT",  "CTEXT",      "PUSHBUTTON",  "DEFPUSHBUTTON",   "PUSHBOX", "CHECKBOX",
     "AUTOCHECKBOX", "STATE3", "AUTO3STATE", "RADIOBUTTON", "AUTORADIOBUTTON", "GROUPBOX"};
 constexpr std::string_view kNoTextStatements[] = {"EDITTEXT", "LISTBOX", "COMBOBOX", "SCROLLBAR"};
 // CONTROL's classes: the keywords the reader takes unquoted, and the common controls' names.
-constexpr std::string_view kClassKeywords[] = {"BUTTON",    "EDIT",    "STATIC",
+constexpr std::string_view kClassKeywords[] = {"BUTTON",  "EDIT",      "STATIC",
                                                "LISTBOX", "SCROLLBAR", "COMBOBOX"};
-constexpr std::string_view kClassNames[] = {
-    "Button",          "Edit",          "Static",           "ListBox",
-    "ScrollBar",       "ComboBox",      "SysListView32",    "SysTreeView32",
-    "SysTabControl32", "msctls_trackbar32", "msctls_updown32", "msctls_progress32",
-    "SysDateTimePick32", "SysMonthCal32", "SysIPAddress32",  "SysLink",
-    "RichEdit20W",     "SysAnimate32",  "msctls_statusbar32", "ComboBoxEx32",
-    "SysHeader32",     "ToolbarWindow32", "ReBarWindow32",    "tooltips_class32"};
+constexpr std::string_view kClassNames[] = {"Button",
+                                            "Edit",
+                                            "Static",
+                                            "ListBox",
+                                            "ScrollBar",
+                                            "ComboBox",
+                                            "SysListView32",
+                                            "SysTreeView32",
+                                            "SysTabControl32",
+                                            "msctls_trackbar32",
+                                            "msctls_updown32",
+                                            "msctls_progress32",
+                                            "SysDateTimePick32",
+                                            "SysMonthCal32",
+                                            "SysIPAddress32",
+                                            "SysLink",
+                                            "RichEdit20W",
+                                            "SysAnimate32",
+                                            "msctls_statusbar32",
+                                            "ComboBoxEx32",
+                                            "SysHeader32",
+                                            "ToolbarWindow32",
+                                            "ReBarWindow32",
+                                            "tooltips_class32"};
 constexpr std::string_view kMenuOptions[] = {"CHECKED",  "GRAYED",       "HELP",
                                              "INACTIVE", "MENUBARBREAK", "MENUBREAK"};
 // Pieces of texts: plain, the doubled quote, escapes, and characters beyond ASCII (UTF-8).
 constexpr std::string_view kTextPieces[] = {
-    "OK", "&File", "Save as...", "a b", "%d", ";x", "//kept", "/*kept*/", "\"\"", "\\t",
-    "\\n", "\\\\", "\\x41", "\\101", "\\r", "'", "C:\\\\dir", "(1)", "\\q", "\\0101"};
+    "OK",  "&File", "Save as...", "a b",   "%d",  ";x", "//kept",    "/*kept*/", "\"\"", "\\t",
+    "\\n", "\\\\",  "\\x41",      "\\101", "\\r", "'",  "C:\\\\dir", "(1)",      "\\q",  "\\0101"};
 constexpr std::string_view kLatin1Pieces[] = {"\xC3\xA9t\xC3\xA9", "\xC3\x9F", "\xC2\xA9"};
 constexpr std::string_view kWiderPieces[] = {"\xE2\x82\xAC", "\xE6\x97\xA5\xE6\x9C\xAC"};
 
 class Generator {
  public:
   Generator(std::uint32_t seed, int index)
-      : random_(seed * 7919u + static_cast<std::uint32_t>(index)), index_(index),
+      : random_(seed * 7919u + static_cast<std::uint32_t>(index)),
+        index_(index),
         prefix_("G" + std::to_string(index) + "_") {
     for (const std::string_view name : rc::StandardConstantNames()) {
       const std::string n(name);
       if (n.rfind("WS_EX_", 0) == 0) {
         exStyles_.push_back(n);
-      } else if (n.rfind("WS_", 0) == 0 || (n.rfind("DS_", 0) == 0 && n != "DS_SETFONT" &&
-                                            n != "DS_SHELLFONT")) {
+      } else if (n.rfind("WS_", 0) == 0 ||
+                 (n.rfind("DS_", 0) == 0 && n != "DS_SETFONT" && n != "DS_SHELLFONT")) {
         windowStyles_.push_back(n);
         styles_.push_back(n);
       } else if (n != "IDC_STATIC") {
@@ -80,13 +98,12 @@ class Generator {
   }
 
  private:
-  int Between(int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random_);
-  }
+  int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
   bool Chance(int oneIn) { return Between(1, oneIn) == 1; }
   template <typename List>
   std::string Pick(const List& list) {
-    return std::string(list[static_cast<size_t>(Between(0, static_cast<int>(std::size(list)) - 1))]);
+    return std::string(
+        list[static_cast<size_t>(Between(0, static_cast<int>(std::size(list)) - 1))]);
   }
 
   // A comment line: ";" for the reader is a "//" line for the compiler.
@@ -213,7 +230,9 @@ class Generator {
         continue;
       }
       t = t + Both(", ") +
-          (p == 1 ? Style(styles_) : p == 2 ? Style(exStyles_) : Number(Between(0, 1000)));
+          (p == 1   ? Style(styles_)
+           : p == 2 ? Style(exStyles_)
+                    : Number(Between(0, 1000)));
     }
     if (Chance(6)) {
       for (int p = std::max(written, first - 1) + 1; p <= 3; ++p) t = t + Text{",", ""};
@@ -257,16 +276,15 @@ class Generator {
       }
       const Text text = Both(Chance(6) ? std::to_string(Between(1, 500)) : Quoted());
       const Text style = Chance(8) ? Text{"", "0"} : Style(styles_);
-      t = t + Both("CONTROL ") + text + Both(", ") + Id(extended) + Both(", ") + cls +
-          Both(", ") + style + Both(", ") + Geometry() + Trailing(extended, false);
+      t = t + Both("CONTROL ") + text + Both(", ") + Id(extended) + Both(", ") + cls + Both(", ") +
+          style + Both(", ") + Geometry() + Trailing(extended, false);
     }
     return t + Both(Chance(8) ? "  // a control\n" : "\n");
   }
 
   Text Dialog(int k) {
     const bool extended = Chance(4) != 1;
-    Text t = Comment() + ResourceName(k) +
-             Both(extended ? " DIALOGEX " : " DIALOG ") +
+    Text t = Comment() + ResourceName(k) + Both(extended ? " DIALOGEX " : " DIALOG ") +
              Both(Chance(6) ? "DISCARDABLE " : "") + Geometry();
     if (extended && Chance(5)) t = t + Both(", ") + Number(Between(0, 999));
     t = t + Both("\n");
@@ -282,8 +300,10 @@ class Generator {
     if (Chance(4) != 1) options.push_back(Both("CAPTION " + Quoted()));
     if (font) {
       Text f = Both("FONT ") + Number(Between(6, 14)) +
-               Both(", \"" + Pick(std::vector<std::string>{"MS Shell Dlg", "Tahoma", "Segoe UI",
-                                                           "MS Sans Serif"}) + "\"");
+               Both(", \"" +
+                    Pick(std::vector<std::string>{"MS Shell Dlg", "Tahoma", "Segoe UI",
+                                                  "MS Sans Serif"}) +
+                    "\"");
       if (extended && Chance(2)) {
         f = f + Both(", ") + Number(Chance(2) ? 400 : 700) + Both(", ") + Number(Between(0, 1)) +
             Both(", ") + Number(Between(0, 1));
@@ -335,9 +355,8 @@ class Generator {
                : f == 2 ? Style(std::vector<std::string>{"MFT_STRING", "MFT_MENUBARBREAK",
                                                          "MFT_MENUBREAK", "MFT_RADIOCHECK",
                                                          "MFT_RIGHTJUSTIFY", "MFT_RIGHTORDER"})
-               : f == 3 ? Style(std::vector<std::string>{"MFS_GRAYED", "MFS_CHECKED",
-                                                         "MFS_HILITE", "MFS_DEFAULT",
-                                                         "MFS_ENABLED"})
+               : f == 3 ? Style(std::vector<std::string>{"MFS_GRAYED", "MFS_CHECKED", "MFS_HILITE",
+                                                         "MFS_DEFAULT", "MFS_ENABLED"})
                         : Number(Between(0, 1000)));
         }
       } else {
