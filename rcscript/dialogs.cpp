@@ -21,7 +21,9 @@ enum class Layout {
 };
 
 // The standard control statements: class, and the bits the statement implies besides
-// WS_CHILD | WS_VISIBLE (the documented default style of each).
+// WS_CHILD | WS_VISIBLE, as the resource compiler stores them. Where its output differs from the
+// documented defaults, the output rules: RADIOBUTTON and AUTORADIOBUTTON have no WS_TABSTOP, and
+// COMBOBOX implies neither CBS_SIMPLE nor WS_TABSTOP, so a written style type stands alone.
 struct ControlStatement {
   std::string_view keyword;
   const char* className;
@@ -30,24 +32,24 @@ struct ControlStatement {
 };
 
 constexpr ControlStatement kControlStatements[] = {
-    {"LTEXT", "Static", 0x0000u | kGroup, Layout::kTextFirst},              // SS_LEFT
-    {"RTEXT", "Static", 0x0002u | kGroup, Layout::kTextFirst},              // SS_RIGHT
-    {"CTEXT", "Static", 0x0001u | kGroup, Layout::kTextFirst},              // SS_CENTER
-    {"ICON", "Static", 0x0003u, Layout::kIcon},                             // SS_ICON
-    {"PUSHBUTTON", "Button", 0x0000u | kTabStop, Layout::kTextFirst},       // BS_PUSHBUTTON
-    {"DEFPUSHBUTTON", "Button", 0x0001u | kTabStop, Layout::kTextFirst},    // BS_DEFPUSHBUTTON
-    {"PUSHBOX", "Button", 0x000Au | kTabStop, Layout::kTextFirst},          // BS_PUSHBOX
-    {"CHECKBOX", "Button", 0x0002u | kTabStop, Layout::kTextFirst},         // BS_CHECKBOX
-    {"AUTOCHECKBOX", "Button", 0x0003u | kTabStop, Layout::kTextFirst},     // BS_AUTOCHECKBOX
-    {"STATE3", "Button", 0x0005u | kTabStop, Layout::kTextFirst},           // BS_3STATE
-    {"AUTO3STATE", "Button", 0x0006u | kTabStop, Layout::kTextFirst},       // BS_AUTO3STATE
-    {"RADIOBUTTON", "Button", 0x0004u | kTabStop, Layout::kTextFirst},      // BS_RADIOBUTTON
-    {"AUTORADIOBUTTON", "Button", 0x0009u | kTabStop, Layout::kTextFirst},  // BS_AUTORADIOBUTTON
-    {"GROUPBOX", "Button", 0x0007u, Layout::kTextFirst},                    // BS_GROUPBOX
-    {"EDITTEXT", "Edit", 0x0000u | kBorder | kTabStop, Layout::kNoText},    // ES_LEFT
-    {"LISTBOX", "ListBox", 0x0001u | kBorder, Layout::kNoText},             // LBS_NOTIFY
-    {"COMBOBOX", "ComboBox", 0x0001u | kTabStop, Layout::kNoText},          // CBS_SIMPLE
-    {"SCROLLBAR", "ScrollBar", 0x0000u, Layout::kNoText},                   // SBS_HORZ
+    {"LTEXT", "Static", 0x0000u | kGroup, Layout::kTextFirst},            // SS_LEFT
+    {"RTEXT", "Static", 0x0002u | kGroup, Layout::kTextFirst},            // SS_RIGHT
+    {"CTEXT", "Static", 0x0001u | kGroup, Layout::kTextFirst},            // SS_CENTER
+    {"ICON", "Static", 0x0003u, Layout::kIcon},                           // SS_ICON
+    {"PUSHBUTTON", "Button", 0x0000u | kTabStop, Layout::kTextFirst},     // BS_PUSHBUTTON
+    {"DEFPUSHBUTTON", "Button", 0x0001u | kTabStop, Layout::kTextFirst},  // BS_DEFPUSHBUTTON
+    {"PUSHBOX", "Button", 0x000Au | kTabStop, Layout::kTextFirst},        // BS_PUSHBOX
+    {"CHECKBOX", "Button", 0x0002u | kTabStop, Layout::kTextFirst},       // BS_CHECKBOX
+    {"AUTOCHECKBOX", "Button", 0x0003u | kTabStop, Layout::kTextFirst},   // BS_AUTOCHECKBOX
+    {"STATE3", "Button", 0x0005u | kTabStop, Layout::kTextFirst},         // BS_3STATE
+    {"AUTO3STATE", "Button", 0x0006u | kTabStop, Layout::kTextFirst},     // BS_AUTO3STATE
+    {"RADIOBUTTON", "Button", 0x0004u, Layout::kTextFirst},               // BS_RADIOBUTTON
+    {"AUTORADIOBUTTON", "Button", 0x0009u, Layout::kTextFirst},           // BS_AUTORADIOBUTTON
+    {"GROUPBOX", "Button", 0x0007u, Layout::kTextFirst},                  // BS_GROUPBOX
+    {"EDITTEXT", "Edit", 0x0000u | kBorder | kTabStop, Layout::kNoText},  // ES_LEFT
+    {"LISTBOX", "ListBox", 0x0001u | kBorder, Layout::kNoText},           // LBS_NOTIFY
+    {"COMBOBOX", "ComboBox", 0x0000u, Layout::kNoText},                   // no style type
+    {"SCROLLBAR", "ScrollBar", 0x0000u, Layout::kNoText},                 // SBS_HORZ
 };
 
 // The class keywords a CONTROL statement may name without quotes.
@@ -172,7 +174,7 @@ void ReadControl(StatementStream& tokens, Dialog& dialog) {
   // Line ends separate nothing: the next statement may follow on the same line.
   const Token& next = tokens.Peek();
   if (!next.lineStart && !IsBlockEnd(next) && next.kind != TokenKind::kEnd &&
-      !IsKeyword(next, "CONTROL") && !FindControlStatement(next)) {
+      !IsControlStatement(next)) {
     tokens.Expected("the end of the statement", "after the control's fields");
     tokens.SkipStatement(start);
     return;
@@ -231,6 +233,8 @@ bool ReadDialogOption(StatementStream& tokens, const Token& keyword, Dialog& d, 
   return tokens.ReadValue("the " + UpperCase(keyword.text) + " statement", false, ignored);
 }
 
+}  // namespace
+
 bool IsDialogOption(const Token& token) {
   for (const char* k : {"CAPTION", "FONT", "STYLE", "EXSTYLE", "MENU", "CLASS", "LANGUAGE",
                         "CHARACTERISTICS", "VERSION"}) {
@@ -239,7 +243,9 @@ bool IsDialogOption(const Token& token) {
   return false;
 }
 
-}  // namespace
+bool IsControlStatement(const Token& token) {
+  return IsKeyword(token, "CONTROL") || FindControlStatement(token) != nullptr;
+}
 
 //  name DIALOG|DIALOGEX [memory options] x, y, width, height [, helpID]
 //  [options] BEGIN|{ controls END|}
@@ -281,9 +287,12 @@ void ReadDialog(StatementStream& tokens, const Token& start, Value name, const T
     if (!ReadDialogOption(tokens, keyword, d, styled)) tokens.SkipStatement(keyword);
   }
   // The style the resource compiler stores: STYLE as written, or the default; WS_CAPTION with a
-  // caption when no STYLE is written; DS_SETFONT with a FONT statement.
-  if (!styled) d.style.number = kDefaultDialogStyle | (d.caption ? kCaptionStyle : 0u);
-  if (d.style.number && d.font) *d.style.number |= kSetFont;
+  // CAPTION statement, whether STYLE is written or not; DS_SETFONT with a FONT statement and never
+  // without one, since it says that the template holds a font.
+  if (!styled) d.style.number = kDefaultDialogStyle;
+  if (d.style.number && d.caption) *d.style.number |= kCaptionStyle;
+  if (d.style.number)
+    *d.style.number = d.font ? *d.style.number | kSetFont : *d.style.number & ~kSetFont;
   tokens.Take();  // BEGIN
   for (;;) {
     const Token& next = tokens.Peek();
@@ -295,7 +304,7 @@ void ReadDialog(StatementStream& tokens, const Token& start, Value name, const T
       tokens.Expected("END", "for " + what);
       break;
     }
-    if (IsKeyword(next, "CONTROL") || FindControlStatement(next)) {
+    if (IsControlStatement(next)) {
       ReadControl(tokens, d);
       continue;
     }

@@ -53,6 +53,18 @@ constexpr ResourceType kResourceTypes[] = {
     {"DLGINCLUDE", Shape::kLine},
 };
 
+// Whether `b` follows `a` in the script with no blank between them.
+bool Adjacent(const Token& a, const Token& b) {
+  return !b.lineStart && a.file == b.file && a.line == b.line && !a.written.empty() &&
+         !b.written.empty() && a.column + static_cast<int>(a.written.size()) == b.column;
+}
+
+// The bytes besides letters, digits and "_" that a name word may hold (SKIN-3D, TI-73Keymap).
+bool ContinuesNameWord(const Token& token) {
+  if (token.kind == TokenKind::kIdentifier || token.kind == TokenKind::kNumber) return true;
+  return token.text == "-" || token.text == "." || token.text == "/" || token.text == "\\";
+}
+
 const ResourceType* FindType(const Token& token) {
   for (const ResourceType& t : kResourceTypes) {
     if (IsKeyword(token, t.keyword)) return &t;
@@ -103,7 +115,7 @@ class TopLevel {
       return;
     }
     Value name;
-    if (!tokens_.ReadName("the resource's name", name)) {
+    if (!ReadNameWord(name) && !tokens_.ReadName("the resource's name", name)) {
       tokens_.SkipStatement(start);
       return;
     }
@@ -133,6 +145,22 @@ class TopLevel {
         PassOverLineResource("the " + typeText + " resource " + Quoted(name.text));
       }
     }
+  }
+
+  // A name that starts with a letter and runs on, with no blank, over more than an identifier
+  // (SKIN-3D, TI-73Keymap, X.Y): the resource compiler takes the whole word as a string name.
+  bool ReadNameWord(Value& name) {
+    if (tokens_.Peek().kind != TokenKind::kIdentifier) return false;
+    size_t length = 1;
+    while (Adjacent(tokens_.Peek(length - 1), tokens_.Peek(length)) &&
+           ContinuesNameWord(tokens_.Peek(length))) {
+      ++length;
+    }
+    if (length == 1) return false;
+    name.text.clear();
+    name.number.reset();
+    for (size_t i = 0; i < length; ++i) name.text += tokens_.Take().written;
+    return true;
   }
 
   // Statements up to BEGIN, then the block.
@@ -168,6 +196,11 @@ class TopLevel {
 }  // namespace
 
 bool IsResourceType(const Token& token) { return FindType(token) != nullptr; }
+
+bool StartsStatement(const Token& token) {
+  return IsControlStatement(token) || IsDialogOption(token) || IsKeyword(token, "MENUITEM") ||
+         IsKeyword(token, "POPUP");
+}
 
 void ReadResources(Preprocessor& preprocessor, Model& model) {
   StatementStream tokens(preprocessor);

@@ -9,6 +9,11 @@ namespace tolvex::rc {
 
 // Whether a token names a resource type the reader knows (DIALOG, MENU, ICON, VERSIONINFO ...).
 bool IsResourceType(const Token& token);
+// Whether a token is a keyword that starts a statement inside a resource (a control statement, a
+// dialog's option, MENUITEM, POPUP): it never continues the statement before it.
+bool StartsStatement(const Token& token);
+bool IsControlStatement(const Token& token);
+bool IsDialogOption(const Token& token);
 
 void ReadDialog(StatementStream& tokens, const Token& start, Value name, const Token& type,
                 Model& model);

@@ -262,6 +262,8 @@ constexpr StandardConstantEntry kStandardConstants[] = {
     {"LVS_NOSCROLL", 0x2000u},
     {"LVS_NOCOLUMNHEADER", 0x4000u},
     {"LVS_NOSORTHEADER", 0x8000u},
+    {"LVS_ALIGNMASK", 0x0C00u},
+    {"LVS_TYPESTYLEMASK", 0xFC00u},
     // Tree view styles
     {"TVS_HASBUTTONS", 0x0001u},
     {"TVS_HASLINES", 0x0002u},
@@ -309,6 +311,100 @@ constexpr StandardConstantEntry kStandardConstants[] = {
     {"DTS_TIMEFORMAT", 0x0009u},
     {"DTS_APPCANPARSE", 0x0010u},
     {"DTS_RIGHTALIGN", 0x0020u},
+    // Common control styles (header, toolbar, rebar and status bar placement)
+    {"CCS_TOP", 0x0001u},
+    {"CCS_NOMOVEY", 0x0002u},
+    {"CCS_BOTTOM", 0x0003u},
+    {"CCS_NORESIZE", 0x0004u},
+    {"CCS_NOPARENTALIGN", 0x0008u},
+    {"CCS_ADJUSTABLE", 0x0020u},
+    {"CCS_NODIVIDER", 0x0040u},
+    {"CCS_VERT", 0x0080u},
+    {"CCS_LEFT", 0x0081u},
+    {"CCS_NOMOVEX", 0x0082u},
+    {"CCS_RIGHT", 0x0083u},
+    // Status bar styles
+    {"SBARS_SIZEGRIP", 0x0100u},
+    {"SBARS_TOOLTIPS", 0x0800u},
+    // Animation styles
+    {"ACS_CENTER", 0x0001u},
+    {"ACS_TRANSPARENT", 0x0002u},
+    {"ACS_AUTOPLAY", 0x0004u},
+    {"ACS_TIMER", 0x0008u},
+    // Month calendar styles
+    {"MCS_DAYSTATE", 0x0001u},
+    {"MCS_MULTISELECT", 0x0002u},
+    {"MCS_WEEKNUMBERS", 0x0004u},
+    {"MCS_NOTODAYCIRCLE", 0x0008u},
+    {"MCS_NOTODAY", 0x0010u},
+    {"MCS_NOTRAILINGDATES", 0x0040u},
+    {"MCS_SHORTDAYSOFWEEK", 0x0080u},
+    {"MCS_NOSELCHANGEONNAV", 0x0100u},
+    // SysLink styles
+    {"LWS_TRANSPARENT", 0x0001u},
+    {"LWS_IGNORERETURN", 0x0002u},
+    {"LWS_NOPREFIX", 0x0004u},
+    {"LWS_USEVISUALSTYLE", 0x0008u},
+    {"LWS_USECUSTOMTEXT", 0x0010u},
+    {"LWS_RIGHT", 0x0020u},
+    // Header styles
+    {"HDS_HORZ", 0x0000u},
+    {"HDS_BUTTONS", 0x0002u},
+    {"HDS_HOTTRACK", 0x0004u},
+    {"HDS_HIDDEN", 0x0008u},
+    {"HDS_DRAGDROP", 0x0040u},
+    {"HDS_FULLDRAG", 0x0080u},
+    {"HDS_FILTERBAR", 0x0100u},
+    {"HDS_FLAT", 0x0200u},
+    {"HDS_CHECKBOXES", 0x0400u},
+    {"HDS_NOSIZING", 0x0800u},
+    {"HDS_OVERFLOW", 0x1000u},
+    // Rebar styles
+    {"RBS_TOOLTIPS", 0x0100u},
+    {"RBS_VARHEIGHT", 0x0200u},
+    {"RBS_BANDBORDERS", 0x0400u},
+    {"RBS_FIXEDORDER", 0x0800u},
+    {"RBS_REGISTERDROP", 0x1000u},
+    {"RBS_AUTOSIZE", 0x2000u},
+    {"RBS_VERTICALGRIPPER", 0x4000u},
+    {"RBS_DBLCLKTOGGLE", 0x8000u},
+    // Tooltip styles
+    {"TTS_ALWAYSTIP", 0x0001u},
+    {"TTS_NOPREFIX", 0x0002u},
+    {"TTS_NOANIMATE", 0x0010u},
+    {"TTS_NOFADE", 0x0020u},
+    {"TTS_BALLOON", 0x0040u},
+    {"TTS_CLOSE", 0x0080u},
+    {"TTS_USEVISUALSTYLE", 0x0100u},
+    // Toolbar styles
+    {"TBSTYLE_BUTTON", 0x0000u},
+    {"TBSTYLE_SEP", 0x0001u},
+    {"TBSTYLE_CHECK", 0x0002u},
+    {"TBSTYLE_GROUP", 0x0004u},
+    {"TBSTYLE_CHECKGROUP", 0x0006u},
+    {"TBSTYLE_DROPDOWN", 0x0008u},
+    {"TBSTYLE_AUTOSIZE", 0x0010u},
+    {"TBSTYLE_NOPREFIX", 0x0020u},
+    {"TBSTYLE_TOOLTIPS", 0x0100u},
+    {"TBSTYLE_WRAPABLE", 0x0200u},
+    {"TBSTYLE_ALTDRAG", 0x0400u},
+    {"TBSTYLE_FLAT", 0x0800u},
+    {"TBSTYLE_LIST", 0x1000u},
+    {"TBSTYLE_CUSTOMERASE", 0x2000u},
+    {"TBSTYLE_REGISTERDROP", 0x4000u},
+    {"TBSTYLE_TRANSPARENT", 0x8000u},
+    // Pager styles
+    {"PGS_VERT", 0x0000u},
+    {"PGS_HORZ", 0x0001u},
+    {"PGS_AUTOSCROLL", 0x0002u},
+    {"PGS_DRAGNDROP", 0x0004u},
+    // Native font control styles
+    {"NFS_EDIT", 0x0001u},
+    {"NFS_STATIC", 0x0002u},
+    {"NFS_LISTCOMBO", 0x0004u},
+    {"NFS_BUTTON", 0x0008u},
+    {"NFS_ALL", 0x0010u},
+    {"NFS_USEFONTASSOC", 0x0020u},
     // Menu item types and states
     {"MFT_STRING", 0x0000u},
     {"MFT_BITMAP", 0x0004u},
@@ -380,6 +476,12 @@ std::optional<std::uint32_t> StandardConstant(std::string_view name) {
   const auto found = byName->find(std::string(name));
   if (found == byName->end()) return std::nullopt;
   return found->second;
+}
+
+std::vector<std::string_view> StandardConstantNames() {
+  std::vector<std::string_view> names;
+  for (const StandardConstantEntry& e : kStandardConstants) names.emplace_back(e.name);
+  return names;
 }
 
 }  // namespace tolvex::rc

@@ -1,5 +1,7 @@
 #include "rcscript/statement_stream.h"
 
+#include "rcscript/resources.h"
+
 namespace tolvex::rc {
 namespace {
 
@@ -91,7 +93,9 @@ bool StatementStream::OptionalComma() {
 }
 
 bool StatementStream::FieldWritten() {
-  return StartsExpression(Peek(), ExpressionMode::kStatement) && !IsBlockEnd(Peek());
+  const Token& next = Peek();
+  return StartsExpression(next, ExpressionMode::kStatement) && !IsBlockStart(next) &&
+         !IsBlockEnd(next) && !StartsStatement(next);
 }
 
 bool StatementStream::ReadValue(std::string_view what, bool needNumber, Value& out) {

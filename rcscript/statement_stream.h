@@ -39,7 +39,8 @@ class StatementStream : public TokenCursor {
   bool Comma(std::string_view what);
   // Takes a "," when one follows: the start of an optional field.
   bool OptionalComma();
-  // After an optional field's comma: false when the field is left empty (", ," or a last ",").
+  // After an optional field's comma: false when the field is left empty (", ," or a last ","
+  // before BEGIN, END or the next statement's keyword).
   bool FieldWritten();
 
   // An expression; `needNumber` makes a name without a value an error.

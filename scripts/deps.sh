@@ -14,8 +14,11 @@ tolvex_need_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# What the native build and its tests need (dpkg-dev and file: the Debian package's dependencies).
-TOLVEX_NATIVE_PACKAGES=(cmake make g++ googletest libgtest-dev clang-format git dpkg-dev file)
+# What the native build and its tests need: dpkg-dev and file for the Debian package's
+# dependencies; the C preprocessor (cpp) over the MinGW-w64 headers, then llvm-rc 19 (18 and later
+# read MENUEX), for the comparison with an independent resource compiler.
+TOLVEX_NATIVE_PACKAGES=(cmake make g++ cpp googletest libgtest-dev clang-format git dpkg-dev file
+  mingw-w64-common llvm-19)
 # What the fuzzing run needs: clang with its libFuzzer and sanitizer runtimes.
 TOLVEX_FUZZ_PACKAGES=(clang libclang-rt-dev)
 # What the Windows cross-build needs, and running its programs under Wine on a virtual display.

@@ -101,5 +101,43 @@ TEST(ReaderTest, ResourcesOutsideTheModelArePassedOverWholeByTheirGrammar) {
             "skipped IDB_LOGO BITMAP @s.rc:18\nskipped STRINGTABLE @s.rc:19\n");
 }
 
+TEST(ReaderTest, NoStatementIsLostToTheOneBeforeIt) {
+  const struct {
+    const char* script;
+    const char* expected;
+  } cases[] = {
+      // A name that is one word but no identifier is a string name, not a malformed number.
+      {"SKIN-3D DIALOGEX 0, 0, 120, 60\nCAPTION \"Skin\"\nBEGIN\n"
+       "PUSHBUTTON \"OK\", 1, 50, 30, 40, 14\nEND\n"
+       "TI-73Keymap MENU\nBEGIN\nMENUITEM \"A\", 1\nEND\n",
+       "dialog SKIN-3D=? DIALOGEX x 0 y 0 w 120 h 60 caption \"Skin\" style 0x80C80000 {} "
+       "exstyle 0x00000000 {} @s.rc:1\n"
+       "  control PUSHBUTTON \"OK\" id 1 class \"Button\" x 50 y 30 w 40 h 14 "
+       "style 0x50010000 {} exstyle 0x00000000 {} @s.rc:4\n"
+       "menu TI-73Keymap=? MENU @s.rc:6\n  item \"A\" id 1 @s.rc:8\n"},
+      // Empty fields at a line's end are the fields' defaults; the next line's keyword starts the
+      // next statement.
+      {"D DIALOGEX 0, 0, 120, 60\nBEGIN\nLTEXT \"Name:\", 101, 5, 5, 40, 10, SS_LEFT,,\n"
+       "EDITTEXT 102, 50, 5, 60, 12\nPUSHBUTTON \"OK\", IDOK, 50, 30, 40, 14,\nEND\n"
+       "M MENUEX\nBEGIN\nMENUITEM \"A\", 1,,\nPOPUP \"B\",,,\nBEGIN\nMENUITEM \"C\", 2,\nEND\nEND\n",
+       "dialog D=? DIALOGEX x 0 y 0 w 120 h 60 style 0x80880000 {} exstyle 0x00000000 {} "
+       "@s.rc:1\n"
+       "  control LTEXT \"Name:\" id 101 class \"Static\" x 5 y 5 w 40 h 10 "
+       "style 0x50020000 {SS_LEFT} exstyle 0x00000000 {} @s.rc:3\n"
+       "  control EDITTEXT - id 102 class \"Edit\" x 50 y 5 w 60 h 12 "
+       "style 0x50810000 {} exstyle 0x00000000 {} @s.rc:4\n"
+       "  control PUSHBUTTON \"OK\" id IDOK=1 class \"Button\" x 50 y 30 w 40 h 14 "
+       "style 0x50010000 {} exstyle 0x00000000 {} @s.rc:5\n"
+       "menu M=? MENUEX @s.rc:7\n  item \"A\" id 1 @s.rc:9\n  popup \"B\" @s.rc:10\n"
+       "    item \"C\" id 2 @s.rc:12\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.script);
+    const rc::Reading reading = ReadText(c.script);
+    EXPECT_EQ(Messages(reading), "");
+    EXPECT_EQ(rc::DumpModel(reading.model), c.expected);
+  }
+}
+
 }  // namespace
 }  // namespace tolvex::testing
