@@ -1,4 +1,4 @@
-// The main window and its two actions besides Run.
+// The main window, its Load action, and what Run takes from it and gives back to it.
 #pragma once
 
 #include <string>
@@ -13,5 +13,9 @@ namespace tolvex {
 void OBJETS();
 // The Load.rc action: the requester, the script into the source listing, the folder's settings.
 void LOAD();
+// Puts lines into a listing in place of what it held.
+void FillListing(int listing, const std::vector<std::string>& lines);
+// What the coefficient fields and the screen box hold now.
+RunInputs WindowRunInputs();
 
 }  // namespace tolvex
