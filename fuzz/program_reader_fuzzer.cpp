@@ -4,6 +4,7 @@
 // reads as its lines read one by one.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -27,8 +28,12 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-void Check(bool holds) {
-  if (!holds) std::abort();
+// Names the check that fails before stopping.
+#define Check(holds) \
+  if (!(holds)) Fail(__LINE__)
+[[noreturn]] void Fail(int line) {
+  std::fprintf(stderr, "program_reader_fuzzer.cpp:%d: the check fails\n", line);
+  std::abort();
 }
 
 }  // namespace

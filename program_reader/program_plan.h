@@ -25,6 +25,9 @@ struct Id {
   std::optional<std::int64_t> value;
 };
 
+// "IDC_OK = 2001", "2001" when the id is written as its number, "IDC_LATER (no value)".
+std::string IdText(const Id& id);
+
 struct Define {
   int line = 0;
   std::string name, value;  // the value as written, blanks around it dropped

@@ -223,6 +223,12 @@ class Reader {
   Reason CreateMenu(const std::string& target, const Arguments& a) {
     if (!a.empty()) return "Create_Menu takes nothing";
     if (gadgetWindow_ < 0) return "a menu bar without an open window";
+    // A second bar replaces the first, and what held its bar or pop-ups holds nothing.
+    for (auto it = variables_.begin(); it != variables_.end();) {
+      const bool old =
+          it->second.window == gadgetWindow_ && it->second.kind != Binding::Kind::kWindow;
+      it = old ? variables_.erase(it) : std::next(it);
+    }
     plan_.windows[gadgetWindow_].menu = MenuBar{line_, target, {}};
     variables_[Upper(target)] = {Binding::Kind::kBar, gadgetWindow_, 0};
     return {};
@@ -540,6 +546,12 @@ class Reader {
 };
 
 }  // namespace
+
+std::string IdText(const Id& id) {
+  if (!id.value) return id.written + " (no value)";
+  const std::string value = std::to_string(*id.value);
+  return id.written == value ? value : id.written + " = " + value;
+}
 
 int ProgramPlan::GadgetCount() const {
   int count = 0;

@@ -99,6 +99,8 @@ TEST(GoldenPrograms, AllKindsReadsAsItsScriptDescribes) {
   EXPECT_FALSE(window.gadgets[11].vertical);
   EXPECT_EQ(plan.cases.at(10).id.written, "IDC_TRB_V");
   EXPECT_EQ(plan.cases.at(10).id.value, 2011);
+  EXPECT_EQ(IdText(plan.cases.at(10).id), "IDC_TRB_V = 2011");
+  EXPECT_EQ(IdText(trackBar.id), "2011");
 }
 
 TEST(GoldenPrograms, UndefinedIdsHaveNoValueAndMenusKeepTheirNesting) {
@@ -106,6 +108,7 @@ TEST(GoldenPrograms, UndefinedIdsHaveNoValueAndMenusKeepTheirNesting) {
   ASSERT_EQ(two.windows.size(), 2u);
   EXPECT_EQ(two.windows[0].gadgets.at(2).id.written, "IDC_BTN_LATER");
   EXPECT_FALSE(two.windows[0].gadgets.at(2).id.value);
+  EXPECT_EQ(IdText(two.windows[0].gadgets.at(2).id), "IDC_BTN_LATER (no value)");
   EXPECT_EQ(two.windows[1].gadgets.at(0).text->value, "Yes, please");
 
   const ProgramPlan nested =

@@ -78,5 +78,15 @@ TEST(UnknownLines, GadgetsNeedAWindowAndCasesABranch) {
   EXPECT_EQ(plan.unknown[1].reason, "a Case of EventNumber outside the gadget and menu branches");
 }
 
+TEST(UnknownLines, ASecondMenuBarLeavesThePopUpsOfTheFirstBehind) {
+  const ProgramPlan plan =
+      ReadProgramLines({"Var hwnd1=OpenWindow(\"w\",0,0,1,1)", "hMessages1 = Create_Menu()",
+                        "MenName11=MenuTitle(hMessages1,\"File\")", "hMessages1 = Create_Menu()",
+                        "MenuItem(1, MenName11,\"x\")"});
+  ASSERT_EQ(plan.unknown.size(), 1u);
+  EXPECT_EQ(plan.unknown[0].reason, "MenName11 holds no pop-up");
+  EXPECT_TRUE(plan.windows.at(0).menu->entries.empty());
+}
+
 }  // namespace
 }  // namespace tolvex::program
