@@ -165,6 +165,11 @@ LRESULT CALLBACK PreviewProcedure(HWND window, UINT message, WPARAM wParam, LPAR
   Record* record = RecordOf(window);
   switch (message) {
     case WM_CLOSE: DestroyWindow(window); return 0;
+    case WM_GETMINMAXINFO:
+      // A program's dialog may be narrower than the system's smallest captioned window: the
+      // preview keeps the program's size.
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {1, 1};
+      return 0;
     case WM_DESTROY:
       if (record != nullptr) ReleaseMenu(window, *record);
       break;
