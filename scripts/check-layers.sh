@@ -12,9 +12,10 @@ declare -A may_use=(
   [generator]=""
   [conversion]="generator rcscript"
   [complete]="generator rcscript"
+  [program_reader]="generator"
   [toolkit]=""
-  [app]="conversion complete generator rcscript toolkit"
-  [cli]="app conversion complete generator rcscript toolkit"
+  [app]="conversion complete program_reader generator rcscript toolkit"
+  [cli]="app conversion complete program_reader generator rcscript toolkit"
 )
 
 status=0
