@@ -42,19 +42,20 @@ void PutScriptIntoListing(std::string_view bytes) {
       bytes, [](const std::string& line) { AddListBoxItem(kSourceListing, line.c_str(), -1); });
 }
 
-bool ReadScriptIntoListing(const std::string& path) {
+bool ReadScriptIntoListing(const std::string& path, std::string* bytes) {
   const FileHandle HDL40 = READ_FILE(path.c_str(), kNormalFile);
   if (HDL40 == kBadFile) {
     CLOSE_FILE(HDL40);
     return false;
   }
-  std::string bytes;
-  const bool whole = ReadToEnd(HDL40, bytes);
+  std::string read;
+  const bool whole = ReadToEnd(HDL40, read);
   CLOSE_FILE(HDL40);
   // A script that could not be read to its end is not loaded at all: a Run on part of it would
   // replace a good program with a truncated one.
   if (!whole) return false;
-  PutScriptIntoListing(bytes);
+  PutScriptIntoListing(read);
+  if (bytes != nullptr) *bytes = std::move(read);
   return true;
 }
 

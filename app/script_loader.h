@@ -13,7 +13,8 @@ void ClearForLoad();
 // sees them.
 void PutScriptIntoListing(std::string_view bytes);
 // Reads the whole script into the source listing. Returns false, leaving the listing empty, when
-// the file cannot be opened or a read fails before its end.
-bool ReadScriptIntoListing(const std::string& path);
+// the file cannot be opened or a read fails before its end. `bytes`, when given, receives the
+// script's bytes as read.
+bool ReadScriptIntoListing(const std::string& path, std::string* bytes = nullptr);
 
 }  // namespace tolvex

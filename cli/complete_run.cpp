@@ -23,8 +23,9 @@ complete::CompleteProgram ConvertModel(const std::string& script, const rc::Mode
   return complete::ConvertModel(model, o);
 }
 
-// The script as the source listing holds it: the reader then sees the lines the designed
-// conversion sees, wherever the listing took them from, and the file is not read again.
+// The script as the source listing holds it: the hint's reader then sees the lines the designed
+// conversion sees, and the file is not read again. Its counts do not depend on the characters a
+// UTF-16 script's lines lose there.
 std::string ListingScript() {
   std::string bytes;
   const int lines = CountItemListBox(kSourceListing);
@@ -46,9 +47,9 @@ void Print(const std::vector<rc::Diagnostic>& diagnostics, const Options& option
 
 }  // namespace
 
-bool ConvertCompleteIntoListing(const std::string& script, const Options& options,
-                                std::ostream& errors) {
-  const rc::Reading reading = ReadListing(script, options);
+bool ConvertCompleteIntoListing(const std::string& script, std::string_view bytes,
+                                const Options& options, std::ostream& errors) {
+  const rc::Reading reading = rc::ReadScriptBytes(script, bytes, {options.includeDirs, {}});
   Print(reading.diagnostics, options, errors);
   const complete::CompleteProgram program = ConvertModel(script, reading.model, options);
   Print(program.warnings, options, errors);

@@ -4,19 +4,21 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "cli/options.h"
 #include "complete/program.h"
 
 namespace tolvex::cli {
 
-// Reads the model of the script in the source listing (script names it and locates its includes)
-// and puts its complete program into the output listing, with the coefficients of the main
-// window's fields. The reader's messages and the conversion's
-// warnings go to errors (warnings not with --quiet). False when the reader met errors: the
-// program is then made of what could be read.
-bool ConvertCompleteIntoListing(const std::string& script, const Options& options,
-                                std::ostream& errors);
+// Reads the model of the script's bytes, the same the source listing was loaded from (script
+// names it and locates its includes), and puts its complete program into the output listing, with
+// the coefficients of the main window's fields. The reader reads the bytes, not the listing: a
+// UTF-16 script keeps there every character that the listing's lines cannot hold. The reader's
+// messages and the conversion's warnings go to errors (warnings not with --quiet). False when the
+// reader met errors: the program is then made of what could be read.
+bool ConvertCompleteIntoListing(const std::string& script, std::string_view bytes,
+                                const Options& options, std::ostream& errors);
 
 // What the hint compares the designed program with: what the script's model holds and what
 // --complete writes of it. Taken before the designed conversion, so that the model is gone before

@@ -71,11 +71,15 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   DIR1040 = fromInput ? "" : FolderOf(script);
   files::ClearFailure();
   std::vector<std::string> settings;
+  // Kept for the complete conversion's reader only, which reads every character of the script.
+  std::string bytes;
   if (fromInput) {
-    PutScriptIntoListing(
-        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    PutScriptIntoListing(bytes);
   } else {
-    if (!ReadScriptIntoListing(script)) return fail(CannotReadScript());
+    if (!ReadScriptIntoListing(script, options.complete ? &bytes : nullptr)) {
+      return fail(CannotReadScript());
+    }
     settings = SettingsTexts();
     INI();
   }
@@ -87,9 +91,10 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   std::optional<HintFacts> hintFacts;
   if (options.complete) {
     if (CountItemListBox(kSourceListing) == 0) return fail(EmptyScript());
-    readWhole = ConvertCompleteIntoListing(script, options, errors);
+    readWhole = ConvertCompleteIntoListing(script, bytes, options, errors);
   } else {
     // The hint's reading is taken, and let go, before the conversion's tables fill.
+    std::string().swap(bytes);
     hintFacts = FactsForHint(script, options);
     if (!CONVERT()) return fail(EmptyScript());
   }
