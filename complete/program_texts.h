@@ -19,8 +19,8 @@ class ProgramTexts {
  public:
   // A code page the platform cannot write gets a warning at its first text, and its texts keep
   // each character below 256 as that byte.
-  std::string Of(std::string_view text, const rc::TextCoding& coding,
-                 const rc::SourcePlace& place, rc::DiagnosticList& warnings);
+  std::string Of(std::string_view text, const rc::TextCoding& coding, const rc::SourcePlace& place,
+                 rc::DiagnosticList& warnings);
 
   // One warning per script line whose texts hold characters their code page lacks, naming them.
   void LackingWarnings(rc::DiagnosticList& warnings) const;

@@ -48,7 +48,7 @@ constexpr Language kLanguages[] = {
 constexpr struct {
   int language, sublanguage, codePage;
 } kSublanguageCodePages[] = {
-    {0x04, 0x00, 936},  {0x04, 0x02, 936},  {0x04, 0x04, 936},  // simplified Chinese
+    {0x04, 0x00, 936},  {0x04, 0x02, 936},  {0x04, 0x04, 936},   // simplified Chinese
     {0x1A, 0x03, 1251}, {0x1A, 0x07, 1251}, {0x1A, 0x08, 1251},  // Serbian, Bosnian Cyrillic
     {0x1A, 0x0A, 1251}, {0x1A, 0x0C, 1251}, {0x2C, 0x02, 1251},  // ... Azeri Cyrillic
     {0x43, 0x02, 1251},                                          // Uzbek Cyrillic

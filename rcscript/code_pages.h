@@ -11,8 +11,8 @@ namespace tolvex::rc {
 
 // What the rest of a #pragma line (after "pragma") says of the code page.
 struct CodePagePragma {
-  bool isCodePage = false;        // a code_page pragma, well formed or not
-  std::optional<int> codePage;    // its code page; 0 for DEFAULT; none when malformed
+  bool isCodePage = false;      // a code_page pragma, well formed or not
+  std::optional<int> codePage;  // its code page; 0 for DEFAULT; none when malformed
 };
 //   code_page ( number | DEFAULT )
 CodePagePragma ReadCodePagePragma(std::string_view rest);

@@ -18,13 +18,13 @@ std::optional<InCodePage> WriteInCodePage(std::string_view utf8, int codePage) {
     char buffer[16];
     BOOL lacks = FALSE;
     int written = 0;
-    const int units = length == 0 ? 0
-                                  : MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS,
-                                                        character.data(),
-                                                        static_cast<int>(character.size()), wide, 2);
+    const int units = length == 0
+                          ? 0
+                          : MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, character.data(),
+                                                static_cast<int>(character.size()), wide, 2);
     if (units > 0) {
-      written = WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, wide, units, buffer,
-                                    sizeof buffer, "?", &lacks);
+      written = WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, wide, units, buffer, sizeof buffer,
+                                    "?", &lacks);
     }
     if (written <= 0 || lacks) {
       out.text += '?';
