@@ -14,11 +14,21 @@ TEST(CodePage, EachCodePageWritesItsOwnCharactersAndAQuestionMarkForOthers) {
     const char* utf8;
     const char* written;
   } cases[] = {
-      {874, "ก", "\xA1"},        {932, "日本", "\x93\xFA\x96\x7B"}, {936, "中文", "\xD6\xD0\xCE\xC4"},
-      {949, "한국", "\xC7\xD1\xB1\xB9"}, {950, "中文", "\xA4\xA4\xA4\xE5"}, {1250, "ł", "\xB3"},
-      {1251, "Жи", "\xC6\xE8"}, {1252, "€é", "\x80\xE9"},        {1253, "Ω", "\xD9"},
-      {1254, "ğ", "\xF0"},       {1255, "א", "\xE0"},             {1256, "ب", "\xC8"},
-      {1257, "ą", "\xE0"},       {1258, "₫", "\xFE"},             {1252, "aЖ😀b", "a??b"},
+      {874, "ก", "\xA1"},
+      {932, "日本", "\x93\xFA\x96\x7B"},
+      {936, "中文", "\xD6\xD0\xCE\xC4"},
+      {949, "한국", "\xC7\xD1\xB1\xB9"},
+      {950, "中文", "\xA4\xA4\xA4\xE5"},
+      {1250, "ł", "\xB3"},
+      {1251, "Жи", "\xC6\xE8"},
+      {1252, "€é", "\x80\xE9"},
+      {1253, "Ω", "\xD9"},
+      {1254, "ğ", "\xF0"},
+      {1255, "א", "\xE0"},
+      {1256, "ب", "\xC8"},
+      {1257, "ą", "\xE0"},
+      {1258, "₫", "\xFE"},
+      {1252, "aЖ😀b", "a??b"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.codePage);
@@ -39,7 +49,10 @@ TEST(CodePage, ProgramTextsFollowTheScriptsCoding) {
     const char* warning;
   } cases[] = {
       {"\xC4\xE0", {false, 1251}, "\xC4\xE0", ""},  // a byte script's bytes
-      {"Жé", {true, 1251}, "\xC6?", "s.rc:3: warning: code page 1251 has no \"é\": it is written as ?"},
+      {"Жé",
+       {true, 1251},
+       "\xC6?",
+       "s.rc:3: warning: code page 1251 has no \"é\": it is written as ?"},
       {"é€", {true, 0}, "\xE9\x80", ""},  // 1252 when the script states none
       {"é€", {true, 65001}, "é€", ""},
       {"é€",
