@@ -7,8 +7,9 @@
 
 namespace tolvex {
 
-// The script's lines, decoded and split. False, with no lines, when the file cannot be opened or
-// a read fails before its end.
-bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines);
+// The script's lines, decoded and split, and its bytes as read when bytes is given. False, with
+// no lines, when the file cannot be opened or a read fails before its end.
+bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines,
+                     std::string* bytes = nullptr);
 
 }  // namespace tolvex

@@ -20,8 +20,9 @@ complete::CompleteProgram ConvertModel(const std::string& script, const rc::Mode
   return complete::ConvertModel(model, o);
 }
 
-// The script as the source listing shows its lines: the reader then sees the lines the designed
-// conversion sees, wherever they came from, and the file is not read again.
+// The script as the source listing shows its lines: the hint's reader then sees the lines the
+// designed conversion sees, and the file is not read again. Its counts do not depend on the
+// characters a UTF-16 script's lines lose there.
 std::string ListedScript(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) {
@@ -46,10 +47,10 @@ void Print(const std::vector<rc::Diagnostic>& diagnostics, const Options& option
 
 }  // namespace
 
-shapes::Lines ConvertComplete(const std::string& script, const std::vector<std::string>& lines,
+shapes::Lines ConvertComplete(const std::string& script, std::string_view bytes,
                               const RunInputs& inputs, const Options& options, std::ostream& errors,
                               bool& readWhole) {
-  const rc::Reading reading = ReadLines(script, lines, options);
+  const rc::Reading reading = rc::ReadScriptBytes(script, bytes, {options.includeDirs, {}});
   Print(reading.diagnostics, options, errors);
   complete::CompleteProgram program = ConvertModel(script, reading.model, inputs);
   Print(program.warnings, options, errors);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/run_inputs.h"
@@ -13,11 +14,12 @@
 
 namespace tolvex::cli {
 
-// The complete program of the script's lines (script names it and locates its includes), with
-// the Run inputs. The reader's messages and the conversion's warnings go to errors (warnings not
-// with --quiet); readWhole is false when the reader met errors: the program is then made of what
-// could be read.
-shapes::Lines ConvertComplete(const std::string& script, const std::vector<std::string>& lines,
+// The complete program of the script's bytes, the same the lines were split from (script names
+// it and locates its includes), with the Run inputs. The reader reads the bytes, not the lines: a
+// UTF-16 script keeps there every character that the listing's lines cannot hold. The reader's
+// messages and the conversion's warnings go to errors (warnings not with --quiet); readWhole is
+// false when the reader met errors: the program is then made of what could be read.
+shapes::Lines ConvertComplete(const std::string& script, std::string_view bytes,
                               const RunInputs& inputs, const Options& options, std::ostream& errors,
                               bool& readWhole);
 

@@ -66,12 +66,16 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   DIR1040 = fromInput ? "" : FolderOf(script);
   files::ClearFailure();
   std::vector<std::string> lines, settings;
+  // The bytes are kept for the complete conversion's reader, which reads every character.
+  std::string bytes;
   RunInputs inputs = DefaultRunInputs();
   if (fromInput) {
-    lines = rc::SplitScriptLines(
-        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    lines = rc::SplitScriptLines(bytes);
   } else {
-    if (!ReadScriptLines(script, lines)) return fail(CannotReadScript());
+    if (!ReadScriptLines(script, lines, options.complete ? &bytes : nullptr)) {
+      return fail(CannotReadScript());
+    }
     settings = SettingsTexts();
     for (size_t i = 0; i < settings.size(); ++i) inputs.coefficients[i] = FieldText(settings[i]);
   }
@@ -85,9 +89,10 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   std::string program;
   if (options.complete) {
     if (lines.empty()) return fail(EmptyScript());
-    program = ProgramBytes(ConvertComplete(script, lines, inputs, options, errors, readWhole));
+    program = ProgramBytes(ConvertComplete(script, bytes, inputs, options, errors, readWhole));
   } else {
     // The hint's reading is taken, and let go, before the designed program is made.
+    std::string().swap(bytes);
     const std::optional<HintFacts> hintFacts = FactsForHint(script, lines, inputs, options);
     const DesignedProgram designed =
         ConvertDesigned(lines, CoefficientsOf(inputs.coefficients), inputs.screen);

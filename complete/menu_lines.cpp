@@ -10,13 +10,12 @@ namespace {
 
 using Kind = rc::MenuItem::Kind;
 
-void ResolveItems(const std::vector<rc::MenuItem>& items, ProgramNames& names, MenuItemIds& ids,
-                  rc::DiagnosticList& warnings) {
+void ResolveItems(const std::vector<rc::MenuItem>& items, ProgramNames& names, MenuItemIds& ids) {
   for (const rc::MenuItem& item : items) {
-    if (item.kind == Kind::kPopup) ResolveItems(item.items, names, ids, warnings);
+    if (item.kind == Kind::kPopup) ResolveItems(item.items, names, ids);
     if (item.kind != Kind::kItem || ids.count(&item) != 0) continue;
     // A MENUEX item may leave its id out: the menu then sends 0.
-    ids[&item] = names.Resolve(item.id.value_or(rc::Value{"0", 0}), item.place, warnings);
+    ids[&item] = names.Resolve(item.id.value_or(rc::Value{"0", 0}), item.place);
   }
 }
 
@@ -31,21 +30,24 @@ void NumberPopups(const std::vector<rc::MenuItem>& items, int& next,
 }
 
 struct MenuWriter {
-  const MenuItemIds& ids;
+  const rc::Menu& menu;
+  const MenuWriting& writing;
   const std::map<const rc::MenuItem*, int>& handles;
   shapes::Lines& lines;
-  int& items;
+
+  std::string Literal(const rc::MenuItem& item) {
+    return BasicLiteral(writing.texts.Of(item.text, menu.texts, item.place, writing.warnings));
+  }
 
   void Popup(const rc::MenuItem& popup) {
     const int handle = handles.at(&popup);
     for (const rc::MenuItem& item : popup.items) {
       if (item.kind == Kind::kItem) {
-        lines.push_back(
-            shapes::MenuItemLine(ids.at(&item).written, handle, BasicLiteral(item.text)));
-        ++items;
+        lines.push_back(shapes::MenuItemLine(writing.ids.at(&item).written, handle, Literal(item)));
+        ++writing.items;
       } else if (item.kind == Kind::kPopup) {
         lines.push_back("");
-        lines.push_back(shapes::SubMenuLine(handles.at(&item), handle, BasicLiteral(item.text)));
+        lines.push_back(shapes::SubMenuLine(handles.at(&item), handle, Literal(item)));
         Popup(item);
       }
     }
@@ -58,7 +60,7 @@ void ResolveMenuIds(const rc::Menu& menu, ProgramNames& names, MenuItemIds& ids,
                     rc::DiagnosticList& warnings) {
   for (const rc::MenuItem& item : menu.items) {
     if (item.kind == Kind::kPopup) {
-      ResolveItems(item.items, names, ids, warnings);
+      ResolveItems(item.items, names, ids);
     } else if (item.kind == Kind::kItem && ids.count(&item) == 0) {
       // Marked as met, so that a menu two dialogs use is warned about once.
       ids[&item] = {};
@@ -69,24 +71,23 @@ void ResolveMenuIds(const rc::Menu& menu, ProgramNames& names, MenuItemIds& ids,
   }
 }
 
-shapes::Lines MenuLines(const rc::Menu& menu, int dialog, int& nextPopup, const MenuItemIds& ids,
-                        int& items) {
+shapes::Lines MenuLines(const rc::Menu& menu, const MenuWriting& writing) {
   std::map<const rc::MenuItem*, int> handles;
-  NumberPopups(menu.items, nextPopup, handles);
+  NumberPopups(menu.items, writing.nextPopup, handles);
 
   shapes::Lines lines{""};
-  for (const std::string& line : shapes::MenuBarLines(dialog)) lines.push_back(line);
+  for (const std::string& line : shapes::MenuBarLines(writing.dialog)) lines.push_back(line);
   // Numbered in the order the pop-ups stand, so ascending numbers declare them in that order.
   std::vector<int> numbers;
   for (const auto& entry : handles) numbers.push_back(entry.second);
   std::sort(numbers.begin(), numbers.end());
   for (const int handle : numbers) lines.push_back(shapes::PopupHandleLine(handle));
 
-  MenuWriter writer{ids, handles, lines, items};
+  MenuWriter writer{menu, writing, handles, lines};
   for (const rc::MenuItem& item : menu.items) {
     if (item.kind != Kind::kPopup) continue;
     lines.push_back("");
-    lines.push_back(shapes::MenuTitleLine(handles.at(&item), dialog, BasicLiteral(item.text)));
+    lines.push_back(shapes::MenuTitleLine(handles.at(&item), writing.dialog, writer.Literal(item)));
     writer.Popup(item);
   }
   lines.push_back("");

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "complete/program_names.h"
+#include "complete/program_texts.h"
 #include "generator/line_shapes.h"
 #include "rcscript/model.h"
 
@@ -19,9 +20,16 @@ using MenuItemIds = std::map<const rc::MenuItem*, ProgramId>;
 void ResolveMenuIds(const rc::Menu& menu, ProgramNames& names, MenuItemIds& ids,
                     rc::DiagnosticList& warnings);
 
-// The lines that build the menu for dialog `dialog`; pop-up handles are numbered from
+// The lines that build the menu for window `dialog`; pop-up handles are numbered from
 // `nextPopup`, which is left after the last one given. `items` counts the items written.
-shapes::Lines MenuLines(const rc::Menu& menu, int dialog, int& nextPopup, const MenuItemIds& ids,
-                        int& items);
+struct MenuWriting {
+  int dialog = 0;
+  int& nextPopup;
+  const MenuItemIds& ids;
+  ProgramTexts& texts;
+  rc::DiagnosticList& warnings;
+  int& items;
+};
+shapes::Lines MenuLines(const rc::Menu& menu, const MenuWriting& writing);
 
 }  // namespace tolvex::complete

@@ -8,13 +8,14 @@
 #include "complete/gadget_classes.h"
 #include "complete/menu_lines.h"
 #include "complete/program_names.h"
+#include "complete/program_texts.h"
 #include "generator/numbers.h"
 #include "generator/scaling.h"
 
 namespace tolvex::complete {
 namespace {
 
-// One control that gets a gadget line.
+// One control: a gadget line, or a comment line where its kind is null.
 struct Gadget {
   const rc::Control* control = nullptr;
   const GadgetKindLines* kind = nullptr;
@@ -33,6 +34,13 @@ struct GadgetId {
   bool hasCase = false;
   std::string caseLabel, caseComment;
 };
+
+// The font of a window whose script gives none: the designed example's, so that its line compiles.
+constexpr const char* kFontFace = "MS Sans Serif";
+constexpr const char* kFontSize = "8";
+
+// The dialog units of a window made for a menu that no dialog names.
+constexpr struct { double width, height; } kMenuWindowUnits = {300, 200};
 
 bool SameName(const rc::Value& a, const rc::Value& b) {
   if (a.number && b.number) return *a.number == *b.number;
@@ -54,9 +62,11 @@ class Converter {
 
   CompleteProgram Run() {
     Plan();
+    GiveValues();
     AssignGadgetIds();
     CompleteProgram program;
     shapes::Lines body = Body(program.written);
+    texts_.LackingWarnings(warnings_);
     program.lines = shapes::IncludeLines();
     Append(program.lines, names_.DefineLines(warnings_));
     if (options_.screen) Append(program.lines, shapes::ScreenBlockLines());
@@ -67,7 +77,8 @@ class Converter {
   }
 
  private:
-  // Every id resolved in the order the program writes them: a dialog's menu, then its controls.
+  // Every id resolved in the order the program writes them: a dialog's menu, then its controls;
+  // then the menus no dialog names, each the menu of a window of its own.
   void Plan() {
     std::set<const rc::Menu*> named;
     for (const rc::Dialog& dialog : model_.dialogs) {
@@ -82,20 +93,36 @@ class Converter {
           warnings_.Warning(control.place.file, control.place.line, 0,
                             "control " + control.id.text + " of class " +
                                 rc::Quoted(control.className) +
-                                " has no gadget kind: no line is written for it");
+                                " has no gadget kind: a comment line stands in its place");
+          plan.gadgets.push_back({&control, nullptr, {}});
           continue;
         }
-        plan.gadgets.push_back(
-            {&control, kind, names_.Resolve(control.id, control.place, warnings_)});
+        plan.gadgets.push_back({&control, kind, names_.Resolve(control.id, control.place)});
       }
       dialogs_.push_back(std::move(plan));
     }
     for (const rc::Menu& menu : model_.menus) {
       if (named.count(&menu) != 0) continue;
-      warnings_.Warning(
-          menu.place.file, menu.place.line, 0,
-          "menu " + menu.name.text + " is named by no dialog: nothing is written for it");
+      menuWindows_.push_back(&menu);
+      ResolveMenuIds(menu, names_, menuIds_, warnings_);
     }
+  }
+
+  // Ids without a value get numbers above every id the program uses.
+  void GiveValues() {
+    std::int64_t above = 0;
+    const auto raise = [&above](const ProgramId& id) {
+      if (id.number) above = std::max(above, *id.number);
+    };
+    for (const DialogPlan& plan : dialogs_) {
+      for (const Gadget& gadget : plan.gadgets) raise(gadget.id);
+    }
+    for (const auto& entry : menuIds_) raise(entry.second);
+    names_.GiveValues(above, model_.unreadIncludes, warnings_);
+    for (DialogPlan& plan : dialogs_) {
+      for (Gadget& gadget : plan.gadgets) names_.Settle(gadget.id);
+    }
+    for (auto& entry : menuIds_) names_.Settle(entry.second);
   }
 
   const rc::Menu* MenuOf(const rc::Dialog& dialog) {
@@ -124,6 +151,7 @@ class Converter {
     std::set<std::string> given;
     for (const DialogPlan& plan : dialogs_) {
       for (const Gadget& gadget : plan.gadgets) {
+        if (gadget.kind == nullptr) continue;
         const bool label = gadget.id.number && *gadget.id.number == -1;
         GadgetId id;
         if (label || !given.insert(gadget.id.key).second) {
@@ -150,12 +178,19 @@ class Converter {
     return IntegerText(ControlPixels(Units(value, place), scale));
   }
 
+  std::string Text(std::string_view text, const rc::TextCoding& coding,
+                   const rc::SourcePlace& place) {
+    return texts_.Of(text, coding, place, warnings_);
+  }
+
   shapes::Lines Window(int number, const rc::Dialog& dialog) {
-    const BasicText caption = BasicTextOf(dialog.caption.value_or(""));
+    const BasicText caption =
+        BasicTextOf(Text(dialog.caption.value_or(""), dialog.texts, dialog.place));
     // A dialog without a font gets the designed example's font, so that its line still compiles.
-    const BasicText face = BasicTextOf(dialog.font ? dialog.font->face : "MS Sans Serif");
+    const BasicText face =
+        BasicTextOf(dialog.font ? Text(dialog.font->face, dialog.texts, dialog.place) : kFontFace);
     const std::string size =
-        " " + (dialog.font ? IntegerText(Units(dialog.font->size, dialog.place)) : "8");
+        " " + (dialog.font ? IntegerText(Units(dialog.font->size, dialog.place)) : kFontSize);
     const std::string x = " " + IntegerText(Units(dialog.x, dialog.place));
     const std::string y = IntegerText(Units(dialog.y, dialog.place));
     const std::string width = IntegerText(
@@ -166,10 +201,26 @@ class Converter {
         {number, caption.body, x, y, width, height, face.body, size, caption.mark, face.mark});
   }
 
-  shapes::Lines GadgetLines(const Gadget& gadget) {
+  // A menu no dialog names, in the window the original program built for it in code: captioned
+  // with the menu's name, at 0,0, sized as a dialog of kMenuWindowUnits.
+  shapes::Lines MenuWindow(int number, const rc::Menu& menu) {
+    const BasicText caption = BasicTextOf(Text(menu.name.text, menu.texts, menu.place));
+    const BasicText face = BasicTextOf(kFontFace);
+    const std::string width =
+        IntegerText(WindowWidthPixels(kMenuWindowUnits.width, scaleX_, options_.windowX));
+    const std::string height =
+        IntegerText(WindowHeightPixels(kMenuWindowUnits.height, scaleY_, options_.windowY));
+    return shapes::WindowLines({number, caption.body, " 0", "0", width, height, face.body,
+                                std::string(" ") + kFontSize, caption.mark, face.mark});
+  }
+
+  shapes::Lines GadgetLines(const rc::Dialog& dialog, const Gadget& gadget) {
     const rc::Control& control = *gadget.control;
+    if (gadget.kind == nullptr) return {NoGadgetLine(dialog, control)};
     const BasicText caption =
-        BasicTextOf(control.text.kind == rc::ControlText::Kind::kString ? control.text.string : "");
+        BasicTextOf(control.text.kind == rc::ControlText::Kind::kString
+                        ? Text(control.text.string, dialog.texts, control.place)
+                        : std::string());
     std::string variant;
     if (gadget.kind->prefix == "IDC_LSV" && listViews_++ > 0) variant = std::to_string(listViews_);
     const std::string x = Pixels(control.x, scaleX_, control.place);
@@ -181,24 +232,46 @@ class Converter {
                                 BarOrientationOf(*gadget.kind, control), caption.mark, variant});
   }
 
+  // What a user needs to place by hand a control no gadget kind rebuilds.
+  std::string NoGadgetLine(const rc::Dialog& dialog, const rc::Control& control) {
+    std::string text = "\"\"";
+    if (control.text.kind == rc::ControlText::Kind::kString) {
+      text = BasicLiteral(Text(control.text.string, dialog.texts, control.place));
+    } else if (control.text.kind == rc::ControlText::Kind::kReference) {
+      text = control.text.reference.text;
+    }
+    const BasicText className = BasicTextOf(Text(control.className, dialog.texts, control.place));
+    return shapes::NoGadgetLine(
+        className.mark.empty() ? className.body : className.mark + "\"" + className.body + "\"",
+        control.id.text, Pixels(control.x, scaleX_, control.place),
+        Pixels(control.y, scaleY_, control.place), Pixels(control.width, scaleX_, control.place),
+        Pixels(control.height, scaleY_, control.place), text);
+  }
+
   shapes::Lines Body(WrittenCounts& written) {
     shapes::Lines lines;
     int nextPopup = 0;
-    for (size_t i = 0; i < dialogs_.size(); ++i) {
-      const DialogPlan& plan = dialogs_[i];
-      const int number = static_cast<int>(i) + 1;
-      Append(lines, Window(number, *plan.dialog));
+    const auto menuOf = [&](const rc::Menu& menu, int number) {
+      // Handles run from the window's tens, like the designed program's, and never repeat.
+      nextPopup = std::max(nextPopup, number * 10 + 1);
+      Append(lines,
+             MenuLines(menu, {number, nextPopup, menuIds_, texts_, warnings_, written.menuItems}));
+      WrittenMenu(menu);
+    };
+    int number = 0;
+    for (const DialogPlan& plan : dialogs_) {
+      Append(lines, Window(++number, *plan.dialog));
       ++written.windows;
-      if (plan.menu != nullptr) {
-        // Handles run from the dialog's tens, like the designed program's, and never repeat.
-        nextPopup = std::max(nextPopup, number * 10 + 1);
-        Append(lines, MenuLines(*plan.menu, number, nextPopup, menuIds_, written.menuItems));
-        WrittenMenu(*plan.menu);
-      }
+      if (plan.menu != nullptr) menuOf(*plan.menu, number);
       for (const Gadget& gadget : plan.gadgets) {
-        Append(lines, GadgetLines(gadget));
-        ++written.controls;
+        Append(lines, GadgetLines(*plan.dialog, gadget));
+        if (gadget.kind != nullptr) ++written.controls;
       }
+    }
+    for (const rc::Menu* unnamed : menuWindows_) {
+      Append(lines, MenuWindow(++number, *unnamed));
+      ++written.windows;
+      menuOf(*unnamed, number);
     }
     lines.push_back("");
     lines.push_back("");
@@ -227,6 +300,7 @@ class Converter {
     Append(lines, shapes::GadgetBranchHeadLines());
     for (const DialogPlan& plan : dialogs_) {
       for (const Gadget& gadget : plan.gadgets) {
+        if (gadget.kind == nullptr) continue;
         const GadgetId& id = gadgetIds_.at(gadget.control);
         if (id.hasCase) Append(lines, shapes::GadgetCaseLines(id.caseLabel, id.caseComment));
       }
@@ -240,7 +314,9 @@ class Converter {
   ProgramNames names_;
   float scaleX_, scaleY_;
   rc::DiagnosticList warnings_;
+  ProgramTexts texts_;
   std::vector<DialogPlan> dialogs_;
+  std::vector<const rc::Menu*> menuWindows_;  // the menus no dialog names
   MenuItemIds menuIds_;
   std::map<const rc::Control*, GadgetId> gadgetIds_;
   std::set<std::string> caseKeys_;

@@ -67,19 +67,19 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
   }
 }
 
-ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& place,
-                                rc::DiagnosticList& warnings) {
-  if (IsIdentifier(id.text) && !IsStandardId(id.text)) {
+ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& place) {
+  const bool name = IsIdentifier(id.text) && !IsStandardId(id.text);
+  if (name) {
     const std::string key = UpperCase(id.text);
     const auto found = names_.find(key);
     if (found != names_.end()) {
-      Name& name = found->second;
-      if (!name.kept) {
-        name.kept = id.number ? *id.number : name.value;
-        if (!name.fromScript) usedIncludedOrder_.push_back(key);
+      Name& defined = found->second;
+      if (!defined.kept) {
+        defined.kept = id.number ? *id.number : defined.value;
+        if (!defined.fromScript) usedIncludedOrder_.push_back(key);
       }
-      const std::string written = NumberText(*name.kept);
-      return {written, id.text, name.kept, written};
+      const std::string written = NumberText(*defined.kept);
+      return {written, id.text, defined.kept, written};
     }
   }
   if (id.number) {
@@ -87,12 +87,38 @@ ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& plac
     return {written, written, id.number, written};
   }
   const std::string key = UpperCase(id.text);
-  if (!warnedUnknown_[key]) {
-    warnedUnknown_[key] = true;
-    warnings.Warning(place.file, place.line, 0,
-                     id.text + " has no value: the program will not compile until it is defined");
+  if (unknownIndex_.emplace(key, unknown_.size()).second) {
+    unknown_.push_back({id.text, place, name && !IsProgramName(key), 0});
   }
-  return {id.text, id.text, std::nullopt, key};
+  return {"", "", std::nullopt, key};
+}
+
+void ProgramNames::GiveValues(std::int64_t above, const std::vector<std::string>& unreadIncludes,
+                              rc::DiagnosticList& warnings) {
+  std::string why;
+  for (size_t i = 0; i < unreadIncludes.size(); ++i) {
+    why += i == 0 ? " (" : i + 1 == unreadIncludes.size() ? " and " : ", ";
+    why += unreadIncludes[i];
+  }
+  if (!why.empty()) why += unreadIncludes.size() == 1 ? " was not read)" : " were not read)";
+  for (Unknown& unknown : unknown_) {
+    unknown.value = ++above;
+    warnings.Warning(unknown.place.file, unknown.place.line, 0,
+                     unknown.text + " has no value" + why + ": " +
+                         (unknown.defined ? "defined as " : "written as ") +
+                         NumberText(unknown.value));
+  }
+}
+
+void ProgramNames::Settle(ProgramId& id) const {
+  if (id.number) return;
+  const auto found = unknownIndex_.find(id.key);
+  if (found == unknownIndex_.end()) return;
+  const Unknown& unknown = unknown_[found->second];
+  if (unknown.value == 0) return;  // GiveValues has not run
+  id.number = unknown.value;
+  id.written = id.key = NumberText(unknown.value);
+  id.caseLabel = unknown.defined ? unknown.text : id.written;
 }
 
 shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
@@ -106,6 +132,11 @@ shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
   for (const std::string& key : usedIncludedOrder_) {
     const Name& name = names_.at(key);
     lines.push_back(shapes::DefineLine(name.name, NumberText(*name.kept)));
+  }
+  for (const Unknown& unknown : unknown_) {
+    if (unknown.defined && unknown.value != 0) {
+      lines.push_back(shapes::DefineLine(unknown.text, NumberText(unknown.value)));
+    }
   }
   for (const rc::Define& define : clashes_) {
     warnings.Warning(define.place.file, define.place.line, 0,

@@ -18,10 +18,10 @@ namespace tolvex::complete {
 
 // How the program writes one id of a control or a menu item.
 struct ProgramId {
-  std::string written;    // in the gadget or MenuItem line: the value, or the text when unknown
-  std::string caseLabel;  // after Case: the defined name, else what is written
-  std::optional<std::int64_t> number;
-  std::string key;  // the same key for the same id: its number, or its name in upper case
+  std::string written;                 // in the gadget or MenuItem line: the value
+  std::string caseLabel;               // after Case: the defined name, else what is written
+  std::optional<std::int64_t> number;  // none until a value is given to an id that has none
+  std::string key;  // the same key for the same id: its number, or its text in upper case
 };
 
 // FreeBASIC compares names without regard to case, as upper-cased ASCII.
@@ -34,13 +34,22 @@ class ProgramNames {
   ProgramNames(const rc::Model& model, const std::string& scriptFile);
 
   // The id as the program writes it at this use. The first use of a name fixes its value for the
-  // whole program; a name that is nowhere given a value gets one warning.
-  ProgramId Resolve(const rc::Value& id, const rc::SourcePlace& place,
-                    rc::DiagnosticList& warnings);
+  // whole program. An id that nowhere has a value is left without a number until GiveValues.
+  ProgramId Resolve(const rc::Value& id, const rc::SourcePlace& place);
+
+  // Once every id is resolved: each id without a value, in order of first use, gets the next
+  // number above `above` and a warning at its first use; a name is then defined with it, an
+  // expression (or a name the program declares itself) is written as it. `unreadIncludes`: the
+  // files the script's #include lines named that could not be read.
+  void GiveValues(std::int64_t above, const std::vector<std::string>& unreadIncludes,
+                  rc::DiagnosticList& warnings);
+  // An id resolved before GiveValues, with the value it was given.
+  void Settle(ProgramId& id) const;
 
   // The #define lines, once every use has been resolved: the script's own integer defines in
-  // script order, then the included names the program uses, in order of first use. Defines
-  // that give a name another value than the one kept get a warning.
+  // script order, then the included names the program uses, in order of first use, then the
+  // names given a value. Defines that give a name another value than the one kept get a
+  // warning.
   shapes::Lines DefineLines(rc::DiagnosticList& warnings) const;
 
  private:
@@ -61,7 +70,14 @@ class ProgramNames {
   std::vector<std::string> scriptOrder_, usedIncludedOrder_;
   std::vector<Redefinition> defines_;  // every integer define of the script
   std::vector<rc::Define> clashes_;    // the script's defines of names the program declares
-  std::map<std::string, bool> warnedUnknown_;
+  struct Unknown {
+    std::string text;  // as first written
+    rc::SourcePlace place;
+    bool defined = false;  // a name the program defines
+    std::int64_t value = 0;
+  };
+  std::map<std::string, size_t> unknownIndex_;  // by key, into unknown_
+  std::vector<Unknown> unknown_;                // in order of first use
 };
 
 }  // namespace tolvex::complete

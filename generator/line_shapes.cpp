@@ -73,6 +73,13 @@ Lines GadgetLines(const GadgetKindLines& kind, const GadgetShape& gadget) {
   return lines;
 }
 
+std::string NoGadgetLine(std::string_view className, std::string_view id, std::string_view x,
+                         std::string_view y, std::string_view width, std::string_view height,
+                         std::string_view text) {
+  return Join({"   ' ", className, " ", id, " ", x, ",", y, ",", width, ",", height, " ", text,
+               ": no gadget kind"});
+}
+
 Lines LoopHeadLines() { return {"", "' code", "", "", "", "Do", " Var event=WaitEvent()", "'"}; }
 
 Lines GadgetBranchHeadLines() {

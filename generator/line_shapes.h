@@ -40,6 +40,11 @@ struct GadgetShape {
   std::string_view variant;
 };
 Lines GadgetLines(const GadgetKindLines& kind, const GadgetShape& gadget);
+// A control that no gadget kind rebuilds, as a comment where its gadget line would stand: what a
+// user needs to place it by hand. The text is the literal as a gadget line would write it.
+std::string NoGadgetLine(std::string_view className, std::string_view id, std::string_view x,
+                         std::string_view y, std::string_view width, std::string_view height,
+                         std::string_view text);
 
 // The event loop: its head, the head of the gadget branch, one Case pair per control, its tail.
 Lines LoopHeadLines();

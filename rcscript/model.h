@@ -29,6 +29,14 @@ struct Style {
   std::optional<std::uint32_t> number;
 };
 
+// How the texts of a resource are held and meant: as UTF-8 when its script is UTF-16, else as the
+// script's own bytes; and the ANSI code page the script states for them (the #pragma code_page in
+// force, else the code page of the LANGUAGE in force), 0 when it states none.
+struct TextCoding {
+  bool utf8 = false;
+  int codePage = 0;
+};
+
 struct Define {
   std::string name;
   std::string text;                    // its tokens as written
@@ -73,6 +81,7 @@ struct Dialog {
   std::optional<Value> menu;       // MENU name
   std::optional<Value> className;  // CLASS name
   SourcePlace place;
+  TextCoding texts;  // of the caption, the font's face and the controls' texts
   std::vector<Control> controls;
 };
 
@@ -91,6 +100,7 @@ struct Menu {
   Value name;
   std::string statement;  // MENU or MENUEX
   SourcePlace place;
+  TextCoding texts;  // of the items' texts
   std::vector<MenuItem> items;
 };
 
@@ -106,6 +116,7 @@ struct Model {
   std::vector<Dialog> dialogs;
   std::vector<Menu> menus;
   std::vector<SkippedResource> skipped;
+  std::vector<std::string> unreadIncludes;  // files an #include named that could not be read
 };
 
 }  // namespace tolvex::rc

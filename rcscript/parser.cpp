@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "rcscript/code_pages.h"
 #include "rcscript/resources.h"
 #include "rcscript/statement_stream.h"
 
@@ -99,6 +100,9 @@ class TopLevel {
     if (IsKeyword(start, "LANGUAGE") || IsKeyword(start, "VERSION") ||
         IsKeyword(start, "CHARACTERISTICS")) {
       tokens_.Take();
+      if (IsKeyword(start, "LANGUAGE")) {
+        languageCodePage_ = LanguageCodePage(tokens_.Peek(0), tokens_.Peek(2));
+      }
       Skipped("", UpperCase(start.text), start);
       tokens_.SkipStatement(start);
       return;
@@ -132,10 +136,17 @@ class TopLevel {
     }
     tokens_.Take();
     const ResourceType* known = FindType(type);
+    // The type keyword is read where the resource stands, never from a define.
+    const int codePage = type.coding.codePage != 0 ? type.coding.codePage : languageCodePage_;
+    const TextCoding texts{type.coding.utf8, codePage};
     if (known && known->shape == Shape::kDialog) {
+      const size_t read = model_.dialogs.size();
       ReadDialog(tokens_, start, std::move(name), type, model_);
+      if (model_.dialogs.size() > read) model_.dialogs.back().texts = texts;
     } else if (known && known->shape == Shape::kMenu) {
+      const size_t read = model_.menus.size();
       ReadMenu(tokens_, start, std::move(name), type, model_);
+      if (model_.menus.size() > read) model_.menus.back().texts = texts;
     } else {
       const std::string typeText = known ? UpperCase(type.text) : type.written;
       Skipped(name.text, typeText, start);
@@ -191,6 +202,7 @@ class TopLevel {
 
   StatementStream& tokens_;
   Model& model_;
+  int languageCodePage_ = 0;  // of the last LANGUAGE statement outside a resource
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "rcscript/ascii.h"
+#include "rcscript/code_pages.h"
 #include "rcscript/limits.h"
 #include "rcscript/script_lines.h"
 
@@ -92,7 +93,9 @@ void Preprocessor::OpenFile(std::string path, std::string name, std::string_view
   Frame frame;
   frame.file = static_cast<int>(fileNames_.size());
   frame.path = std::move(path);
-  frame.lines = SplitScriptLines(bytes);
+  ReaderLines read = SplitReaderLines(bytes);
+  frame.lines = std::move(read.lines);
+  frame.lex.coding = {read.fromUtf16, codePage_};
   frame.conditionalBase = conditionals_.size();
   fileNames_.push_back(std::move(name));
   frames_.push_back(std::move(frame));
@@ -125,6 +128,7 @@ bool Preprocessor::FillLine() {
     }
     const int lineNumber = static_cast<int>(++frame.next);
     const std::string_view line = frame.lines[frame.next - 1];
+    frame.lex.coding.codePage = codePage_;
     const size_t first = SkipBlanks(line, 0);
     if (!frame.lex.inComment && first < line.size() && line[first] == '#') {
       Directive(line, first, lineNumber);
@@ -173,6 +177,13 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
   if (name == "include") {
     if (Active()) Include(line.substr(i), lineNumber, static_cast<int>(i + 1));
     return;
+  }
+  if (name == "pragma" && Active()) {
+    const CodePagePragma pragma = ReadCodePagePragma(line.substr(i));
+    if (pragma.codePage) codePage_ = *pragma.codePage;
+    if (pragma.isCodePage && !pragma.codePage) {
+      reporter_.WarningAt(at, "#pragma code_page needs a number or DEFAULT; it is passed over");
+    }
   }
   static constexpr std::string_view kPassedOver[] = {"pragma", "error", "warning",
                                                      "line",   "ident", ""};
@@ -423,6 +434,7 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
   }
   reporter_.List().Warning(fileName, lineNumber, at,
                            "cannot open the include file " + Quoted(name) + "; reading goes on");
+  unreadIncludes_.push_back(name);
 }
 
 void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter) {

@@ -23,6 +23,7 @@ using FileReader = std::function<std::optional<std::string>(const std::string& p
 // Directives, each on its own line (a backslash at a line's end continues it):
 //   #define NAME tokens      #undef NAME        #include "file"     #include <file>
 //   #if expression   #ifdef NAME   #ifndef NAME   #elif expression   #else   #endif
+//   #pragma code_page(N)   (the code page of the texts after it, in every file)
 //   #pragma ...   #error ...   #line ...   (passed over)
 // A line whose first non-blank byte is ";" is a comment.
 class Preprocessor {
@@ -37,6 +38,7 @@ class Preprocessor {
   Reporter& Report() { return reporter_; }
   const std::vector<std::string>& FileNames() const { return fileNames_; }
   std::vector<Define>& Defines() { return defines_; }
+  std::vector<std::string>& UnreadIncludes() { return unreadIncludes_; }
 
  private:
   struct Frame {
@@ -81,9 +83,11 @@ class Preprocessor {
   std::vector<Conditional> conditionals_;
   std::unordered_map<std::string, Macro> macros_;
   std::vector<Define> defines_;
+  std::vector<std::string> unreadIncludes_;
   std::vector<Token> raw_, pending_;
   size_t pendingNext_ = 0;
   int endLine_ = 1, endColumn_ = 1;
+  int codePage_ = 0;  // the #pragma code_page in force; 0: none
 };
 
 }  // namespace tolvex::rc

@@ -28,6 +28,7 @@ Reading ReadScriptBytes(const std::string& path, std::string_view bytes,
                               options.files ? options.files : DiskFiles(), diagnostics);
     ReadResources(preprocessor, reading.model);
     reading.model.defines = std::move(preprocessor.Defines());
+    reading.model.unreadIncludes = std::move(preprocessor.UnreadIncludes());
   }
   reading.errors = diagnostics.ErrorCount();
   reading.diagnostics = diagnostics.Take();

@@ -7,7 +7,31 @@ bool StartsWith(std::string_view bytes, std::string_view mark) {
   return bytes.substr(0, mark.size()) == mark;
 }
 
-std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
+}  // namespace
+
+void AppendUtf8(std::string& text, unsigned c) {
+  if (c < 0x80) {
+    text += static_cast<char>(c);
+  } else if (c < 0x800) {
+    text += static_cast<char>(0xC0 | c >> 6);
+    text += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    text += static_cast<char>(0xE0 | c >> 12);
+    text += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    text += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    text += static_cast<char>(0xF0 | c >> 18);
+    text += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+    text += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    text += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+namespace {
+
+// utf8: every character as UTF-8 (an unpaired surrogate, which is no character, as '?'); otherwise
+// a character below 256 as that byte and any other as '?'.
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian, bool utf8) {
   const auto unitAt = [&](size_t i) {
     const unsigned first = static_cast<unsigned char>(bytes[i]);
     const unsigned second = static_cast<unsigned char>(bytes[i + 1]);
@@ -18,11 +42,19 @@ std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     const unsigned unit = unitAt(i);
     const bool highSurrogate = unit >= 0xD800 && unit <= 0xDBFF;
+    unsigned character = unit >= 0xD800 && unit <= 0xDFFF ? '?' : unit;
     if (highSurrogate && i + 3 < bytes.size()) {
       const unsigned next = unitAt(i + 2);
-      if (next >= 0xDC00 && next <= 0xDFFF) i += 2;  // one character beyond 256
+      if (next >= 0xDC00 && next <= 0xDFFF) {  // one character beyond 256
+        character = 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00);
+        i += 2;
+      }
     }
-    text += unit < 256 ? static_cast<char>(unit) : '?';
+    if (utf8) {
+      AppendUtf8(text, character);
+    } else {
+      text += unit < 256 ? static_cast<char>(unit) : '?';
+    }
   }
   return text;
 }
@@ -51,20 +83,35 @@ void Split(std::string_view text, bool finalNeedsText,
   }
 }
 
+// utf8: how a UTF-16 script's characters are kept (see DecodeUtf16).
+void ForEachLine(std::string_view bytes, bool utf8,
+                 const std::function<void(const std::string&)>& take) {
+  if (StartsWith(bytes, "\xFF\xFE"))
+    return Split(DecodeUtf16(bytes.substr(2), false, utf8), true, take);
+  if (StartsWith(bytes, "\xFE\xFF"))
+    return Split(DecodeUtf16(bytes.substr(2), true, utf8), true, take);
+  if (StartsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  Split(bytes, false, take);
+}
+
 }  // namespace
 
 void ForEachScriptLine(std::string_view bytes,
                        const std::function<void(const std::string&)>& take) {
-  if (StartsWith(bytes, "\xFF\xFE")) return Split(DecodeUtf16(bytes.substr(2), false), true, take);
-  if (StartsWith(bytes, "\xFE\xFF")) return Split(DecodeUtf16(bytes.substr(2), true), true, take);
-  if (StartsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  Split(bytes, false, take);
+  ForEachLine(bytes, false, take);
 }
 
 std::vector<std::string> SplitScriptLines(std::string_view bytes) {
   std::vector<std::string> lines;
   ForEachScriptLine(bytes, [&lines](const std::string& line) { lines.push_back(line); });
   return lines;
+}
+
+ReaderLines SplitReaderLines(std::string_view bytes) {
+  ReaderLines read;
+  read.fromUtf16 = StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF");
+  ForEachLine(bytes, true, [&read](const std::string& line) { read.lines.push_back(line); });
+  return read;
 }
 
 }  // namespace tolvex::rc

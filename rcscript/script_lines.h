@@ -20,4 +20,15 @@ std::vector<std::string> SplitScriptLines(std::string_view bytes);
 // The same lines handed over one at a time, none of them kept.
 void ForEachScriptLine(std::string_view bytes, const std::function<void(const std::string&)>& take);
 
+// The lines as the resource-script reader reads them: split as above, but a UTF-16 script keeps
+// every character, as UTF-8, so that its texts lose none (an unpaired surrogate becomes '?').
+struct ReaderLines {
+  std::vector<std::string> lines;
+  bool fromUtf16 = false;  // the lines are UTF-8 decoded from UTF-16
+};
+ReaderLines SplitReaderLines(std::string_view bytes);
+
+// Appends a character (a code point below 0x110000) as UTF-8.
+void AppendUtf8(std::string& text, unsigned character);
+
 }  // namespace tolvex::rc

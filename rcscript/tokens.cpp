@@ -1,6 +1,7 @@
 #include "rcscript/tokens.h"
 
 #include "rcscript/ascii.h"
+#include "rcscript/script_lines.h"
 
 namespace tolvex::rc {
 namespace {
@@ -41,8 +42,17 @@ void ReadNumber(Token& token) {
   token.numberValid = valid;
 }
 
+// An escape's character: a byte, or in UTF-8 text the character of that number.
+void AppendEscaped(unsigned value, bool utf8, std::string& text) {
+  if (utf8) {
+    AppendUtf8(text, value);
+  } else {
+    text += static_cast<char>(value);
+  }
+}
+
 // The escape after a backslash at s[i]; advances i past it.
-void DecodeEscape(std::string_view s, size_t& i, size_t end, std::string& text) {
+void DecodeEscape(std::string_view s, size_t& i, size_t end, bool utf8, std::string& text) {
   static constexpr struct {
     char letter, byte;
   } kSimple[] = {{'n', '\n'}, {'t', '\t'}, {'r', '\r'},  {'a', '\a'}, {'b', '\b'},
@@ -66,7 +76,7 @@ void DecodeEscape(std::string_view s, size_t& i, size_t end, std::string& text) 
     for (int n = 0; n < 3 && j < end && s[j] >= '0' && s[j] <= '7'; ++n, ++j) {
       value = value * 8 + static_cast<unsigned>(s[j] - '0');
     }
-    text += static_cast<char>(value & 0xFF);
+    AppendEscaped(value & 0xFF, utf8, text);
     i = j;
     return;
   }
@@ -76,7 +86,7 @@ void DecodeEscape(std::string_view s, size_t& i, size_t end, std::string& text) 
     for (int n = 0; n < 2 && j < end && HexDigit(s[j]) >= 0; ++n, ++j) {
       value = value * 16 + static_cast<unsigned>(HexDigit(s[j]));
     }
-    text += static_cast<char>(value);
+    AppendEscaped(value, utf8, text);
     i = j;
     return;
   }
@@ -111,7 +121,9 @@ void LexLine(std::string_view s, size_t from, size_t to, int file, int lineNumbe
     }
     if (c == '/' && i + 1 < end && s[i + 1] == '/') return;
     if (c == '/' && i + 1 < end && s[i + 1] == '*') {
-      state = {true, lineNumber, static_cast<int>(i + 1)};
+      state.inComment = true;
+      state.commentLine = lineNumber;
+      state.commentColumn = static_cast<int>(i + 1);
       i += 2;
       continue;
     }
@@ -119,6 +131,7 @@ void LexLine(std::string_view s, size_t from, size_t to, int file, int lineNumbe
     token.file = file;
     token.line = lineNumber;
     token.column = static_cast<int>(i + 1);
+    token.coding = state.coding;
     token.lineStart = first;
     first = false;
     const size_t start = i;
@@ -139,7 +152,7 @@ void LexLine(std::string_view s, size_t from, size_t to, int file, int lineNumbe
           break;
         }
         if (s[i] == '\\') {
-          DecodeEscape(s, i, end, token.text);
+          DecodeEscape(s, i, end, state.coding.utf8, token.text);
         } else {
           token.text += s[i++];
         }

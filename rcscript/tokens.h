@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rcscript/diagnostics.h"
+#include "rcscript/model.h"
 
 namespace tolvex::rc {
 
@@ -32,6 +33,7 @@ struct Token {
   int file = 0;              // index of the file in the reading's list of files
   int line = 0;
   int column = 0;
+  TextCoding coding;  // of the line it was read from (a define's tokens keep their define's)
 };
 
 // What the lexer carries from one line to the next: a /* comment still open, and where it opened.
@@ -39,6 +41,9 @@ struct LexState {
   bool inComment = false;
   int commentLine = 0;
   int commentColumn = 0;
+  // Of the lines: UTF-8 lines make a string's escaped character (\xE9, \351) that character in
+  // UTF-8; every token read is marked with it.
+  TextCoding coding;
 };
 
 // Cuts bytes [from, to) of a line into tokens, appending them to `out`:

@@ -34,8 +34,8 @@ TEST(ProgramNames, TheValueInForceAtTheFirstUseIsKeptEverywhere) {
   Names n;
   n.model.defines = {DefineOf("IDC_A", "5", 5, "s.rc", 1), DefineOf("IDC_A", "6", 6, "s.rc", 2)};
   ProgramNames names(n.model, "s.rc");
-  EXPECT_EQ(names.Resolve(Use("IDC_A", 6), {"s.rc", 9}, n.warnings).written, "6");
-  const ProgramId later = names.Resolve(Use("idc_a", 5), {"s.rc", 10}, n.warnings);
+  EXPECT_EQ(names.Resolve(Use("IDC_A", 6), {"s.rc", 9}).written, "6");
+  const ProgramId later = names.Resolve(Use("idc_a", 5), {"s.rc", 10});
   EXPECT_EQ(later.written, "6");
   EXPECT_EQ(later.caseLabel, "idc_a");
   EXPECT_EQ(names.DefineLines(n.warnings), shapes::Lines{"#define  IDC_A   6"});
@@ -59,7 +59,7 @@ TEST(ProgramNames, ANameTheProgramDeclaresIsNeverDefined) {
   n.model.defines = {DefineOf("hwnd1", "4", 4), DefineOf("Lsv", "5", 5), DefineOf("LSV2x", "6", 6),
                      DefineOf("MenName12", "7", 7)};
   ProgramNames names(n.model, "s.rc");
-  EXPECT_EQ(names.Resolve(Use("Lsv", 5), {}, n.warnings).caseLabel, "5");
+  EXPECT_EQ(names.Resolve(Use("Lsv", 5), {}).caseLabel, "5");
   EXPECT_EQ(names.DefineLines(n.warnings), shapes::Lines{"#define  LSV2x   6"});
   EXPECT_EQ(n.Messages().size(), 3u);
   EXPECT_EQ(n.Messages().front(),
@@ -67,16 +67,34 @@ TEST(ProgramNames, ANameTheProgramDeclaresIsNeverDefined) {
             "written and its uses are written as 4");
 }
 
-TEST(ProgramNames, AnUnknownNameIsWrittenAsItselfAndWarnedAboutOnce) {
+TEST(ProgramNames, AnIdWithoutValueGetsANumberAboveTheOthersInOrderOfFirstUse) {
   Names n;
+  n.model.defines = {DefineOf("IDC_KNOWN", "7", 7)};
   ProgramNames names(n.model, "s.rc");
-  const ProgramId id = names.Resolve(Use("IDC_NONE", std::nullopt), {"s.rc", 4}, n.warnings);
-  names.Resolve(Use("idc_none", std::nullopt), {"s.rc", 5}, n.warnings);
-  EXPECT_EQ(id.written, "IDC_NONE");
-  EXPECT_FALSE(id.number);
-  EXPECT_EQ(n.Messages(),
-            std::vector<std::string>{"s.rc:4: warning: IDC_NONE has no value: the program will not "
-                                     "compile until it is defined"});
+  ProgramId later = names.Resolve(Use("IDC_LATER", std::nullopt), {"s.rc", 4});
+  ProgramId again = names.Resolve(Use("idc_later", std::nullopt), {"s.rc", 5});
+  ProgramId sum = names.Resolve(Use("IDC_BASE+1", std::nullopt), {"s.rc", 6});
+  ProgramId own = names.Resolve(Use("hwnd2", std::nullopt), {"s.rc", 7});
+  names.Resolve(Use("IDC_KNOWN", 7), {"s.rc", 8});
+  EXPECT_FALSE(later.number);
+  names.GiveValues(40011, {"resource.h"}, n.warnings);
+  for (ProgramId* id : {&later, &again, &sum, &own}) names.Settle(*id);
+  EXPECT_EQ(later.written, "40012");
+  EXPECT_EQ(later.caseLabel, "IDC_LATER");
+  EXPECT_EQ(again.written, "40012");
+  EXPECT_EQ(again.key, later.key);
+  EXPECT_EQ(sum.caseLabel, "40013");
+  EXPECT_EQ(own.caseLabel, "40014");
+  EXPECT_EQ(names.DefineLines(n.warnings),
+            (shapes::Lines{"#define  IDC_KNOWN   7", "#define  IDC_LATER   40012"}));
+  EXPECT_EQ(
+      n.Messages(),
+      (std::vector<std::string>{
+          "s.rc:4: warning: IDC_LATER has no value (resource.h was not read): defined as "
+          "40012",
+          "s.rc:6: warning: IDC_BASE+1 has no value (resource.h was not read): written as "
+          "40013",
+          "s.rc:7: warning: hwnd2 has no value (resource.h was not read): written as 40014"}));
 }
 
 }  // namespace

@@ -25,24 +25,6 @@ struct Deviation {
   std::function<void(std::string& model, std::string& compiler)> allow;
 };
 
-// The compiler's UTF-8 as the reader takes a UTF-16 script today: each character below U+0100 as
-// that byte, any other as "?".
-std::string AsLatin1Bytes(const std::string& text) {
-  std::string out;
-  for (size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : 4;
-    if (length == 2 && c < 0xC4) {
-      out +=
-          static_cast<char>(((c & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
-    } else {
-      out += length == 1 ? static_cast<char>(c) : '?';
-    }
-    i += length;
-  }
-  return out;
-}
-
 const std::vector<Deviation>& Deviations() {
   static const std::vector<Deviation> deviations = {
       {{"texts",
@@ -51,10 +33,6 @@ const std::vector<Deviation>& Deviations() {
        [](std::string& m, std::string&) {
          for (char& c : m) c = c == '\a' ? '\b' : c;
        }},
-      {{"texts",
-        "the reader takes a UTF-16 script's characters below U+0100 as bytes and any "
-        "other as \"?\" until it decodes texts to UTF-8"},
-       [](std::string&, std::string& c) { c = AsLatin1Bytes(c); }},
   };
   return deviations;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "rcscript/dump.h"
 #include "tests/rcscript/reading.h"
@@ -137,6 +138,82 @@ TEST(ReaderTest, NoStatementIsLostToTheOneBeforeIt) {
     EXPECT_EQ(Messages(reading), "");
     EXPECT_EQ(rc::DumpModel(reading.model), c.expected);
   }
+}
+
+// A script as its editor saves it in UTF-16 little-endian, from UTF-8 text.
+std::string Utf16Script(const std::string& utf8) {
+  std::string bytes = "\xFF\xFE";
+  for (size_t i = 0; i < utf8.size();) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    const size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+    unsigned c = length == 1 ? byte : byte & (0x3Fu >> (length - 1));
+    for (size_t k = 1; k < length; ++k)
+      c = c << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+    i += length;
+    std::vector<unsigned> units{c};
+    if (c >= 0x10000) units = {0xD800 + ((c - 0x10000) >> 10), 0xDC00 + ((c - 0x10000) & 0x3FF)};
+    for (const unsigned unit : units) {
+      bytes += static_cast<char>(unit & 0xFF);
+      bytes += static_cast<char>(unit >> 8);
+    }
+  }
+  return bytes;
+}
+
+TEST(ReaderTest, AResourceKnowsHowItsTextsAreHeldAndTheCodePageItsScriptStates) {
+  const struct {
+    bool utf16;
+    std::string script;
+    std::string caption;
+    rc::TextCoding texts;
+  } cases[] = {
+      // A byte script keeps its bytes; LANGUAGE states the code page.
+      {false,
+       "LANGUAGE LANG_RUSSIAN, SUBLANG_DEFAULT\nD DIALOG 0,0,1,1\nCAPTION \"\xC4\xE0\"\n",
+       "\xC4\xE0",
+       {false, 1251}},
+      // UTF-16 becomes UTF-8, an escaped character too; a script stating nothing states 0.
+      {true, "D DIALOG 0,0,1,1\nCAPTION \"Ж\\xE9😀\"\n", "Жé😀", {true, 0}},
+      // The pragma in force comes before the LANGUAGE; DEFAULT gives the LANGUAGE back.
+      {true, "LANGUAGE 0x11, 1\n#pragma code_page(1253)\nD DIALOG 0,0,1,1\n", "", {true, 1253}},
+      {false,
+       "#pragma code_page(1253)\n#pragma code_page( DEFAULT ) // back\nLANGUAGE LANG_JAPANESE, "
+       "SUBLANG_DEFAULT\nD DIALOG 0,0,1,1\n",
+       "",
+       {false, 932}},
+      {false,
+       "LANGUAGE LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED\nD DIALOG 0,0,1,1\n",
+       "",
+       {false, 936}},
+      {false,
+       "LANGUAGE LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL\nD DIALOG 0,0,1,1\n",
+       "",
+       {false, 950}},
+      {false,
+       "LANGUAGE LANG_SERBIAN, SUBLANG_SERBIAN_CYRILLIC\nD DIALOG 0,0,1,1\n",
+       "",
+       {false, 1251}},
+      {false, "LANGUAGE LANG_NEUTRAL, SUBLANG_NEUTRAL\nD DIALOG 0,0,1,1\n", "", {false, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.script);
+    const std::string script = c.script + "BEGIN\nEND\nM MENU\nBEGIN\nEND\n";
+    const rc::Reading reading = ReadText(c.utf16 ? Utf16Script(script) : script);
+    EXPECT_EQ(Messages(reading), "");
+    ASSERT_EQ(reading.model.dialogs.size(), 1u);
+    const rc::Dialog& dialog = reading.model.dialogs[0];
+    EXPECT_EQ(dialog.caption.value_or(""), c.caption);
+    EXPECT_EQ(dialog.texts.utf8, c.texts.utf8);
+    EXPECT_EQ(dialog.texts.codePage, c.texts.codePage);
+    ASSERT_EQ(reading.model.menus.size(), 1u);
+    EXPECT_EQ(reading.model.menus[0].texts.codePage, c.texts.codePage);
+  }
+}
+
+TEST(ReaderTest, ACodePagePragmaWithoutANumberIsPassedOverWithAWarning) {
+  const rc::Reading reading = ReadText("#pragma code_page(utf8)\n#pragma once\n");
+  EXPECT_EQ(Messages(reading),
+            "s.rc:1:1: warning: #pragma code_page needs a number or DEFAULT; it is passed over\n");
 }
 
 }  // namespace

@@ -10,6 +10,17 @@ UseGadgetList (hwnd1)
    TextGadget(3000,6,6,60,15,"Name")
    StringGadget(3001,72,6,135,19,"")
  
+Var hwnd2=OpenWindow("200", 0,0,470,372)
+SetGadgetFont (,LoadFont ("MS Sans Serif", 8))
+UseGadgetList (hwnd2)
+ 
+ 
+ 
+Dim As HMENU hMessages2
+     hMessages2 = Create_Menu()
+ 
+ 
+ 
  
  
 ' code

@@ -11,6 +11,17 @@ UseGadgetList (hwnd1)
    ButtonGadget(4,2,3,4,6,"custom")
    TextGadget(6,6,65,60,13,"after")
  
+Var hwnd2=OpenWindow("IDR_M", 0,0,470,372)
+SetGadgetFont (,LoadFont ("MS Sans Serif", 8))
+UseGadgetList (hwnd2)
+ 
+ 
+ 
+Dim As HMENU hMessages2
+     hMessages2 = Create_Menu()
+ 
+ 
+ 
  
  
 ' code

@@ -7,6 +7,7 @@
 #define  IDR_SPARE   201
 #define  IDM_NOW   202
 #define  IDM_LATER   203
+#define  IDC_LATER   204
  
 Var hwnd1=OpenWindow("Warnings", 0,0,173,131)
 SetGadgetFont (,LoadFont ("MS Sans Serif", 8))
@@ -23,11 +24,27 @@ Dim As HMENU MenName11
  
  
    ButtonGadget(102,8,8,75,23,"Go")
-   ButtonGadget(IDC_LATER,90,8,45,23,"Later")
+   ' SysTreeView32 IDC_TREE 8,32,75,49 "": no gadget kind
+   ButtonGadget(204,90,8,45,23,"Later")
  
 Var hwnd2=OpenWindow("Lost", 0,0,98,62)
 SetGadgetFont (,LoadFont ("MS Sans Serif", 8))
 UseGadgetList (hwnd2)
+ 
+ 
+ 
+Var hwnd3=OpenWindow("IDR_SPARE", 0,0,470,372)
+SetGadgetFont (,LoadFont ("MS Sans Serif", 8))
+UseGadgetList (hwnd3)
+ 
+ 
+ 
+Dim As HMENU hMessages3
+     hMessages3 = Create_Menu()
+Dim As HMENU MenName31
+ 
+     MenName31=MenuTitle(hMessages3,"&Spare")
+     MenuItem(203, MenName31,"&Item")
  
  
  
@@ -55,7 +72,7 @@ Do
               Case  IDC_OK
                     '102
               Case  IDC_LATER
-                    'IDC_LATER
+                    '204
           End Select
       End Select
 Loop
