@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "rcscript/keywords.h"
 #include "rcscript/resources.h"
 #include "rcscript/standard_constants.h"
 
@@ -20,10 +21,7 @@ enum class Layout {
   kIcon,       // ICON text, id, x, y [, width, height [, style [, exstyle [, helpID]]]]
 };
 
-// The standard control statements: class, and the bits the statement implies besides
-// WS_CHILD | WS_VISIBLE, as the resource compiler stores them. Where its output differs from the
-// documented defaults, the output rules: RADIOBUTTON and AUTORADIOBUTTON have no WS_TABSTOP, and
-// COMBOBOX implies neither CBS_SIMPLE nor WS_TABSTOP, so a written style type stands alone.
+// A standard control statement: its class, the bits it implies, the layout of its fields.
 struct ControlStatement {
   std::string_view keyword;
   const char* className;
@@ -32,32 +30,24 @@ struct ControlStatement {
 };
 
 constexpr ControlStatement kControlStatements[] = {
-    {"LTEXT", "Static", 0x0000u | kGroup, Layout::kTextFirst},            // SS_LEFT
-    {"RTEXT", "Static", 0x0002u | kGroup, Layout::kTextFirst},            // SS_RIGHT
-    {"CTEXT", "Static", 0x0001u | kGroup, Layout::kTextFirst},            // SS_CENTER
-    {"ICON", "Static", 0x0003u, Layout::kIcon},                           // SS_ICON
-    {"PUSHBUTTON", "Button", 0x0000u | kTabStop, Layout::kTextFirst},     // BS_PUSHBUTTON
-    {"DEFPUSHBUTTON", "Button", 0x0001u | kTabStop, Layout::kTextFirst},  // BS_DEFPUSHBUTTON
-    {"PUSHBOX", "Button", 0x000Au | kTabStop, Layout::kTextFirst},        // BS_PUSHBOX
-    {"CHECKBOX", "Button", 0x0002u | kTabStop, Layout::kTextFirst},       // BS_CHECKBOX
-    {"AUTOCHECKBOX", "Button", 0x0003u | kTabStop, Layout::kTextFirst},   // BS_AUTOCHECKBOX
-    {"STATE3", "Button", 0x0005u | kTabStop, Layout::kTextFirst},         // BS_3STATE
-    {"AUTO3STATE", "Button", 0x0006u | kTabStop, Layout::kTextFirst},     // BS_AUTO3STATE
-    {"RADIOBUTTON", "Button", 0x0004u, Layout::kTextFirst},               // BS_RADIOBUTTON
-    {"AUTORADIOBUTTON", "Button", 0x0009u, Layout::kTextFirst},           // BS_AUTORADIOBUTTON
-    {"GROUPBOX", "Button", 0x0007u, Layout::kTextFirst},                  // BS_GROUPBOX
-    {"EDITTEXT", "Edit", 0x0000u | kBorder | kTabStop, Layout::kNoText},  // ES_LEFT
-    {"LISTBOX", "ListBox", 0x0001u | kBorder, Layout::kNoText},           // LBS_NOTIFY
-    {"COMBOBOX", "ComboBox", 0x0000u, Layout::kNoText},                   // no style type
-    {"SCROLLBAR", "ScrollBar", 0x0000u, Layout::kNoText},                 // SBS_HORZ
+#define CONTROL_STATEMENT(word, className, implied, layout) \
+  {word, className, implied, Layout::layout},
+#include "rcscript/keywords.def"
 };
 
 // The class keywords a CONTROL statement may name without quotes.
 constexpr struct {
   std::string_view keyword;
   const char* className;
-} kClassKeywords[] = {{"BUTTON", "Button"},   {"EDIT", "Edit"},           {"STATIC", "Static"},
-                      {"LISTBOX", "ListBox"}, {"SCROLLBAR", "ScrollBar"}, {"COMBOBOX", "ComboBox"}};
+} kClassKeywords[] = {
+#define CONTROL_CLASS(word, className) {word, className},
+#include "rcscript/keywords.def"
+};
+
+constexpr std::string_view kDialogOptions[] = {
+#define DIALOG_OPTION(word) word,
+#include "rcscript/keywords.def"
+};
 
 const ControlStatement* FindControlStatement(const Token& token) {
   for (const ControlStatement& s : kControlStatements) {
@@ -236,11 +226,10 @@ bool ReadDialogOption(StatementStream& tokens, const Token& keyword, Dialog& d, 
 }  // namespace
 
 bool IsDialogOption(const Token& token) {
-  for (const char* k : {"CAPTION", "FONT", "STYLE", "EXSTYLE", "MENU", "CLASS", "LANGUAGE",
-                        "CHARACTERISTICS", "VERSION"}) {
+  for (const std::string_view k : kDialogOptions) {
     if (IsKeyword(token, k)) return true;
   }
-  return false;
+  return IsResourceOption(token);
 }
 
 bool IsControlStatement(const Token& token) {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "rcscript/keywords.h"
 #include "rcscript/limits.h"
 #include "rcscript/resources.h"
 
@@ -11,8 +12,10 @@ namespace {
 constexpr std::uint32_t kSeparatorType = 0x0800u;  // MFT_SEPARATOR
 
 // The option words of a MENU item or pop-up.
-constexpr std::string_view kMenuOptions[] = {"CHECKED",  "GRAYED",       "HELP",
-                                             "INACTIVE", "MENUBARBREAK", "MENUBREAK"};
+constexpr std::string_view kMenuOptions[] = {
+#define MENU_OPTION(word) word,
+#include "rcscript/keywords.def"
+};
 
 bool IsMenuOption(const Token& token) {
   for (const std::string_view option : kMenuOptions) {
@@ -57,7 +60,7 @@ class MenuReader {
     const Token& next = tokens_.Peek();
     // Line ends separate nothing: the next statement may follow on the same line.
     return next.kind == TokenKind::kEnd || next.lineStart || IsBlockEnd(next) ||
-           IsBlockStart(next) || IsKeyword(next, "MENUITEM") || IsKeyword(next, "POPUP");
+           IsBlockStart(next) || IsMenuStatement(next);
   }
 
   // MENU:   [, option {[,] option}]
@@ -180,8 +183,7 @@ void ReadMenu(StatementStream& tokens, const Token& start, Value name, const Tok
   tokens.SkipMemoryOptions();
   while (!IsBlockStart(tokens.Peek())) {
     const Token next = tokens.Peek();
-    if (IsKeyword(next, "LANGUAGE") || IsKeyword(next, "CHARACTERISTICS") ||
-        IsKeyword(next, "VERSION")) {
+    if (IsResourceOption(next)) {
       tokens.Take();
       tokens.SkipStatement(next);
       continue;

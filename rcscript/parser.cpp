@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "rcscript/code_pages.h"
+#include "rcscript/keywords.h"
 #include "rcscript/resources.h"
 #include "rcscript/statement_stream.h"
 
@@ -24,34 +25,8 @@ struct ResourceType {
 };
 
 constexpr ResourceType kResourceTypes[] = {
-    {"DIALOG", Shape::kDialog},
-    {"DIALOGEX", Shape::kDialog},
-    {"MENU", Shape::kMenu},
-    {"MENUEX", Shape::kMenu},
-    {"STRINGTABLE", Shape::kBlock},
-    {"ACCELERATORS", Shape::kBlock},
-    {"VERSIONINFO", Shape::kBlock},
-    {"DESIGNINFO", Shape::kBlock},
-    {"TEXTINCLUDE", Shape::kBlock},
-    {"DLGINIT", Shape::kBlock},
-    {"AFX_DIALOG_LAYOUT", Shape::kBlock},
-    {"TOOLBAR", Shape::kBlock},
-    {"RCDATA", Shape::kLine},
-    {"MESSAGETABLE", Shape::kLine},
-    {"ICON", Shape::kLine},
-    {"BITMAP", Shape::kLine},
-    {"CURSOR", Shape::kLine},
-    {"FONT", Shape::kLine},
-    {"WAVE", Shape::kLine},
-    {"AVI", Shape::kLine},
-    {"HTML", Shape::kLine},
-    {"PNG", Shape::kLine},
-    {"MANIFEST", Shape::kLine},
-    {"PLUGPLAY", Shape::kLine},
-    {"VXD", Shape::kLine},
-    {"ANICURSOR", Shape::kLine},
-    {"ANIICON", Shape::kLine},
-    {"DLGINCLUDE", Shape::kLine},
+#define RESOURCE_TYPE(word, shape) {word, Shape::shape},
+#include "rcscript/keywords.def"
 };
 
 // Whether `b` follows `a` in the script with no blank between them.
@@ -97,8 +72,7 @@ class TopLevel {
       PassOverBlockResource("the string table");
       return;
     }
-    if (IsKeyword(start, "LANGUAGE") || IsKeyword(start, "VERSION") ||
-        IsKeyword(start, "CHARACTERISTICS")) {
+    if (IsResourceOption(start)) {
       tokens_.Take();
       if (IsKeyword(start, "LANGUAGE")) {
         languageCodePage_ = LanguageCodePage(tokens_.Peek(0), tokens_.Peek(2));
@@ -210,8 +184,7 @@ class TopLevel {
 bool IsResourceType(const Token& token) { return FindType(token) != nullptr; }
 
 bool StartsStatement(const Token& token) {
-  return IsControlStatement(token) || IsDialogOption(token) || IsKeyword(token, "MENUITEM") ||
-         IsKeyword(token, "POPUP");
+  return IsControlStatement(token) || IsDialogOption(token) || IsMenuStatement(token);
 }
 
 void ReadResources(Preprocessor& preprocessor, Model& model) {

@@ -6,6 +6,7 @@
 
 #include "rcscript/ascii.h"
 #include "rcscript/code_pages.h"
+#include "rcscript/keywords.h"
 #include "rcscript/limits.h"
 #include "rcscript/script_lines.h"
 
@@ -174,24 +175,23 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
   at.line = lineNumber;
   at.column = static_cast<int>(hash + 1);
   const std::string& name = at.text;
-  if (name == "include") {
+  const rc::Directive directive = DirectiveOf(name);
+  if (directive == rc::Directive::kInclude) {
     if (Active()) Include(line.substr(i), lineNumber, static_cast<int>(i + 1));
     return;
   }
-  if (name == "pragma" && Active()) {
+  if (directive == rc::Directive::kPragma && Active()) {
     const CodePagePragma pragma = ReadCodePagePragma(line.substr(i));
     if (pragma.codePage) codePage_ = *pragma.codePage;
     if (pragma.isCodePage && !pragma.codePage) {
       reporter_.WarningAt(at, "#pragma code_page needs a number or DEFAULT; it is passed over");
     }
   }
-  static constexpr std::string_view kPassedOver[] = {"pragma", "error", "warning",
-                                                     "line",   "ident", ""};
   const bool passedOver =
-      std::find(std::begin(kPassedOver), std::end(kPassedOver), name) != std::end(kPassedOver);
+      directive == rc::Directive::kPragma || directive == rc::Directive::kPassedOver;
   // Only a directive that is obeyed has its tokens read: the text of #error or of a false branch
   // may be anything.
-  const bool read = !passedOver && (Active() || name == "elif");
+  const bool read = !passedOver && (Active() || directive == rc::Directive::kElif);
   // The rest of the directive, over the lines that a final backslash joins to it.
   std::vector<Token> tokens;
   std::string_view piece = line;
@@ -210,7 +210,8 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
     pieceLine = static_cast<int>(frame.next);
     from = 0;
   }
-  if (name == "if" || name == "ifdef" || name == "ifndef") {
+  if (directive == rc::Directive::kIf || directive == rc::Directive::kIfdef ||
+      directive == rc::Directive::kIfndef) {
     if (conditionals_.size() - frame.conditionalBase >= static_cast<size_t>(kMaxConditionalDepth)) {
       reporter_.ErrorAt(at, "#if blocks are nested deeper than " +
                                 std::to_string(kMaxConditionalDepth) + "; this one is left out");
@@ -227,7 +228,7 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
       conditionals_.back().taken = true;
       return;
     }
-    if (name == "if") {
+    if (directive == rc::Directive::kIf) {
       PushConditional(Condition(std::move(tokens), at), at);
       return;
     }
@@ -237,16 +238,17 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
       return;
     }
     const bool defined = macros_.count(tokens[0].text) > 0;
-    PushConditional(name == "ifdef" ? defined : !defined, at);
+    PushConditional(directive == rc::Directive::kIfdef ? defined : !defined, at);
     return;
   }
-  if (name == "elif" || name == "else" || name == "endif") {
+  if (directive == rc::Directive::kElif || directive == rc::Directive::kElse ||
+      directive == rc::Directive::kEndif) {
     if (conditionals_.size() <= frame.conditionalBase) {
       reporter_.ErrorAt(at, "#" + name + " without #if");
       return;
     }
     Conditional& c = conditionals_.back();
-    if (name == "endif") {
+    if (directive == rc::Directive::kEndif) {
       conditionals_.pop_back();
       return;
     }
@@ -255,7 +257,7 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
       c.active = false;
       return;
     }
-    if (name == "else") {
+    if (directive == rc::Directive::kElse) {
       c.sawElse = true;
       c.active = c.parentActive && !c.taken;
       c.taken = true;
@@ -267,13 +269,13 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
     return;
   }
   if (!Active()) return;
-  if (name == "define" || name == "undef") {
+  if (directive == rc::Directive::kDefine || directive == rc::Directive::kUndef) {
     if (tokens.empty() || tokens[0].kind != TokenKind::kIdentifier) {
       reporter_.ErrorAt(tokens.empty() ? at : tokens[0], "expected a name after #" + name);
       return;
     }
     const Token defined = tokens[0];
-    if (name == "undef") {
+    if (directive == rc::Directive::kUndef) {
       macros_.erase(defined.text);
       return;
     }

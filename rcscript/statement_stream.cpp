@@ -5,9 +5,10 @@
 namespace tolvex::rc {
 namespace {
 
-constexpr std::string_view kMemoryOptions[] = {"PRELOAD",  "LOADONCALL",  "FIXED",
-                                               "MOVEABLE", "DISCARDABLE", "PURE",
-                                               "IMPURE",   "SHARED",      "NONSHARED"};
+constexpr std::string_view kMemoryOptions[] = {
+#define MEMORY_OPTION(word) word,
+#include "rcscript/keywords.def"
+};
 
 }  // namespace
 

@@ -1,0 +1,32 @@
+// Lookups in the one table of the reader's words (keywords.def) that more than one stage asks.
+#pragma once
+
+#include <string_view>
+
+#include "rcscript/tokens.h"
+
+namespace tolvex::rc {
+
+// What the preprocessor does with a directive.
+enum class Directive {
+  kUnknown,
+  kInclude,
+  kDefine,
+  kUndef,
+  kIf,
+  kIfdef,
+  kIfndef,
+  kElif,
+  kElse,
+  kEndif,
+  kPragma,
+  kPassedOver,  // read and left: #error, #warning, #line, #ident, a lone #
+};
+Directive DirectiveOf(std::string_view name);
+
+// LANGUAGE, VERSION, CHARACTERISTICS: alone in the script or before a resource's block.
+bool IsResourceOption(const Token& token);
+// MENUITEM, POPUP.
+bool IsMenuStatement(const Token& token);
+
+}  // namespace tolvex::rc
