@@ -13,7 +13,10 @@ void ClearForLoad();
 // sees them.
 void PutScriptIntoListing(std::string_view bytes);
 // Reads the whole script into the source listing. Returns false, leaving the listing empty, when
-// the file cannot be opened or a read fails before its end.
+// the file is no regular file, cannot be opened or a read fails before its end.
 bool ReadScriptIntoListing(const std::string& path);
+// The same for a script on standard input, which is read to its end or up to
+// kMaxStandardInputBytes (app/limits.h), whatever it is.
+bool ReadStandardInputIntoListing();
 
 }  // namespace tolvex

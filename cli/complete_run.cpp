@@ -1,5 +1,7 @@
 #include "cli/complete_run.h"
 
+#include "app/limits.h"
+#include "cli/messages.h"
 #include "complete/counts.h"
 #include "complete/program.h"
 #include "conversion/main_window_ids.h"
@@ -57,8 +59,17 @@ bool ConvertCompleteIntoListing(const std::string& script, const Options& option
   return reading.errors == 0;
 }
 
-std::optional<HintFacts> FactsForHint(const std::string& script, const Options& options) {
+std::optional<HintFacts> FactsForHint(const std::string& script, const Options& options,
+                                      std::ostream& errors) {
   if (options.quiet) return std::nullopt;
+  // The hint's budget: a larger script is left to the designed conversion alone.
+  size_t bytes = 0;
+  const int lines = CountItemListBox(kSourceListing);
+  for (int i = 0; i < lines; ++i) bytes += ListBoxText(kSourceListing, i).size() + 1;
+  if (bytes > kMaxHintScriptBytes) {
+    errors << HintLeftOut(script, bytes, kMaxHintScriptBytes);
+    return std::nullopt;
+  }
   const rc::Reading reading = ReadListing(script, options);
   return HintFacts{complete::ModelCounts(reading.model),
                    ConvertModel(script, reading.model, options).written};

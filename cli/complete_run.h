@@ -21,11 +21,12 @@ bool ConvertCompleteIntoListing(const std::string& script, const Options& option
 // What the hint compares the designed program with: what the script's model holds and what
 // --complete writes of it. Taken before the designed conversion, so that the model is gone before
 // the conversion's tables and listing fill: the two never take memory at the same time. Nothing
-// with --quiet.
+// with --quiet; nothing, with a note to errors, for a script larger than kMaxHintScriptBytes.
 struct HintFacts {
   complete::WrittenCounts held, complete;
 };
-std::optional<HintFacts> FactsForHint(const std::string& script, const Options& options);
+std::optional<HintFacts> FactsForHint(const std::string& script, const Options& options,
+                                      std::ostream& errors);
 
 // After the designed conversion wrote program: when the script holds windows, controls or menu
 // items it left out, one line saying how many of each it wrote and how many --complete writes.

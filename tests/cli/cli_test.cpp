@@ -344,15 +344,6 @@ TEST_F(CliTest, FailedWriteToStandardOutputFails) {
             script + ": error: cannot write the program to standard output: Bad file descriptor\n");
 }
 
-TEST_F(CliTest, ScriptFromAPipeIsReadWhole) {
-  const std::string script = Golden("submenu");
-  ASSERT_EQ(::mkfifo((folder / "fifo.rc").c_str(), 0600), 0);
-  const Outcome run = Command("cat \"" + script + "\" > \"" + (folder / "fifo.rc") + "\" & ",
-                              {"-o", "-", folder / "fifo.rc"}, "> \"" + (folder / "stdout") + "\"");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_TRUE(run.out == Expected("submenu")) << run.err;
-}
-
 TEST_F(CliTest, ProgramGoesIntoAFifoWithoutReplacingIt) {
   const std::string script = Golden("menu"), fifo = folder / "out.bas";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -425,11 +416,16 @@ TEST_F(CliTest, ProgramThatCannotBeWrittenAtAllIsKeptInItsNamedTemporary) {
   CloseHandle(other);
   EXPECT_EQ(run.status, 1);
   const std::string prefix = script + ": error: cannot write " + program;
-  const std::string suffix = "; the new text is kept in " + program + ".tolvex-tmp\n";
+  const std::string keptIn = "; the new text is kept in ";
   EXPECT_EQ(run.err.rfind(prefix, 0), 0u) << run.err;
-  EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), suffix.size())), suffix);
+  const size_t at = run.err.find(keptIn);
+  ASSERT_NE(at, std::string::npos) << run.err;
+  const std::string kept =
+      run.err.substr(at + keptIn.size(), run.err.size() - at - keptIn.size() - 1);
+  EXPECT_EQ(kept.rfind(program + ".", 0), 0u) << kept;
+  EXPECT_EQ(kept.substr(kept.size() - 11), ".tolvex-tmp");
   EXPECT_EQ(BytesOf(program), "previous");
-  EXPECT_TRUE(BytesOf(program + ".tolvex-tmp") == Expected("menu"));
+  EXPECT_TRUE(BytesOf(kept) == Expected("menu"));
 }
 #endif
 
