@@ -82,6 +82,7 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
     one.numberValid = true;
     macros_[name].body = {one};
   }
+  scriptBytes_ = bytes.size();
   OpenFile(scriptPath, scriptPath, bytes);
   const std::vector<std::string>& lines = frames_.back().lines;
   endLine_ = std::max<int>(1, static_cast<int>(lines.size()));
@@ -96,6 +97,10 @@ void Preprocessor::OpenFile(std::string path, std::string name, std::string_view
   frame.conditionalBase = conditionals_.size();
   fileNames_.push_back(std::move(name));
   frames_.push_back(std::move(frame));
+}
+
+size_t Preprocessor::ExpansionBudget() const {
+  return kMinExpandedTokens + kExpandedTokensPerByte * (scriptBytes_ + includedBytes_);
 }
 
 Token Preprocessor::EndToken() const {
@@ -455,13 +460,13 @@ void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Repo
     active.clear();
     AppendExpansion(macro->second, token.text, 1, active, out, start, overflowed);
     const size_t made = out.size() - start;
-    if (made > kMaxExpandedTokens - expandedTokens_) {
+    if (made > ExpansionBudget() - expandedTokens_) {
       // Told once, through the reading's own list: the quiet reading of a define's value spends
       // the budget too.
       out.resize(start);
       expansionsSpent_ = true;
       reporter_.ErrorAt(token, "the defines of this reading expand to more than " +
-                                   std::to_string(kMaxExpandedTokens) +
+                                   std::to_string(ExpansionBudget()) +
                                    " tokens in all; this use of " + token.text +
                                    " and every later one are left out");
       continue;

@@ -81,6 +81,7 @@ class Preprocessor {
                        std::vector<const std::string*>& active, std::vector<Token>& out,
                        size_t start, bool& overflowed);
   Token EndToken() const;
+  size_t ExpansionBudget() const;
 
   std::vector<std::string> includeDirs_;
   FileReader reader_;
@@ -93,7 +94,7 @@ class Preprocessor {
   std::vector<Token> raw_, pending_;
   size_t pendingNext_ = 0;
   // What this reading has spent of its budgets (rcscript/limits.h).
-  size_t expandedTokens_ = 0, includedBytes_ = 0;
+  size_t expandedTokens_ = 0, scriptBytes_ = 0, includedBytes_ = 0;
   bool expansionsSpent_ = false;
   int endLine_ = 1, endColumn_ = 1;
 };
