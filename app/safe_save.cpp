@@ -57,9 +57,9 @@ bool SaveWholeFile(const std::string& path, const std::string& bytes, std::strin
   // Complete and on the disk before anyone else may read it; the replaced file's permissions (and
   // owner) then carry over to this file of our own, and a new file gets the usual ones.
   const bool written = WRITE_STRING(HDLWR, bytes.c_str()) == 1 && files::Flush(HDLWR);
-  const bool access = written && (kind == files::FileKind::kRegular
-                                      ? files::TakeAccessOf(target, HDLWR)
-                                      : files::TakeNewFileAccess(HDLWR));
+  const bool access =
+      written && (kind == files::FileKind::kRegular ? files::TakeAccessOf(target, HDLWR)
+                                                    : files::TakeNewFileAccess(HDLWR));
   if (CLOSE_FILE(HDLWR) == 1 && written && access) {
     if (files::Replace(temporary, target)) return true;
     if (files::ReplaceWasBlockedByAnOpenHandle()) {
