@@ -39,8 +39,8 @@ constexpr const char* kIncluding =
 
 // The folder as every input finds it: name, bytes (files only).
 const std::map<std::string, std::string> kFiles = {
-    {"a.rc", kScript},      {"b.rc", kIncluding}, {"h.h", "#define IDC_EDT_B 7\n"},
-    {"in.rc", kIncluding},  {"d/c.rc", kScript},  {"tolvex.ini", " 2\r\n 1.000\r\nx\r\n"},
+    {"a.rc", kScript},     {"b.rc", kIncluding}, {"h.h", "#define IDC_EDT_B 7\n"},
+    {"in.rc", kIncluding}, {"d/c.rc", kScript},  {"tolvex.ini", " 2\r\n 1.000\r\nx\r\n"},
     {"a.bas", "previous"},
 };
 
