@@ -3,7 +3,7 @@
 # prints each one's figures; its whole output goes to build/fuzz/tolvex_TARGET_fuzzer.log. A finding
 # (crash-*, leak-*, timeout-* in build/fuzz/fuzz) fails the run. New inputs stay in the corpus
 # folders under build/fuzz/fuzz/corpus.
-# Usage: ./fuzz.sh [SECONDS] [script_lines|settings|conversion|rcscript|program_reader]...
+# Usage: ./fuzz.sh [SECONDS] [script_lines|settings|conversion|rcscript|program_reader|cli]...
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -14,7 +14,7 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -DTOLVEX_FUZZ=ON -DTOLVEX_WERROR=O
   -DTOLVEX_FUZZ_SECONDS="$seconds" >/dev/null
 cmake --build build/fuzz -j 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(script_lines settings conversion rcscript program_reader)
+[ ${#targets[@]} -gt 0 ] || targets=(script_lines settings conversion rcscript program_reader cli)
 for target in "${targets[@]}"; do
   echo "=== tolvex_${target}_fuzzer for ${seconds} s"
   # The whole output goes to a log; the run's figures and any finding are shown.

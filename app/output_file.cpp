@@ -1,5 +1,7 @@
 #include "app/output_file.h"
 
+#include "app/limits.h"
+#include "app/script_guard.h"
 #include "app/shell_state.h"
 #include "toolkit/files.h"
 
@@ -11,6 +13,13 @@ constexpr const char* kLineEnd = "\r\n";
 
 std::string InFolder(const std::string& folder, const std::string& name) {
   return folder + kPathSeparator + name;
+}
+
+// The window's one script: neither of its files may take its place.
+RunScripts ScriptOfWindow() {
+  RunScripts scripts;
+  scripts.Add(NAMEF1040);
+  return scripts;
 }
 
 }  // namespace
@@ -30,72 +39,44 @@ std::string SettingsBytes(const CoefficientTexts& texts) {
   return bytes;
 }
 
-namespace {
-
-// Writes the bytes and closes the file; durable asks for them on the disk before the close.
-bool WriteAndClose(FileHandle handle, const std::string& bytes, bool durable) {
-  const bool written =
-      WRITE_STRING(handle, bytes.c_str()) == 1 && (!durable || files::Flush(handle));
-  return CLOSE_FILE(handle) == 1 && written;
-}
-
-}  // namespace
-
-bool SaveWholeFile(const std::string& path, const std::string& bytes, std::string* keptTemporary) {
-  // A device, FIFO or terminal takes the bytes as they come: there is no file to replace.
-  if (files::KindOf(path) == files::FileKind::kStream) {
-    const FileHandle handle = files::OpenForWriting(path);
-    return handle != kBadFile && WriteAndClose(handle, bytes, false);
-  }
-  // A link stays a link: the file it leads to is replaced, from a temporary in that file's folder.
-  const std::string target = files::FinalName(path);
-  const bool replacing = files::KindOf(target) == files::FileKind::kRegular;
-  const std::string temporary = target + ".tolvex-tmp";
-  const FileHandle HDLWR = CREATE_FILE(temporary.c_str(), kNormalFile);
-  if (HDLWR == kBadFile) return false;
-  // The replaced file's permissions (and owner) carry over; a new file gets the usual ones.
-  const bool access = !replacing || files::TakeAccessOf(target, HDLWR);
-  if (WriteAndClose(HDLWR, bytes, true) && access) {
-    if (files::Replace(temporary, target)) return true;
-    if (files::ReplaceWasBlockedByAnOpenHandle()) {
-      // Another program holds the file open: it is written in place, as it always was. Should that
-      // fail too, the temporary is all that holds the new bytes, so it stays.
-      const FileHandle inPlace = CREATE_FILE(target.c_str(), kNormalFile);
-      if (inPlace != kBadFile && WriteAndClose(inPlace, bytes, true)) {
-        files::Remove(temporary);
-        return true;
-      }
-      if (keptTemporary != nullptr) *keptTemporary = temporary;
-      return false;
-    }
-  }
-  files::Remove(temporary);
-  return false;
-}
-
 void SAVEBAS(const std::string& program) {
   if (NAMEF1040.empty()) return;
   const std::string BASFILE = InFolder(DIR1040, BasFileName(NAMEF1040));
   // A program written over its own script would leave nothing to convert again.
-  if (files::SameFile(BASFILE, NAMEF1040)) return;
+  if (ScriptOfWindow().ReplacedBy(BASFILE) != nullptr) return;
   SaveWholeFile(BASFILE, program);
 }
 
-void SAVINI(const CoefficientTexts& texts) { SaveWholeFile(SettingsPath(), SettingsBytes(texts)); }
+void SAVINI(const CoefficientTexts& texts) {
+  const std::string path = SettingsPath();
+  if (ScriptOfWindow().ReplacedBy(path) != nullptr || SettingsUnreadable()) return;
+  SaveWholeFile(path, SettingsBytes(texts));
+}
 
 std::string SettingsPath() { return InFolder(DIR1040, kSettingsName); }
 
 // A settings file fills at most the four coefficient fields: longer files never rename buttons.
 std::vector<std::string> SettingsTexts() {
   std::vector<std::string> texts;
-  const FileHandle HDLINI = READ_FILE(SettingsPath().c_str(), kNormalFile);
+  const FileHandle HDLINI = files::OpenRegularForReading(SettingsPath());
   if (HDLINI != kBadFile) {
     while (E_O_F(HDLINI) == 0 && texts.size() < kSettingsLines) {
-      texts.push_back(files::ReadLine(HDLINI));
+      texts.push_back(files::ReadLine(HDLINI, kMaxSettingsLineBytes));
     }
   }
   CLOSE_FILE(HDLINI);
   return texts;
+}
+
+std::optional<std::string> SettingsUnreadable() {
+  files::ClearFailure();
+  const FileHandle handle = files::OpenRegularForReading(SettingsPath());
+  if (handle != kBadFile) {
+    CLOSE_FILE(handle);
+    return std::nullopt;
+  }
+  if (files::LastFailureWasMissing()) return std::nullopt;
+  return files::LastFailure();
 }
 
 }  // namespace tolvex

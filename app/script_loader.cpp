@@ -1,5 +1,6 @@
 #include "app/script_loader.h"
 
+#include "app/limits.h"
 #include "rcscript/script_lines.h"
 #include "toolkit/files.h"
 
@@ -9,15 +10,22 @@ namespace {
 // Large blocks: a script costs a handful of reads, not one per line.
 constexpr long kBlock = 1 << 20;
 
-// The file's bytes from its position to its end; false when a read fails on the way.
-bool ReadToEnd(FileHandle handle, std::string& bytes) {
+// The file's bytes from its position to its end; false when a read fails on the way or the bytes
+// pass most.
+bool ReadToEnd(FileHandle handle, std::string& bytes, size_t most) {
   const long long size = files::Size(handle);
-  if (size > 0) bytes.reserve(static_cast<size_t>(size));
+  if (size > 0 && static_cast<unsigned long long>(size) <= most) {
+    bytes.reserve(static_cast<size_t>(size));
+  }
   std::string block(static_cast<size_t>(kBlock), '\0');
   for (;;) {
     const long got = files::ReadSome(handle, block.data(), kBlock);
     if (got < 0) return false;
     if (got == 0) return true;
+    if (static_cast<size_t>(got) > most - bytes.size()) {
+      files::FailBecause("it passes the bytes a script may have on standard input");
+      return false;
+    }
     bytes.append(block, 0, static_cast<size_t>(got));
   }
 }
@@ -26,17 +34,24 @@ bool ReadToEnd(FileHandle handle, std::string& bytes) {
 
 bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines, std::string* bytes) {
   lines.clear();
-  const FileHandle HDL40 = READ_FILE(path.c_str(), kNormalFile);
-  if (HDL40 == kBadFile) {
-    CLOSE_FILE(HDL40);
-    return false;
-  }
+  // Only a regular file has an end to read to: a FIFO or a device is refused, never waited for.
+  const FileHandle HDL40 = files::OpenRegularForReading(path);
+  if (HDL40 == kBadFile) return false;
   std::string read;
-  const bool whole = ReadToEnd(HDL40, read);
+  const bool whole = ReadToEnd(HDL40, read, std::string::npos);
   CLOSE_FILE(HDL40);
   // A script that could not be read to its end is not loaded at all: a Run on part of it would
   // replace a good program with a truncated one.
   if (!whole) return false;
+  lines = rc::SplitScriptLines(read);
+  if (bytes != nullptr) *bytes = std::move(read);
+  return true;
+}
+
+bool ReadStandardInputLines(std::vector<std::string>& lines, std::string* bytes) {
+  lines.clear();
+  std::string read;
+  if (!ReadToEnd(files::StandardInput(), read, kMaxStandardInputBytes)) return false;
   lines = rc::SplitScriptLines(read);
   if (bytes != nullptr) *bytes = std::move(read);
   return true;

@@ -8,8 +8,11 @@
 namespace tolvex {
 
 // The script's lines, decoded and split, and its bytes as read when bytes is given. False, with
-// no lines, when the file cannot be opened or a read fails before its end.
+// no lines, when the file is no regular file, cannot be opened or a read fails before its end.
 bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines,
                      std::string* bytes = nullptr);
+// The same for a script on standard input, which is read to its end or up to
+// kMaxStandardInputBytes (app/limits.h), whatever it is.
+bool ReadStandardInputLines(std::vector<std::string>& lines, std::string* bytes = nullptr);
 
 }  // namespace tolvex

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
       << Script(static_cast<size_t>(wanted > 0 ? wanted * 1e6 : 1e7));
 
   auto start = std::chrono::steady_clock::now();
-  const std::string bytes = tolvex::rc::DiskFiles()(path.string()).value_or("");
+  const std::string bytes = tolvex::rc::DiskFiles()(path.string()).bytes.value_or("");
   const double readSeconds = Seconds(start);
 
   start = std::chrono::steady_clock::now();

@@ -1,5 +1,7 @@
 #include "cli/complete_run.h"
 
+#include "app/limits.h"
+#include "cli/messages.h"
 #include "complete/counts.h"
 #include "complete/program.h"
 #include "rcscript/reader.h"
@@ -60,8 +62,16 @@ shapes::Lines ConvertComplete(const std::string& script, std::string_view bytes,
 
 std::optional<HintFacts> FactsForHint(const std::string& script,
                                       const std::vector<std::string>& lines,
-                                      const RunInputs& inputs, const Options& options) {
+                                      const RunInputs& inputs, const Options& options,
+                                      std::ostream& errors) {
   if (options.quiet) return std::nullopt;
+  // The hint's budget: a larger script is left to the designed conversion alone.
+  size_t bytes = 0;
+  for (const std::string& line : lines) bytes += ListedLine(line).size() + 1;
+  if (bytes > kMaxHintScriptBytes) {
+    errors << HintLeftOut(script, bytes, kMaxHintScriptBytes);
+    return std::nullopt;
+  }
   const rc::Reading reading = ReadLines(script, lines, options);
   return HintFacts{complete::ModelCounts(reading.model),
                    ConvertModel(script, reading.model, inputs).written};

@@ -1,13 +1,13 @@
 #include "cli/convert_script.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "app/output_file.h"
 #include "app/run_inputs.h"
+#include "app/script_guard.h"
 #include "app/script_loader.h"
 #include "app/shell_state.h"
+#include "cli/compare_file.h"
 #include "cli/complete_run.h"
 #include "cli/messages.h"
 #include "conversion/designed.h"
@@ -17,13 +17,6 @@
 
 namespace tolvex::cli {
 namespace {
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
 
 bool SetByOption(const Options& options, size_t field) {
   for (const auto& given : options.coefficients) {
@@ -49,10 +42,39 @@ void WarnOfCoefficients(const std::vector<std::string>& settings, const Options&
   }
 }
 
+// Every script of the run, standard input's included: none of them is ever an output.
+RunScripts ScriptsOfRun(const Options& options) {
+  RunScripts scripts;
+  for (const std::string& script : options.scripts) {
+    if (script == kStandardInput) {
+      scripts.AddStandardInput();
+    } else {
+      scripts.Add(NativePath(script));
+    }
+  }
+  return scripts;
+}
+
+// The message for writing target over a script of the run, or nothing when it is none.
+std::optional<std::string> ReplacesAScript(const RunScripts& scripts, const std::string& target,
+                                           const std::string& script, bool settings) {
+  const std::string* replaced = scripts.ReplacedBy(target);
+  if (replaced == nullptr) return std::nullopt;
+  if (settings) return SettingsWouldReplaceScript(target);
+  RunScripts converted;
+  if (script == kStandardInput) {
+    converted.AddStandardInput();
+  } else {
+    converted.Add(script);
+  }
+  if (converted.ReplacedBy(target) != nullptr) return ProgramWouldReplaceScript(target);
+  return ProgramWouldReplaceOtherScript(target, *replaced);
+}
+
 }  // namespace
 
-bool ConvertScript(const std::string& scriptArgument, const Options& options, std::istream& in,
-                   std::ostream& out, std::ostream& errors) {
+bool ConvertScript(const std::string& scriptArgument, const Options& options, std::ostream& out,
+                   std::ostream& errors) {
   const bool fromInput = scriptArgument == kStandardInput;
   const std::string script = fromInput ? scriptArgument : NativePath(scriptArgument);
   const auto fail = [&](const std::string& what) {
@@ -70,14 +92,16 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   std::string bytes;
   RunInputs inputs = DefaultRunInputs();
   if (fromInput) {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    lines = rc::SplitScriptLines(bytes);
+    if (!ReadStandardInputLines(lines, &bytes)) return fail(CannotReadScript());
   } else {
     if (!ReadScriptLines(script, lines, options.complete ? &bytes : nullptr)) {
       return fail(CannotReadScript());
     }
     settings = SettingsTexts();
     for (size_t i = 0; i < settings.size(); ++i) inputs.coefficients[i] = FieldText(settings[i]);
+    if (const auto why = SettingsUnreadable()) {
+      errors << SettingsUnreadableWarning(SettingsPath(), *why);
+    }
   }
   WarnOfCoefficients(settings, options, errors);
   for (const auto& [field, text] : options.coefficients) {
@@ -93,7 +117,7 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   } else {
     // The hint's reading is taken, and let go, before the designed program is made.
     std::string().swap(bytes);
-    const std::optional<HintFacts> hintFacts = FactsForHint(script, lines, inputs, options);
+    const std::optional<HintFacts> hintFacts = FactsForHint(script, lines, inputs, options, errors);
     const DesignedProgram designed =
         ConvertDesigned(lines, CoefficientsOf(inputs.coefficients), inputs.screen);
     if (!designed.converted) return fail(EmptyScript());
@@ -104,9 +128,12 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   const std::string target =
       options.output ? NativePath(*options.output) : DIR1040 + kPathSeparator + BasFileName(script);
   if (options.check) {
-    std::string existing;
-    if (!ReadWholeFile(target, existing)) return fail(MissingForCheck(target));
-    if (existing != program) return fail(DiffersFromConversion(target));
+    switch (CompareWithFile(target, program)) {
+      case Comparison::kSame: break;
+      case Comparison::kDiffers: return fail(DiffersFromConversion(target));
+      case Comparison::kMissing: return fail(MissingForCheck(target));
+      case Comparison::kUnreadable: return fail(CannotRead(target));
+    }
   } else if (target == "-") {
     files::ClearFailure();
     out.write(program.data(), static_cast<std::streamsize>(program.size()));
@@ -115,11 +142,12 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   // Run writes the program and then the settings, each on its own: a program that cannot be
   // written does not keep the settings from being saved.
   bool saved = true;
+  const RunScripts scripts = ScriptsOfRun(options);
   if (!options.check && target != "-") {
     files::ClearFailure();
     std::string kept;
-    if (!fromInput && files::SameFile(target, script)) {
-      saved = fail(ProgramWouldReplaceScript(target));
+    if (const auto refused = ReplacesAScript(scripts, target, script, false)) {
+      saved = fail(*refused);
     } else if (!SaveWholeFile(target, program, &kept)) {
       saved = fail(kept.empty() ? CannotWrite(target) : CannotWriteKeeping(target, kept));
     }
@@ -127,7 +155,11 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   if (options.saveSettings) {
     files::ClearFailure();
     std::string kept;
-    if (!SaveWholeFile(SettingsPath(), SettingsBytes(inputs.coefficients), &kept)) {
+    if (const auto refused = ReplacesAScript(scripts, SettingsPath(), script, true)) {
+      saved = fail(*refused);
+    } else if (const auto why = SettingsUnreadable()) {
+      saved = fail(SettingsNotReplaced(SettingsPath(), *why));
+    } else if (!SaveWholeFile(SettingsPath(), SettingsBytes(inputs.coefficients), &kept)) {
       saved = fail(kept.empty() ? CannotWrite(SettingsPath())
                                 : CannotWriteKeeping(SettingsPath(), kept));
     }

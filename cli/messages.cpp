@@ -16,8 +16,6 @@ bool WhollyANumber(std::string_view text) {
   return last != std::string_view::npos && LeadingNumberLength(text) == last + 1;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 // The program's own name stands where a message is about no file.
 constexpr const char* kProgram = "tolvex-cli";
 
@@ -57,7 +55,18 @@ std::string CannotWriteToStandardOutput() {
 std::string ProgramWouldReplaceScript(const std::string& file) {
   return file + " is the script itself: the program is not written over it";
 }
+std::string ProgramWouldReplaceOtherScript(const std::string& file, const std::string& script) {
+  return file + " is the script " + script + ": the program is not written over it";
+}
+std::string SettingsWouldReplaceScript(const std::string& file) {
+  return file + " is the script itself: the settings are not written over it";
+}
+std::string SettingsNotReplaced(const std::string& file, const std::string& why) {
+  return "cannot write " + file + ": it exists but cannot be read (" + why +
+         "), so it is not replaced";
+}
 std::string MissingForCheck(const std::string& file) { return file + " does not exist"; }
+std::string CannotRead(const std::string& file) { return "cannot read " + file + FailureReason(); }
 std::string DiffersFromConversion(const std::string& file) {
   return file + " differs from the conversion";
 }
@@ -67,11 +76,29 @@ std::optional<std::string> CoefficientWarning(std::string_view text) {
   if (WhollyANumber(text) && std::isfinite(value) && value > 0) return std::nullopt;
   std::ostringstream reading;
   reading << value;
-  return Quoted(text) + " is not a finite number greater than 0; it reads as " + reading.str();
+  return rc::Quoted(std::string(text)) + " is not a finite number greater than 0; it reads as " +
+         reading.str();
 }
 
 std::string OptionWarning(const std::string& option, const std::string& what) {
   return Line(kProgram, 0, 0, rc::Severity::kWarning, option + " " + what);
+}
+
+std::string InternalError(const std::string& what) { return UsageError("internal error: " + what); }
+
+std::string StandardOutputFailure() {
+  return UsageError("cannot write to standard output" + FailureReason());
+}
+
+std::string SettingsUnreadableWarning(const std::string& file, const std::string& why) {
+  return Line(file, 0, 0, rc::Severity::kWarning,
+              "cannot read it: " + why + "; coefficients not given as options are \" 1.000\"");
+}
+
+std::string HintLeftOut(const std::string& script, size_t bytes, size_t most) {
+  return Line(script, 0, 0, rc::Severity::kHint,
+              "the hint is left out: the script's " + std::to_string(bytes) + " bytes pass the " +
+                  std::to_string(most) + " it reads");
 }
 
 std::string LineWarning(const std::string& file, size_t line, size_t column,

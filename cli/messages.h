@@ -22,7 +22,12 @@ std::string CannotWrite(const std::string& file);
 std::string CannotWriteKeeping(const std::string& file, const std::string& temporary);
 std::string CannotWriteToStandardOutput();
 std::string ProgramWouldReplaceScript(const std::string& file);
+// Writing file would replace the script of this run named script (not the one converted).
+std::string ProgramWouldReplaceOtherScript(const std::string& file, const std::string& script);
+std::string SettingsWouldReplaceScript(const std::string& file);
+std::string SettingsNotReplaced(const std::string& file, const std::string& why);
 std::string MissingForCheck(const std::string& file);
+std::string CannotRead(const std::string& file);
 std::string DiffersFromConversion(const std::string& file);
 
 // The one rule for coefficient texts: a text that is not wholly a finite number (blanks around
@@ -31,6 +36,14 @@ std::string DiffersFromConversion(const std::string& file);
 std::optional<std::string> CoefficientWarning(std::string_view text);
 // "tolvex-cli: warning: OPTION what" for an option.
 std::string OptionWarning(const std::string& option, const std::string& what);
+// "tolvex-cli: error: internal error: what" for a fault of the program itself.
+std::string InternalError(const std::string& what);
+// "tolvex-cli: error: cannot write to standard output: reason".
+std::string StandardOutputFailure();
+// "FILE: warning: cannot read it: reason; ..." for a settings file that exists but cannot be read.
+std::string SettingsUnreadableWarning(const std::string& file, const std::string& why);
+// "SCRIPT: the hint is left out: ..." when the script is larger than the hint reads.
+std::string HintLeftOut(const std::string& script, size_t bytes, size_t most);
 // "FILE:LINE:COLUMN: warning: what" for a line of a file.
 std::string LineWarning(const std::string& file, size_t line, size_t column,
                         const std::string& what);

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace tolvex::cli {
@@ -106,15 +107,18 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
     }
   }
   if (!result.error.empty() || o.help || o.version) return result;
+  // A - anywhere among the scripts, not only first.
+  const bool fromInput =
+      std::find(o.scripts.begin(), o.scripts.end(), kStandardInput) != o.scripts.end();
   if (o.scripts.empty()) {
     result.error = "no script given";
   } else if (o.output && o.scripts.size() > 1) {
     result.error = "-o takes a single script";
   } else if (o.output && o.check && *o.output == "-") {
     result.error = "--check compares with a file, not with standard output";
-  } else if (o.scripts[0] == kStandardInput && !o.output) {
+  } else if (fromInput && !o.output) {
     result.error = "a script on standard input (-) needs -o: its program has no name of its own";
-  } else if (o.scripts[0] == kStandardInput && o.saveSettings) {
+  } else if (fromInput && o.saveSettings) {
     result.error = "--save-settings needs the script's folder: a script on standard input has none";
   }
   return result;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "rcscript/limits.h"
+
 namespace tolvex::rc {
 
 std::string FormatDiagnostic(const Diagnostic& d) {
@@ -30,6 +32,12 @@ void DiagnosticList::Warning(const std::string& file, int line, int column, std:
 }
 
 std::string Quoted(const std::string& text) {
+  if (text.size() <= kMaxQuotedBytes) return QuotedWhole(text);
+  return QuotedWhole(text.substr(0, kMaxQuotedBytes)) + "... (" + std::to_string(text.size()) +
+         " bytes)";
+}
+
+std::string QuotedWhole(const std::string& text) {
   std::string quoted = "\"";
   for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);

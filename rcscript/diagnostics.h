@@ -40,7 +40,10 @@ class DiagnosticList {
 };
 
 // A text as it appears in a message: in double quotes, with quotes, backslashes and control bytes
-// escaped so that a message stays on one line.
+// escaped so that a message stays on one line, and cut after its first kMaxQuotedBytes bytes
+// ("the first bytes"... (N bytes)) so that it stays short.
 std::string Quoted(const std::string& text);
+// The same, whole, for the model's dump.
+std::string QuotedWhole(const std::string& text);
 
 }  // namespace tolvex::rc

@@ -37,7 +37,7 @@ void Optional(std::string& line, const char* label, const std::optional<Style>& 
 
 std::string ControlTextOf(const ControlText& t) {
   switch (t.kind) {
-    case ControlText::Kind::kString: return Quoted(t.string);
+    case ControlText::Kind::kString: return QuotedWhole(t.string);
     case ControlText::Kind::kReference: return Printed(t.reference);
     case ControlText::Kind::kNone: break;
   }
@@ -48,9 +48,9 @@ void DumpDialog(const Dialog& d, std::string& out) {
   std::string line = "dialog " + Printed(d.name) + " " + d.statement + " x " + Printed(d.x) +
                      " y " + Printed(d.y) + " w " + Printed(d.width) + " h " + Printed(d.height);
   Optional(line, "help", d.helpId);
-  if (d.caption) line += " caption " + Quoted(*d.caption);
+  if (d.caption) line += " caption " + QuotedWhole(*d.caption);
   if (d.font) {
-    line += " font " + Printed(d.font->size) + " " + Quoted(d.font->face);
+    line += " font " + Printed(d.font->size) + " " + QuotedWhole(d.font->face);
     for (const auto* field : {&d.font->weight, &d.font->italic, &d.font->charset}) {
       if (*field) line += " " + Printed(**field);
     }
@@ -61,8 +61,8 @@ void DumpDialog(const Dialog& d, std::string& out) {
   out += line + Place(d.place) + "\n";
   for (const Control& c : d.controls) {
     std::string l = "  control " + c.statement + " " + ControlTextOf(c.text) + " id " +
-                    Printed(c.id) + " class " + Quoted(c.className) + " x " + Printed(c.x) + " y " +
-                    Printed(c.y) + " w " + Printed(c.width) + " h " + Printed(c.height) +
+                    Printed(c.id) + " class " + QuotedWhole(c.className) + " x " + Printed(c.x) +
+                    " y " + Printed(c.y) + " w " + Printed(c.width) + " h " + Printed(c.height) +
                     " style " + Printed(c.style) + " exstyle " + Printed(c.exStyle);
     Optional(l, "help", c.helpId);
     out += l + Place(c.place) + "\n";
@@ -75,7 +75,7 @@ void DumpItems(const std::vector<MenuItem>& items, const std::string& indent, st
     std::string line = indent + kKinds[static_cast<int>(item.kind)];
     const bool bare = item.kind == MenuItem::Kind::kSeparator && item.text.empty() && !item.id &&
                       !item.type && !item.state;
-    if (!bare) line += " " + Quoted(item.text);
+    if (!bare) line += " " + QuotedWhole(item.text);
     Optional(line, "id", item.id);
     if (!item.options.empty()) line += " options " + item.options;
     Optional(line, "type", item.type);
@@ -92,7 +92,7 @@ std::string DumpModel(const Model& model) {
   std::string out;
   for (const Define& d : model.defines) {
     std::string value = "?";
-    if (d.string) value = Quoted(*d.string);
+    if (d.string) value = QuotedWhole(*d.string);
     if (d.number) value = std::to_string(*d.number);
     out += "define " + d.name + " {" + d.text + "} = " + value + Place(d.place) + "\n";
   }

@@ -84,6 +84,7 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
     one.numberValid = true;
     macros_[name].body = {one};
   }
+  scriptBytes_ = bytes.size();
   OpenFile(scriptPath, scriptPath, bytes);
   const std::vector<std::string>& lines = frames_.back().lines;
   endLine_ = std::max<int>(1, static_cast<int>(lines.size()));
@@ -100,6 +101,10 @@ void Preprocessor::OpenFile(std::string path, std::string name, std::string_view
   frame.conditionalBase = conditionals_.size();
   fileNames_.push_back(std::move(name));
   frames_.push_back(std::move(frame));
+}
+
+size_t Preprocessor::ExpansionBudget() const {
+  return kMinExpandedTokens + kExpandedTokensPerByte * (scriptBytes_ + includedBytes_);
 }
 
 Token Preprocessor::EndToken() const {
@@ -403,9 +408,14 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
     candidates = {Joined(FolderOf(frame.path), path), Joined(FolderOf(frames_.front().path), path)};
     for (const std::string& folder : includeDirs_) candidates.push_back(Joined(folder, path));
   }
+  std::string why;
   for (const std::string& candidate : candidates) {
-    std::optional<std::string> bytes = reader_ ? reader_(candidate) : std::nullopt;
-    if (!bytes) continue;
+    FileBytes read = reader_ ? reader_(candidate) : FileBytes(std::nullopt);
+    if (!read.bytes) {
+      if (why.empty()) why = read.reason;
+      continue;
+    }
+    const std::string& bytes = *read.bytes;
     const std::string normal = Normal(candidate);
     for (const Frame& open_frame : frames_) {
       if (Normal(open_frame.path) == normal) {
@@ -427,15 +437,23 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
                                  " files included; " + Quoted(name) + " is passed over");
       return;
     }
-    OpenFile(candidate, name, *bytes);
+    if (bytes.size() > kMaxIncludedBytes - includedBytes_) {
+      reporter_.List().Error(fileName, lineNumber, at,
+                             "the included files pass " + std::to_string(kMaxIncludedBytes) +
+                                 " bytes in all; " + Quoted(name) + " is passed over");
+      return;
+    }
+    includedBytes_ += bytes.size();
+    OpenFile(candidate, name, bytes);
     return;
   }
   const std::string lowered = Lowered(path.substr(path.find_last_of('/') + 1));
   for (const std::string_view header : kSystemHeaders) {
-    if (lowered == header) return;
+    if (lowered == header && why.empty()) return;
   }
   reporter_.List().Warning(fileName, lineNumber, at,
-                           "cannot open the include file " + Quoted(name) + "; reading goes on");
+                           "cannot open the include file " + Quoted(name) +
+                               (why.empty() ? "" : ": " + why) + "; reading goes on");
   unreadIncludes_.push_back(name);
 }
 
@@ -450,8 +468,22 @@ void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Repo
     }
     const size_t start = out.size();
     bool overflowed = false;
+    if (expansionsSpent_) continue;
     active.clear();
     AppendExpansion(macro->second, token.text, 1, active, out, start, overflowed);
+    const size_t made = out.size() - start;
+    if (made > ExpansionBudget() - expandedTokens_) {
+      // Told once, through the reading's own list: the quiet reading of a define's value spends
+      // the budget too.
+      out.resize(start);
+      expansionsSpent_ = true;
+      reporter_.ErrorAt(token, "the defines of this reading expand to more than " +
+                                   std::to_string(ExpansionBudget()) +
+                                   " tokens in all; this use of " + token.text +
+                                   " and every later one are left out");
+      continue;
+    }
+    expandedTokens_ += made;
     if (overflowed) {
       out.resize(start);
       reporter.ErrorAt(token, "the define " + token.text + " expands beyond " +

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "rcscript/diagnostics.h"
@@ -17,8 +18,16 @@
 
 namespace tolvex::rc {
 
-// A file's bytes by its path, or nothing when it cannot be read.
-using FileReader = std::function<std::optional<std::string>(const std::string& path)>;
+// A file's bytes, or nothing when it cannot be read: without a reason when there is no such file,
+// with one when there is a file that cannot be read (a folder, a device, no permission ...).
+struct FileBytes {
+  FileBytes(std::optional<std::string> read) : bytes(std::move(read)) {}
+  FileBytes(std::nullopt_t, std::string why) : reason(std::move(why)) {}
+  std::optional<std::string> bytes;
+  std::string reason;  // may be empty: no reason known
+};
+// A file's bytes by its path.
+using FileReader = std::function<FileBytes(const std::string& path)>;
 
 // Directives, each on its own line (a backslash at a line's end continues it):
 //   #define NAME tokens      #undef NAME        #include "file"     #include <file>
@@ -74,6 +83,7 @@ class Preprocessor {
                        std::vector<const std::string*>& active, std::vector<Token>& out,
                        size_t start, bool& overflowed);
   Token EndToken() const;
+  size_t ExpansionBudget() const;
 
   std::vector<std::string> includeDirs_;
   FileReader reader_;
@@ -86,6 +96,9 @@ class Preprocessor {
   std::vector<std::string> unreadIncludes_;
   std::vector<Token> raw_, pending_;
   size_t pendingNext_ = 0;
+  // What this reading has spent of its budgets (rcscript/limits.h).
+  size_t expandedTokens_ = 0, scriptBytes_ = 0, includedBytes_ = 0;
+  bool expansionsSpent_ = false;
   int endLine_ = 1, endColumn_ = 1;
   int codePage_ = 0;  // the #pragma code_page in force; 0: none
 };

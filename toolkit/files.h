@@ -42,19 +42,48 @@ enum class FileKind {
 };
 FileKind KindOf(const std::string& name);
 // The file a name ends at when its chain of symbolic links is followed, the links themselves kept;
-// the name itself when it is no link. A link's target may be missing.
-std::string FinalName(const std::string& name);
+// the name itself when it is no link. A link's target may be missing. False, with the reason as
+// the last failure, when the chain never ends (a loop) or cannot be read.
+bool FinalName(const std::string& name, std::string& final);
 // Whether the two names are one existing file, whatever links or folders lead to it.
 bool SameFile(const std::string& a, const std::string& b);
-// Opens an existing file for writing, without creating, emptying or replacing it.
+// The identity of an existing file (its device and inode, or volume and index): two names, or a
+// name and a handle, with the same identity are one file.
+struct FileId {
+  std::uint64_t device = 0, index = 0;
+  bool operator==(const FileId& other) const {
+    return device == other.device && index == other.index;
+  }
+};
+bool IdentityOf(const std::string& name, FileId& id);  // links followed
+bool IdentityOf(FileHandle handle, FileId& id);
+// The process's standard input as a handle of these operations; not to be closed.
+FileHandle StandardInput();
+// Opens a regular file for reading, never waiting: a folder, FIFO, device or socket is refused
+// with its reason as the last failure.
+FileHandle OpenRegularForReading(const std::string& name);
+// Opens an existing file for writing, without creating, emptying or replacing it, and without
+// waiting: a FIFO that no program reads is refused.
 FileHandle OpenForWriting(const std::string& name);
+// Creates a new file under a name nothing holds yet (not even a link), readable and writable by
+// its owner alone; kBadFile when the name is taken or the folder refuses.
+FileHandle CreateNewPrivate(const std::string& name);
 // Gives the file behind handle the permission bits, and where the platform lets us its owner, of
-// the existing file named model. True when nothing needed to change or everything did.
+// the existing file named model; without a model, the permissions a new file gets. True when
+// nothing needed to change or everything did.
 bool TakeAccessOf(const std::string& model, FileHandle handle);
+bool TakeNewFileAccess(FileHandle handle);
 bool Remove(const std::string& name);
 // Why the last failed operation of this thread failed, as the platform words it ("No such file or
-// directory"); the empty text when the platform gave no reason.
+// directory") or as FailBecause put it; the empty text when no reason was given.
 std::string LastFailure();
 void ClearFailure();
+// Whether the last failure was a missing file or folder.
+bool LastFailureWasMissing();
+// Records a failure the platform has no words for ("a FIFO, not a regular file").
+void FailBecause(const char* reason);
+// One line as READ_STRING reads it, of which at most most bytes are kept: the rest of a longer
+// line is passed over, never held.
+std::string ReadLine(FileHandle handle, size_t most);
 
 }  // namespace tolvex::files

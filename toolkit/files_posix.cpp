@@ -115,34 +115,115 @@ FileKind KindOf(const std::string& name) {
   return FileKind::kStream;
 }
 
-std::string FinalName(const std::string& name) {
-  // The system's own bound on a chain of links; a longer chain (a loop) stops where it stands.
+bool FinalName(const std::string& name, std::string& final) {
+  // The system's own bound on a chain of links: a longer chain is a loop.
   constexpr int kMostLinks = 40;
   std::string current = name;
-  for (int hop = 0; hop < kMostLinks; ++hop) {
+  for (int hop = 0; hop <= kMostLinks; ++hop) {
     struct stat info;
-    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) break;
+    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      final = current;
+      return true;
+    }
+    if (hop == kMostLinks) break;
+    // In a folder others can write, a link another user planted could aim the program's output
+    // at any file of the user running it: only the user's own links and the folder owner's are
+    // followed, as the system does in shared folders such as /tmp.
+    const size_t slash = current.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : current.substr(0, slash + 1);
+    struct stat folderInfo;
+    if (info.st_uid != ::geteuid() &&
+        (::stat(folder.c_str(), &folderInfo) != 0 || info.st_uid != folderInfo.st_uid)) {
+      FailBecause("it is a symbolic link of another user, which is not followed");
+      return false;
+    }
     std::string target(4096, '\0');
     const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
-    if (length <= 0 || static_cast<size_t>(length) >= target.size()) break;
+    if (length <= 0 || static_cast<size_t>(length) >= target.size()) {
+      if (length >= 0) errno = ENAMETOOLONG;
+      return false;
+    }
     target.resize(static_cast<size_t>(length));
     // A relative target is read from the link's own folder.
-    const size_t slash = current.rfind('/');
     if (target[0] != '/' && slash != std::string::npos)
       target = current.substr(0, slash + 1) + target;
     current = target;
   }
-  return current;
+  errno = ELOOP;
+  return false;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-  struct stat first, second;
-  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+  FileId first, second;
+  return IdentityOf(a, first) && IdentityOf(b, second) && first == second;
+}
+
+namespace {
+
+FileId IdOf(const struct stat& info) {
+  return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+// The words for a file that is not a regular one, by its type.
+const char* NotRegularReason(mode_t mode) {
+  if (S_ISFIFO(mode)) return "it is a FIFO, not a regular file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a regular file";
+  if (S_ISSOCK(mode)) return "it is a socket, not a regular file";
+  return "it is not a regular file";
+}
+
+// Takes the non-blocking mode back once an open no longer risks waiting.
+int Blocking(int fd) {
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return fd;
+}
+
+}  // namespace
+
+bool IdentityOf(const std::string& name, FileId& id) {
+  struct stat info;
+  if (::stat(name.c_str(), &info) != 0) return false;
+  id = IdOf(info);
+  return true;
+}
+
+bool IdentityOf(FileHandle handle, FileId& id) {
+  struct stat info;
+  if (handle == kBadFile || ::fstat(Descriptor(handle), &info) != 0) return false;
+  id = IdOf(info);
+  return true;
+}
+
+FileHandle StandardInput() { return STDIN_FILENO; }
+
+FileHandle OpenRegularForReading(const std::string& name) {
+  // Without waiting: a FIFO opened for reading would wait for a writer that may never come.
+  const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return kBadFile;
+  struct stat info;
+  const bool known = ::fstat(fd, &info) == 0;
+  if (known && S_ISREG(info.st_mode)) return Blocking(fd);
+  const int reason = errno;
+  ::close(fd);
+  if (!known) {
+    errno = reason;
+  } else if (S_ISDIR(info.st_mode)) {
+    errno = EISDIR;
+  } else {
+    FailBecause(NotRegularReason(info.st_mode));
+  }
+  return kBadFile;
 }
 
 FileHandle OpenForWriting(const std::string& name) {
-  const int fd = ::open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+  const int fd = ::open(name.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0 && errno == ENXIO) FailBecause("it is a FIFO that no program reads");
+  return fd < 0 ? kBadFile : Blocking(fd);
+}
+
+FileHandle CreateNewPrivate(const std::string& name) {
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   return fd < 0 ? kBadFile : fd;
 }
 
@@ -154,8 +235,30 @@ bool TakeAccessOf(const std::string& model, FileHandle handle) {
   return ::fchmod(Descriptor(handle), info.st_mode & 07777) == 0;
 }
 
-std::string LastFailure() { return errno != 0 ? std::strerror(errno) : ""; }
+bool TakeNewFileAccess(FileHandle handle) {
+  // The permissions a file created the usual way gets: 0666 less the process's mask.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return ::fchmod(Descriptor(handle), 0666 & ~mask) == 0;
+}
 
-void ClearFailure() { errno = 0; }
+namespace {
+// A reason of our own stands while no system call has failed since (errno stays 0).
+thread_local std::string ownReason;
+}  // namespace
+
+std::string LastFailure() { return errno != 0 ? std::strerror(errno) : ownReason; }
+
+void ClearFailure() {
+  errno = 0;
+  ownReason.clear();
+}
+
+bool LastFailureWasMissing() { return errno == ENOENT || errno == ENOTDIR; }
+
+void FailBecause(const char* reason) {
+  ownReason = reason;
+  errno = 0;
+}
 
 }  // namespace tolvex::files

@@ -145,21 +145,53 @@ FileKind KindOf(const std::string& name) {
   return type == FILE_TYPE_DISK ? FileKind::kRegular : FileKind::kStream;
 }
 
-std::string FinalName(const std::string& name) { return name; }
+bool FinalName(const std::string& name, std::string& final) {
+  final = name;
+  return true;
+}
+
+namespace {
+
+bool IdentityOfOpen(HANDLE handle, FileId& id) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(handle, &info)) return false;
+  id.device = info.dwVolumeSerialNumber;
+  id.index = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  return true;
+}
+
+}  // namespace
+
+bool IdentityOf(const std::string& name, FileId& id) {
+  const HANDLE handle = OpenToAsk(name);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  const bool known = IdentityOfOpen(handle, id);
+  CloseHandle(handle);
+  return known;
+}
+
+bool IdentityOf(FileHandle handle, FileId& id) {
+  return handle != kBadFile && IdentityOfOpen(Native(handle), id);
+}
 
 bool SameFile(const std::string& a, const std::string& b) {
-  const auto identity = [](const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
-    const HANDLE handle = OpenToAsk(name);
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    const bool known = GetFileInformationByHandle(handle, &info) != 0;
+  FileId first, second;
+  return IdentityOf(a, first) && IdentityOf(b, second) && first == second;
+}
+
+FileHandle StandardInput() { return Wrap(GetStdHandle(STD_INPUT_HANDLE)); }
+
+FileHandle OpenRegularForReading(const std::string& name) {
+  const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return kBadFile;
+  // CON, NUL and named pipes open as files do; only a file on a disk has an end to read to.
+  if (GetFileType(handle) != FILE_TYPE_DISK) {
     CloseHandle(handle);
-    return known;
-  };
-  BY_HANDLE_FILE_INFORMATION first{}, second{};
-  return identity(a, first) && identity(b, second) &&
-         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-         first.nFileIndexHigh == second.nFileIndexHigh &&
-         first.nFileIndexLow == second.nFileIndexLow;
+    FailBecause("it is a device or pipe, not a regular file");
+    return kBadFile;
+  }
+  return Wrap(handle);
 }
 
 FileHandle OpenForWriting(const std::string& name) {
@@ -167,12 +199,25 @@ FileHandle OpenForWriting(const std::string& name) {
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+FileHandle CreateNewPrivate(const std::string& name) {
+  // CREATE_NEW fails on any existing name, a link's included; no other program may open the file
+  // until it is complete and closed.
+  return Wrap(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 // A replaced file's access lives in its folder's inherited rights, which the new file gets too.
 bool TakeAccessOf(const std::string& /*model*/, FileHandle /*handle*/) { return true; }
+bool TakeNewFileAccess(FileHandle /*handle*/) { return true; }
+
+namespace {
+// A reason of our own stands while no call has failed since (the last error stays NO_ERROR).
+thread_local std::string ownReason;
+}  // namespace
 
 std::string LastFailure() {
   const DWORD code = GetLastError();
-  if (code == NO_ERROR) return "";
+  if (code == NO_ERROR) return ownReason;
   char text[512] = {};
   const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                       nullptr, code, 0, text, sizeof text, nullptr);
@@ -184,6 +229,19 @@ std::string LastFailure() {
   return reason.empty() ? "error " + std::to_string(code) : reason;
 }
 
-void ClearFailure() { SetLastError(NO_ERROR); }
+void ClearFailure() {
+  SetLastError(NO_ERROR);
+  ownReason.clear();
+}
+
+bool LastFailureWasMissing() {
+  const DWORD code = GetLastError();
+  return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+}
+
+void FailBecause(const char* reason) {
+  ownReason = reason;
+  SetLastError(NO_ERROR);
+}
 
 }  // namespace tolvex::files

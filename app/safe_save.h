@@ -1,0 +1,20 @@
+// Replacing a file whole, safely against other programs and other users writing in its folder.
+#pragma once
+
+#include <string>
+
+namespace tolvex {
+
+// Writes bytes as the whole of the file at path, or leaves the file as it was. The bytes go to a
+// new temporary of a name no other file holds, created beside the file (beside a link's target,
+// the link kept), readable by its owner alone until it is written and flushed; it then takes the
+// replaced file's permissions (and owner, where allowed) and replaces it in one rename, so that
+// concurrent saves each put one whole file in place. A device, FIFO or terminal is written
+// directly; a folder, a chain of links without end or another user's link is refused with its
+// reason as files::LastFailure(). When another program's open handle blocks the replacing
+// (Windows), the file is written in place; if that fails too, the temporary stays and its name
+// goes to keptTemporary. False when nothing was written.
+bool SaveWholeFile(const std::string& path, const std::string& bytes,
+                   std::string* keptTemporary = nullptr);
+
+}  // namespace tolvex
