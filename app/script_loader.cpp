@@ -24,19 +24,25 @@ bool ReadToEnd(FileHandle handle, std::string& bytes) {
 
 }  // namespace
 
-bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines, std::string* bytes) {
-  lines.clear();
+bool ReadScriptFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
   const FileHandle HDL40 = READ_FILE(path.c_str(), kNormalFile);
   if (HDL40 == kBadFile) {
     CLOSE_FILE(HDL40);
     return false;
   }
-  std::string read;
-  const bool whole = ReadToEnd(HDL40, read);
+  const bool whole = ReadToEnd(HDL40, bytes);
   CLOSE_FILE(HDL40);
   // A script that could not be read to its end is not loaded at all: a Run on part of it would
   // replace a good program with a truncated one.
-  if (!whole) return false;
+  if (!whole) std::string().swap(bytes);
+  return whole;
+}
+
+bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines, std::string* bytes) {
+  lines.clear();
+  std::string read;
+  if (!ReadScriptFile(path, read)) return false;
   lines = rc::SplitScriptLines(read);
   if (bytes != nullptr) *bytes = std::move(read);
   return true;

@@ -11,5 +11,8 @@ namespace tolvex {
 // no lines, when the file cannot be opened or a read fails before its end.
 bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines,
                      std::string* bytes = nullptr);
+// The script's bytes alone, for a caller that reads them before it splits them. False, with no
+// bytes, as above.
+bool ReadScriptFile(const std::string& path, std::string& bytes);
 
 }  // namespace tolvex

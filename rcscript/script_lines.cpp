@@ -101,6 +101,12 @@ void ForEachScriptLine(std::string_view bytes,
   ForEachLine(bytes, false, take);
 }
 
+bool HasScriptLines(std::string_view bytes) {
+  bool any = false;
+  ForEachScriptLine(bytes, [&any](const std::string&) { any = true; });
+  return any;
+}
+
 std::vector<std::string> SplitScriptLines(std::string_view bytes) {
   std::vector<std::string> lines;
   ForEachScriptLine(bytes, [&lines](const std::string& line) { lines.push_back(line); });
