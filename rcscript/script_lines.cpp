@@ -69,9 +69,13 @@ void Split(std::string_view text, bool finalNeedsText,
     const size_t end = lf == std::string_view::npos ? text.size() : lf;
     std::string_view raw = text.substr(start, end - start);
     raw = raw.substr(0, raw.find('\0'));
-    line.clear();
-    for (char c : raw) {
-      if (c != '\r') line += c;
+    // A CR most often ends the line alone: the rest is taken whole.
+    const size_t cr = raw.find('\r');
+    line.assign(raw.substr(0, cr));
+    if (cr != std::string_view::npos) {
+      for (char c : raw.substr(cr)) {
+        if (c != '\r') line += c;
+      }
     }
     const bool last = lf == std::string_view::npos;
     if (!last || !finalNeedsText ||
