@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints every figure of the converter's speed beside its target: conversion time per line as the
 # script grows, tolvex-cli against the floor program on 10 MB (time and peak memory), the IDM_
-# menu-search case, loading, and the Windows converter under Wine against the native one.
+# menu-search case, loading, the reader against the C preprocessor and llvm-rc (18 or later, when
+# installed), and the Windows converter under Wine against the native one.
 # Builds what it needs first. Usage: ./bench.sh [--no-wine] [--before OLD_TOLVEX_CLI]
 # (--before measures an earlier build of tolvex-cli beside this one).
 set -euo pipefail
@@ -27,6 +28,16 @@ while [ $# -gt 0 ]; do
   shift
 done
 
+# The peer of the reader: llvm-rc reads MENUEX from 18 on.
+peer_args=()
+for version in 25 24 23 22 21 20 19 18; do
+  llvm_rc=/usr/lib/llvm-$version/bin/llvm-rc
+  if [ -x "$llvm_rc" ] && command -v cpp >/dev/null; then
+    peer_args=(--peer "$(command -v cpp)" "$llvm_rc")
+    break
+  fi
+done
+
 wine_args=()
 if [ $with_wine = yes ]; then
   tolvex_need_packages "${TOLVEX_WINDOWS_PACKAGES[@]}"
@@ -37,7 +48,7 @@ if [ $with_wine = yes ]; then
 fi
 
 "$native/bench/tolvex-bench-converter" "$native/cli/tolvex-cli" "$native/bench/tolvex-bench-floor" \
-  "$scratch" "${before_args[@]}" "${wine_args[@]}"
+  "$scratch" "${before_args[@]}" "${wine_args[@]}" "${peer_args[@]}"
 echo
 echo "== The resource-script reader on a generated 10 MB script"
 "$native/bench/tolvex-bench-reader" 10

@@ -32,29 +32,31 @@ bool ReadToEnd(FileHandle handle, std::string& bytes, size_t most) {
 
 }  // namespace
 
-bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines, std::string* bytes) {
-  lines.clear();
+bool ReadScriptFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
   // Only a regular file has an end to read to: a FIFO or a device is refused, never waited for.
   const FileHandle HDL40 = files::OpenRegularForReading(path);
   if (HDL40 == kBadFile) return false;
-  std::string read;
-  const bool whole = ReadToEnd(HDL40, read, std::string::npos);
+  const bool whole = ReadToEnd(HDL40, bytes, std::string::npos);
   CLOSE_FILE(HDL40);
   // A script that could not be read to its end is not loaded at all: a Run on part of it would
   // replace a good program with a truncated one.
-  if (!whole) return false;
+  if (!whole) std::string().swap(bytes);
+  return whole;
+}
+
+bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines, std::string* bytes) {
+  lines.clear();
+  std::string read;
+  if (!ReadScriptFile(path, read)) return false;
   lines = rc::SplitScriptLines(read);
   if (bytes != nullptr) *bytes = std::move(read);
   return true;
 }
 
-bool ReadStandardInputLines(std::vector<std::string>& lines, std::string* bytes) {
-  lines.clear();
-  std::string read;
-  if (!ReadToEnd(files::StandardInput(), read, kMaxStandardInputBytes)) return false;
-  lines = rc::SplitScriptLines(read);
-  if (bytes != nullptr) *bytes = std::move(read);
-  return true;
+bool ReadStandardInputBytes(std::string& bytes) {
+  bytes.clear();
+  return ReadToEnd(files::StandardInput(), bytes, kMaxStandardInputBytes);
 }
 
 }  // namespace tolvex

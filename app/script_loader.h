@@ -11,8 +11,11 @@ namespace tolvex {
 // no lines, when the file is no regular file, cannot be opened or a read fails before its end.
 bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines,
                      std::string* bytes = nullptr);
-// The same for a script on standard input, which is read to its end or up to
-// kMaxStandardInputBytes (app/limits.h), whatever it is.
-bool ReadStandardInputLines(std::vector<std::string>& lines, std::string* bytes = nullptr);
+// The script's bytes alone, for a caller that reads them before it splits them. False, with no
+// bytes, as above.
+bool ReadScriptFile(const std::string& path, std::string& bytes);
+// A script's bytes on standard input, read to its end or up to kMaxStandardInputBytes
+// (app/limits.h), whatever it is.
+bool ReadStandardInputBytes(std::string& bytes);
 
 }  // namespace tolvex

@@ -1,9 +1,10 @@
-// Every figure of the converter's speed beside its target: the growth of conversion time per
-// source line, tolvex-cli against the floor program on a 10 MB script, the IDM_ menu-search case,
-// READ_STRING line by line, a script of hundreds of dialogs, and (when given) the Windows
-// converter under Wine against the native one.
+// Every figure of the converter's speed beside its target: tolvex-cli and --complete against the
+// floor program on a 10 MB script, the reader (--dump) against the C preprocessor and a resource
+// compiler on a script both read, the IDM_ menu-search case, READ_STRING line by line, a script of
+// hundreds of dialogs, the growth of time per source line (the designed conversion, --complete,
+// --dump), and (when given) the Windows converter under Wine against the native one.
 // Usage: tolvex-bench-converter TOLVEX_CLI FLOOR SCRATCH_FOLDER [--before OLD_TOLVEX_CLI]
-//                               [--wine WINE TOLVEX_CLI_EXE]
+//                               [--wine WINE TOLVEX_CLI_EXE] [--peer CPP LLVM_RC]
 // With --before, an earlier build of tolvex-cli is measured beside the current one.
 #include <fcntl.h>
 #include <spawn.h>
@@ -20,8 +21,11 @@
 #include <vector>
 
 #include "bench/compact_script.h"
+#include "complete/program.h"
 #include "conversion/designed.h"
 #include "generator/program_text.h"
+#include "rcscript/dump.h"
+#include "rcscript/reader.h"
 #include "rcscript/script_lines.h"
 #include "toolkit/files.h"
 
@@ -90,18 +94,41 @@ void Write(const std::string& path, const std::string& bytes) {
 
 const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
 
+double SecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
 // Splitting, conversion and the program's bytes in this process.
 double SecondsToConvert(const std::string& script) {
   using namespace tolvex;
   const auto start = Clock::now();
   const DesignedProgram program = ConvertDesigned(rc::SplitScriptLines(script), {}, false);
   const size_t programBytes = ProgramBytes(program.lines).size();
-  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  return programBytes > 0 ? seconds : 0;
+  return programBytes > 0 ? SecondsSince(start) : 0;
 }
 
-void Growth() {
-  std::printf("\n== Conversion time per source line as the script grows (in process)\n");
+// The reader and the complete conversion's program, as --complete makes it.
+double SecondsToComplete(const std::string& script) {
+  using namespace tolvex;
+  const auto start = Clock::now();
+  const rc::Reading reading = rc::ReadScriptBytes("bench.rc", script, {});
+  complete::CompleteOptions options;
+  options.scriptFile = "bench.rc";
+  const size_t programBytes =
+      ProgramBytes(complete::ConvertModel(reading.model, options).lines).size();
+  return programBytes > 0 ? SecondsSince(start) : 0;
+}
+
+// The reader and the model's listing, as --dump makes it.
+double SecondsToDump(const std::string& script) {
+  using namespace tolvex;
+  const auto start = Clock::now();
+  const size_t listed = rc::DumpModel(rc::ReadScriptBytes("bench.rc", script, {}).model).size();
+  return listed > 0 ? SecondsSince(start) : 0;
+}
+
+void Growth(const char* what, double (*seconds)(const std::string&)) {
+  std::printf("\n== %s: time per source line as the script grows (in process)\n", what);
   std::printf("%8s %10s %12s %14s\n", "scale", "lines", "seconds", "us per line");
   double atTen = 0, atThousand = 0;
   for (int scale : {1, 10, 100, 1000}) {
@@ -109,22 +136,22 @@ void Growth() {
     const long lines = static_cast<long>(std::count(script.begin(), script.end(), '\n'));
     // Small scripts are converted again and again until the time is long enough to read.
     int repeats = 0;
-    double seconds = 0;
-    while (seconds < 0.5 || repeats < 3) {
-      seconds += SecondsToConvert(script);
+    double total = 0;
+    while (total < 0.5 || repeats < 3) {
+      total += seconds(script);
       ++repeats;
     }
-    const double perLine = seconds / repeats / static_cast<double>(lines) * 1e6;
+    const double perLine = total / repeats / static_cast<double>(lines) * 1e6;
     if (scale == 10) atTen = perLine;
     if (scale == 1000) atThousand = perLine;
-    std::printf("%7dx %10ld %12.4f %14.3f\n", scale, lines, seconds / repeats, perLine);
+    std::printf("%7dx %10ld %12.4f %14.3f\n", scale, lines, total / repeats, perLine);
   }
   std::printf("per line at 1000x / at 10x: %.2f (target: at most 1.20) %s\n", atThousand / atTen,
               Verdict(atThousand <= 1.2 * atTen));
 }
 
 struct Programs {
-  std::string cli, floor, before, wine, exe;
+  std::string cli, floor, before, wine, exe, cpp, llvmRc;
 };
 
 void PrintRow(const char* name, const Medians& m) {
@@ -162,26 +189,95 @@ void AgainstTheFloor(const Programs& p, const fs::path& dir) {
   Write(script, CompactScript(shape));
   std::printf("\n== A %.1f MB script: tolvex-cli as a user runs it, against the floor program\n",
               static_cast<double>(fs::file_size(script)) / 1e6);
-  std::vector<Run> converter, minimum, before, quiet;
+  const std::string completeBas = (dir / "complete.bas").string();
+  std::vector<Run> converter, minimum, before, quiet, complete, beforeComplete;
   for (int i = 0; i < 5; ++i) {  // alternated, so that all meet the same machine
     minimum.push_back(RunProgram({p.floor, script, (dir / "floor.bas").string()}));
     converter.push_back(RunProgram({p.cli, script}));
     // Without the hint, and so without reading the script's model: the designed conversion alone.
     quiet.push_back(RunProgram({p.cli, "--quiet", script}));
-    if (!p.before.empty()) before.push_back(RunProgram({p.before, script}));
+    complete.push_back(RunProgram({p.cli, "--complete", "-o", completeBas, script}));
+    if (!p.before.empty()) {
+      before.push_back(RunProgram({p.before, script}));
+      beforeComplete.push_back(RunProgram({p.before, "--complete", "-o", completeBas, script}));
+    }
   }
-  const Medians c = MedianOf(converter), f = MedianOf(minimum);
+  const Medians c = MedianOf(converter), f = MedianOf(minimum), k = MedianOf(complete);
   std::printf("%-12s %10s %10s %12s\n", "median of 5", "wall s", "CPU s", "peak MB");
   PrintRow("floor", f);
   if (!before.empty()) PrintRow("before", MedianOf(before));
   PrintRow("tolvex-cli", c);
   PrintRow("  --quiet", MedianOf(quiet));
-  std::printf("time: %.2fx the floor's wall, %.2fx its CPU (target: at most 2x) %s\n",
+  if (!before.empty()) PrintRow("before -c", MedianOf(beforeComplete));
+  PrintRow("--complete", k);
+  std::printf("default run: %.2fx the floor's wall, %.2fx its CPU (target: at most 2x) %s\n",
               c.wall / f.wall, c.cpu / f.cpu, Verdict(c.wall <= 2 * f.wall));
-  std::printf("peak memory: %.2fx the floor's (target: at most 1.5x) %s\n", c.peakMb / f.peakMb,
-              Verdict(c.peakMb <= 1.5 * f.peakMb));
-  const bool converted = converter.front().status == 0;
-  if (!converted) std::printf("tolvex-cli failed on the script\n");
+  std::printf("default run: peak memory %.2fx the floor's (target: at most 1.5x) %s\n",
+              c.peakMb / f.peakMb, Verdict(c.peakMb <= 1.5 * f.peakMb));
+  std::printf("--complete: %.2fx the floor's wall (target: at most 2.5x) %s\n", k.wall / f.wall,
+              Verdict(k.wall <= 2.5 * f.wall));
+  std::printf("--complete: peak memory %.2fx the floor's (target: at most 2x) %s\n",
+              k.peakMb / f.peakMb, Verdict(k.peakMb <= 2 * f.peakMb));
+  if (converter.front().status != 0) std::printf("tolvex-cli failed on the script\n");
+  if (complete.front().status != 0) std::printf("tolvex-cli --complete failed on the script\n");
+}
+
+// The reader (--dump: file to model, and its listing) against the C preprocessor followed by a
+// resource compiler building the .res, on a script both read whole.
+void AgainstTheCompiler(const Programs& p, const fs::path& dir) {
+  const std::string script = (dir / "units.rc").string();
+  const std::string text = tolvex::bench::UnitScript(2482);
+  Write(script, text);
+  const double bytes = static_cast<double>(text.size());
+  std::printf("\n== The reader on a %.1f MB script of 2,482 units (two dialogs, a menu)\n",
+              bytes / 1e6);
+  const std::string preprocessed = (dir / "units.pp.rc").string();
+  const std::string res = (dir / "units.res").string();
+  const bool peer = !p.llvmRc.empty();
+  std::vector<Run> dump, before, peerRuns;
+  for (int i = 0; i < 5; ++i) {
+    dump.push_back(RunProgram({p.cli, "--dump", script}));
+    if (!p.before.empty()) before.push_back(RunProgram({p.before, "--dump", script}));
+    if (!peer) continue;
+    // The two programs one after the other: the time of both, the larger of their peaks.
+    const Run cpp = RunProgram({p.cpp, "-w", "-P", "-xc", "-undef", "-nostdinc", "-DRC_INVOKED",
+                                script, "-o", preprocessed});
+    const Run rc =
+        RunProgram({p.llvmRc, "/no-preprocess", "/C", "65001", "/FO", res, preprocessed});
+    Run both = rc;
+    both.wall += cpp.wall;
+    both.cpu += cpp.cpu;
+    both.peakMb = std::max(cpp.peakMb, rc.peakMb);
+    both.status = cpp.status != 0 ? cpp.status : rc.status;
+    peerRuns.push_back(both);
+  }
+  // File to model in this process: the bytes read, the model made.
+  std::vector<double> inProcess;
+  for (int i = 0; i < 5; ++i) {
+    const auto start = Clock::now();
+    const tolvex::rc::Reading reading = tolvex::rc::ReadScript(script, {});
+    if (!reading.model.dialogs.empty()) inProcess.push_back(SecondsSince(start));
+  }
+  const Medians d = MedianOf(dump);
+  std::printf("%-16s %10s %10s %12s\n", "median of 5", "wall s", "CPU s", "peak MB");
+  if (!before.empty()) PrintRow("before --dump", MedianOf(before));
+  PrintRow("--dump", d);
+  const double rate = inProcess.empty() ? 0 : bytes / 1e6 / Median(inProcess);
+  std::printf("file to model: %.1f MB/s (target: at least 60) %s\n", rate, Verdict(rate >= 60));
+  const double perByte = d.peakMb * 1024 * 1024 / bytes;
+  std::printf("memory: %.1f bytes per byte of script (target: at most 4) %s\n", perByte,
+              Verdict(perByte <= 4));
+  if (!peer) {
+    std::printf("cpp and llvm-rc: skipped (no llvm-rc 18 or later found)\n");
+    return;
+  }
+  const Medians r = MedianOf(peerRuns);
+  PrintRow("cpp + llvm-rc", r);
+  if (peerRuns.front().status != 0) std::printf("cpp or llvm-rc failed on the script\n");
+  std::printf("--dump: %.2fx the wall of cpp + llvm-rc (target: at most 0.5x) %s\n",
+              d.wall / r.wall, Verdict(d.wall <= 0.5 * r.wall));
+  std::printf("--dump: %.2fx their peak memory (target: at most 1x) %s\n", d.peakMb / r.peakMb,
+              Verdict(d.peakMb <= r.peakMb));
 }
 
 void MenuSearchCase(const Programs& p, const fs::path& dir) {
@@ -221,25 +317,6 @@ void UnderWine(const Programs& p, const fs::path& dir) {
               n, w, w / n);
 }
 
-void CompleteAgainstDesigned(const Programs& p, const fs::path& dir) {
-  const std::string& cli = p.cli;
-  std::printf("\n== --complete against the designed conversion on the 10 MB script\n");
-  const std::string script = (dir / "large.rc").string();
-  const Run probe = RunProgram({cli, "--complete", "-o", (dir / "c.bas").string(), script});
-  if (probe.status == 2) {
-    std::printf("tolvex-cli has no --complete yet\n");
-    return;
-  }
-  std::vector<Run> complete, designed;
-  for (int i = 0; i < 3; ++i) {
-    complete.push_back(RunProgram({cli, "--complete", "-o", (dir / "c.bas").string(), script}));
-    designed.push_back(RunProgram({cli, "-o", (dir / "d.bas").string(), script}));
-  }
-  const Medians c = MedianOf(complete), d = MedianOf(designed);
-  std::printf("designed: %.3f s %.1f MB, --complete: %.3f s %.1f MB\n", d.wall, d.peakMb, c.wall,
-              c.peakMb);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -252,6 +329,9 @@ int main(int argc, char** argv) {
     } else if (args[i] == "--wine" && i + 2 < args.size()) {
       p.wine = args[++i];
       p.exe = args[++i];
+    } else if (args[i] == "--peer" && i + 2 < args.size()) {
+      p.cpp = args[++i];
+      p.llvmRc = args[++i];
     } else {
       understood = false;
     }
@@ -259,7 +339,7 @@ int main(int argc, char** argv) {
   if (!understood) {
     std::fprintf(stderr,
                  "usage: tolvex-bench-converter TOLVEX_CLI FLOOR SCRATCH_FOLDER "
-                 "[--before OLD_TOLVEX_CLI] [--wine WINE TOLVEX_CLI_EXE]\n");
+                 "[--before OLD_TOLVEX_CLI] [--wine WINE TOLVEX_CLI_EXE] [--peer CPP LLVM_RC]\n");
     return 2;
   }
   p.cli = args[0];
@@ -269,11 +349,13 @@ int main(int argc, char** argv) {
   // Programs first, while this process is small: a spawned child's peak counts the memory it
   // shared with this process before it started its program.
   AgainstTheFloor(p, dir);
+  AgainstTheCompiler(p, dir);
   MenuSearchCase(p, dir);
-  CompleteAgainstDesigned(p, dir);
   if (!p.wine.empty()) UnderWine(p, dir);
   LineByLine(dir);
   ManyDialogs();
-  Growth();
+  Growth("The designed conversion", SecondsToConvert);
+  Growth("--complete", SecondsToComplete);
+  Growth("--dump", SecondsToDump);
   return 0;
 }

@@ -23,17 +23,16 @@ shapes::Lines ConvertComplete(const std::string& script, std::string_view bytes,
                               const RunInputs& inputs, const Options& options, std::ostream& errors,
                               bool& readWhole);
 
-// What the hint compares the designed program with: what the script's model holds and what
-// --complete writes of it. Taken before the designed conversion, so that the model is gone before
-// the designed program is made: the two never take memory at the same time. Nothing with --quiet;
-// nothing, with a note to errors, for a script larger than kMaxHintScriptBytes.
+// What the hint compares the designed program with: what the model of the script's bytes holds and
+// what --complete writes of it, counted. Taken before the script's lines are split and the
+// designed conversion runs, so that the model is gone before they are made: the two never take
+// memory at the same time. Nothing with --quiet; nothing, with a note to errors, for a script
+// larger than kMaxHintScriptBytes.
 struct HintFacts {
   WrittenCounts held, complete;
 };
-std::optional<HintFacts> FactsForHint(const std::string& script,
-                                      const std::vector<std::string>& lines,
-                                      const RunInputs& inputs, const Options& options,
-                                      std::ostream& errors);
+std::optional<HintFacts> FactsForHint(const std::string& script, std::string_view bytes,
+                                      const Options& options, std::ostream& errors);
 
 // After the designed conversion wrote what it counts as written: when the script holds windows,
 // controls or menu items it left out, one line saying how many of each it wrote and how many

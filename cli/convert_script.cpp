@@ -87,16 +87,15 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   NAMEF1040 = fromInput ? "" : script;
   DIR1040 = fromInput ? "" : FolderOf(script);
   files::ClearFailure();
-  std::vector<std::string> lines, settings;
-  // The bytes are kept for the complete conversion's reader, which reads every character.
+  std::vector<std::string> settings;
+  // The bytes come first: the complete conversion's reader and the hint's read them, and the
+  // designed conversion's lines are split from them only when those are done.
   std::string bytes;
   RunInputs inputs = DefaultRunInputs();
   if (fromInput) {
-    if (!ReadStandardInputLines(lines, &bytes)) return fail(CannotReadScript());
+    if (!ReadStandardInputBytes(bytes)) return fail(CannotReadScript());
   } else {
-    if (!ReadScriptLines(script, lines, options.complete ? &bytes : nullptr)) {
-      return fail(CannotReadScript());
-    }
+    if (!ReadScriptFile(script, bytes)) return fail(CannotReadScript());
     settings = SettingsTexts();
     for (size_t i = 0; i < settings.size(); ++i) inputs.coefficients[i] = FieldText(settings[i]);
     if (const auto why = SettingsUnreadable()) {
@@ -112,16 +111,20 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   bool readWhole = true;
   std::string program;
   if (options.complete) {
-    if (lines.empty()) return fail(EmptyScript());
+    if (!rc::HasScriptLines(bytes)) return fail(EmptyScript());
     program = ProgramBytes(ConvertComplete(script, bytes, inputs, options, errors, readWhole));
   } else {
-    // The hint's reading is taken, and let go, before the designed program is made.
+    // The hint's reading is taken, and let go, before the lines are split; the bytes, before the
+    // designed program is made; the lines, before its text is.
+    const std::optional<HintFacts> hintFacts = FactsForHint(script, bytes, options, errors);
+    std::vector<std::string> lines = rc::SplitScriptLines(bytes);
     std::string().swap(bytes);
-    const std::optional<HintFacts> hintFacts = FactsForHint(script, lines, inputs, options, errors);
-    const DesignedProgram designed =
+    DesignedProgram designed =
         ConvertDesigned(lines, CoefficientsOf(inputs.coefficients), inputs.screen);
+    std::vector<std::string>().swap(lines);
     if (!designed.converted) return fail(EmptyScript());
     program = ProgramBytes(designed.lines);
+    shapes::Lines().swap(designed.lines);
     if (hintFacts) HintAtLeftOut(script, designed.written, *hintFacts, errors);
   }
 

@@ -11,7 +11,7 @@ int RunDump(const std::string& path, const std::vector<std::string>& includeDirs
   rc::ReadOptions options;
   options.includeDirs = includeDirs;
   const rc::Reading reading = rc::ReadScript(path, options);
-  out << rc::DumpModel(reading.model);
+  rc::DumpModel(reading.model, out);
   for (const rc::Diagnostic& d : reading.diagnostics) err << rc::FormatDiagnostic(d) << "\n";
   return reading.errors > 0 ? 1 : 0;
 }

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "complete/basic_text.h"
+#include "complete/counts.h"
 #include "complete/gadget_classes.h"
 #include "complete/menu_lines.h"
 #include "complete/program_names.h"
@@ -41,11 +42,6 @@ constexpr const char* kFontSize = "8";
 
 // The dialog units of a window made for a menu that no dialog names.
 constexpr struct { double width, height; } kMenuWindowUnits = {300, 200};
-
-bool SameName(const rc::Value& a, const rc::Value& b) {
-  if (a.number && b.number) return *a.number == *b.number;
-  return UpperCase(a.text) == UpperCase(b.text);
-}
 
 void Append(shapes::Lines& to, const shapes::Lines& lines) {
   to.insert(to.end(), lines.begin(), lines.end());
@@ -127,9 +123,7 @@ class Converter {
 
   const rc::Menu* MenuOf(const rc::Dialog& dialog) {
     if (!dialog.menu) return nullptr;
-    for (const rc::Menu& menu : model_.menus) {
-      if (SameName(menu.name, *dialog.menu)) return &menu;
-    }
+    if (const rc::Menu* menu = NamedMenu(model_, dialog)) return menu;
     warnings_.Warning(dialog.place.file, dialog.place.line, 0,
                       "dialog " + dialog.name.text + " names the menu " + dialog.menu->text +
                           ", which the script does not hold: no menu is written for it");

@@ -1,5 +1,7 @@
 #include "rcscript/dump.h"
 
+#include <sstream>
+
 #include <cstdio>
 
 #include "rcscript/diagnostics.h"
@@ -88,23 +90,42 @@ void DumpItems(const std::vector<MenuItem>& items, const std::string& indent, st
 
 }  // namespace
 
-std::string DumpModel(const Model& model) {
+void DumpModel(const Model& model, std::ostream& stream) {
+  // Written a piece at a time: the listing of a large script is never held whole.
+  constexpr size_t kPiece = 1 << 16;
   std::string out;
+  const auto flush = [&out, &stream](size_t atLeast) {
+    if (out.size() < atLeast) return;
+    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+    out.clear();
+  };
   for (const Define& d : model.defines) {
     std::string value = "?";
     if (d.string) value = QuotedWhole(*d.string);
     if (d.number) value = std::to_string(*d.number);
     out += "define " + d.name + " {" + d.text + "} = " + value + Place(d.place) + "\n";
+    flush(kPiece);
   }
-  for (const Dialog& d : model.dialogs) DumpDialog(d, out);
+  for (const Dialog& d : model.dialogs) {
+    DumpDialog(d, out);
+    flush(kPiece);
+  }
   for (const Menu& m : model.menus) {
     out += "menu " + Printed(m.name) + " " + m.statement + Place(m.place) + "\n";
     DumpItems(m.items, "  ", out);
+    flush(kPiece);
   }
   for (const SkippedResource& s : model.skipped) {
     out += "skipped " + (s.name.empty() ? "" : s.name + " ") + s.type + Place(s.place) + "\n";
+    flush(kPiece);
   }
-  return out;
+  flush(0);
+}
+
+std::string DumpModel(const Model& model) {
+  std::ostringstream listing;
+  DumpModel(model, listing);
+  return listing.str();
 }
 
 }  // namespace tolvex::rc

@@ -31,5 +31,7 @@
 namespace tolvex::rc {
 
 std::string DumpModel(const Model& model);
+// The same listing, written to the stream as it is made.
+void DumpModel(const Model& model, std::ostream& stream);
 
 }  // namespace tolvex::rc

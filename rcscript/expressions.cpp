@@ -10,7 +10,7 @@ namespace {
 
 // Binary operators with their binding in each mode; 0: not an operator there.
 struct BinaryOperator {
-  const char* spelling;
+  std::string_view spelling;
   int statementLevel;
   int conditionLevel;
 };
@@ -28,8 +28,9 @@ constexpr std::string_view kCastTypes[] = {"DWORD", "WORD",  "UINT",  "INT",    
 
 int LevelOf(const Token& token, ExpressionMode mode) {
   if (token.kind != TokenKind::kOperator) return 0;
+  const std::string_view text = token.text;
   for (const BinaryOperator& op : kBinaryOperators) {
-    if (token.text == op.spelling) {
+    if (text == op.spelling) {
       return mode == ExpressionMode::kStatement ? op.statementLevel : op.conditionLevel;
     }
   }
@@ -38,8 +39,9 @@ int LevelOf(const Token& token, ExpressionMode mode) {
 
 bool IsCastType(const Token& token) {
   if (token.kind != TokenKind::kIdentifier) return false;
+  const std::string_view text = token.text;
   for (const std::string_view type : kCastTypes) {
-    if (token.text == type) return true;
+    if (text == type) return true;
   }
   return false;
 }

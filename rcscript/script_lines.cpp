@@ -69,9 +69,13 @@ void Split(std::string_view text, bool finalNeedsText,
     const size_t end = lf == std::string_view::npos ? text.size() : lf;
     std::string_view raw = text.substr(start, end - start);
     raw = raw.substr(0, raw.find('\0'));
-    line.clear();
-    for (char c : raw) {
-      if (c != '\r') line += c;
+    // A CR most often ends the line alone: the rest is taken whole.
+    const size_t cr = raw.find('\r');
+    line.assign(raw.substr(0, cr));
+    if (cr != std::string_view::npos) {
+      for (char c : raw.substr(cr)) {
+        if (c != '\r') line += c;
+      }
     }
     const bool last = lf == std::string_view::npos;
     if (!last || !finalNeedsText ||
@@ -99,6 +103,12 @@ void ForEachLine(std::string_view bytes, bool utf8,
 void ForEachScriptLine(std::string_view bytes,
                        const std::function<void(const std::string&)>& take) {
   ForEachLine(bytes, false, take);
+}
+
+bool HasScriptLines(std::string_view bytes) {
+  bool any = false;
+  ForEachScriptLine(bytes, [&any](const std::string&) { any = true; });
+  return any;
 }
 
 std::vector<std::string> SplitScriptLines(std::string_view bytes) {

@@ -17,6 +17,8 @@ namespace tolvex::rc {
 //   more line when it holds any byte, or, in a UTF-16 script, any byte besides CR.
 // - A line ends at its first NUL, as a list box item does.
 std::vector<std::string> SplitScriptLines(std::string_view bytes);
+// Whether the bytes hold a line as split above.
+bool HasScriptLines(std::string_view bytes);
 // The same lines handed over one at a time, none of them kept.
 void ForEachScriptLine(std::string_view bytes, const std::function<void(const std::string&)>& take);
 
