@@ -14,4 +14,9 @@ void OBJETS();
 // The Load.rc action: the requester, the script into the source listing, the folder's settings.
 void LOAD();
 
+// Puts the lines into a listing (kOutputListing or kSourceListing) in place of what it held.
+void FillListing(int listing, const std::vector<std::string>& lines);
+// The Run inputs as the window's fields and check box hold them.
+RunInputs WindowRunInputs();
+
 }  // namespace tolvex
