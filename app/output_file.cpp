@@ -24,9 +24,11 @@ std::string BasFileName(const std::string& scriptPath) {
   return BASFILE + ".bas";
 }
 
-std::string SettingsBytes(const CoefficientTexts& texts) {
+std::string SettingsBytes(const CoefficientTexts& texts, bool complete) {
   std::string bytes;
   for (const std::string& text : texts) bytes += text + kLineEnd;
+  // Unticked, the file stays the four lines earlier versions read and write.
+  if (complete) bytes += std::string(kCompleteLine) + kLineEnd;
   return bytes;
 }
 
@@ -73,29 +75,42 @@ bool SaveWholeFile(const std::string& path, const std::string& bytes, std::strin
   return false;
 }
 
-void SAVEBAS(const std::string& program) {
-  if (NAMEF1040.empty()) return;
-  const std::string BASFILE = InFolder(DIR1040, BasFileName(NAMEF1040));
-  // A program written over its own script would leave nothing to convert again.
-  if (files::SameFile(BASFILE, NAMEF1040)) return;
-  SaveWholeFile(BASFILE, program);
+ProgramSave SaveProgram(const std::string& path, const std::string& bytes) {
+  ProgramSave save;
+  save.backup = KeepReplacedProgram(path, bytes);
+  if (save.backup.kept) save.saved = SaveWholeFile(path, bytes, &save.keptTemporary);
+  return save;
 }
 
-void SAVINI(const CoefficientTexts& texts) { SaveWholeFile(SettingsPath(), SettingsBytes(texts)); }
+ProgramSave SAVEBAS(const std::string& program) {
+  if (NAMEF1040.empty()) return {};
+  const std::string BASFILE = InFolder(DIR1040, BasFileName(NAMEF1040));
+  // A program written over its own script would leave nothing to convert again.
+  if (files::SameFile(BASFILE, NAMEF1040)) return {};
+  return SaveProgram(BASFILE, program);
+}
+
+void SAVINI(const CoefficientTexts& texts, bool complete) {
+  SaveWholeFile(SettingsPath(), SettingsBytes(texts, complete));
+}
 
 std::string SettingsPath() { return InFolder(DIR1040, kSettingsName); }
 
 // A settings file fills at most the four coefficient fields: longer files never rename buttons.
-std::vector<std::string> SettingsTexts() {
-  std::vector<std::string> texts;
+// Only a fifth line of exactly kCompleteLine asks for the complete conversion; whatever else
+// follows the fourth line is not read.
+Settings ReadSettings() {
+  Settings settings;
   const FileHandle HDLINI = READ_FILE(SettingsPath().c_str(), kNormalFile);
   if (HDLINI != kBadFile) {
-    while (E_O_F(HDLINI) == 0 && texts.size() < kSettingsLines) {
-      texts.push_back(files::ReadLine(HDLINI));
+    while (E_O_F(HDLINI) == 0 && settings.texts.size() < kSettingsLines) {
+      settings.texts.push_back(files::ReadLine(HDLINI));
     }
+    settings.complete = settings.texts.size() == kSettingsLines && E_O_F(HDLINI) == 0 &&
+                        files::ReadLine(HDLINI) == kCompleteLine;
   }
   CLOSE_FILE(HDLINI);
-  return texts;
+  return settings;
 }
 
 }  // namespace tolvex

@@ -24,19 +24,25 @@ bool ReadToEnd(FileHandle handle, std::string& bytes) {
 
 }  // namespace
 
-bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines) {
-  lines.clear();
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+  bytes.clear();
   const FileHandle HDL40 = READ_FILE(path.c_str(), kNormalFile);
   if (HDL40 == kBadFile) {
     CLOSE_FILE(HDL40);
     return false;
   }
-  std::string bytes;
   const bool whole = ReadToEnd(HDL40, bytes);
   CLOSE_FILE(HDL40);
+  if (!whole) bytes.clear();
+  return whole;
+}
+
+bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines) {
+  lines.clear();
+  std::string bytes;
   // A script that could not be read to its end is not loaded at all: a Run on part of it would
   // replace a good program with a truncated one.
-  if (!whole) return false;
+  if (!ReadFileBytes(path, bytes)) return false;
   lines = rc::SplitScriptLines(bytes);
   return true;
 }

@@ -10,5 +10,8 @@ namespace tolvex {
 // The script's lines, decoded and split. False, with no lines, when the file cannot be opened or
 // a read fails before its end.
 bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines);
+// A file's bytes, whole. False, with no bytes, when it cannot be opened or a read fails before
+// its end.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
 
 }  // namespace tolvex

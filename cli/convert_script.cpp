@@ -1,29 +1,19 @@
 #include "cli/convert_script.h"
 
-#include <fstream>
 #include <iterator>
-#include <optional>
 
+#include "app/conversion_run.h"
 #include "app/output_file.h"
 #include "app/run_inputs.h"
 #include "app/script_loader.h"
 #include "app/shell_state.h"
-#include "cli/complete_run.h"
 #include "cli/messages.h"
-#include "conversion/designed.h"
 #include "generator/program_text.h"
 #include "rcscript/script_lines.h"
 #include "toolkit/files.h"
 
 namespace tolvex::cli {
 namespace {
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
 
 bool SetByOption(const Options& options, size_t field) {
   for (const auto& given : options.coefficients) {
@@ -65,42 +55,46 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   NAMEF1040 = fromInput ? "" : script;
   DIR1040 = fromInput ? "" : FolderOf(script);
   files::ClearFailure();
-  std::vector<std::string> lines, settings;
+  std::vector<std::string> lines;
+  Settings settings;
   RunInputs inputs = DefaultRunInputs();
   if (fromInput) {
     lines = rc::SplitScriptLines(
         std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
   } else {
     if (!ReadScriptLines(script, lines)) return fail(CannotReadScript());
-    settings = SettingsTexts();
-    for (size_t i = 0; i < settings.size(); ++i) inputs.coefficients[i] = FieldText(settings[i]);
+    settings = ReadSettings();
+    for (size_t i = 0; i < settings.texts.size(); ++i) {
+      inputs.coefficients[i] = FieldText(settings.texts[i]);
+    }
   }
-  WarnOfCoefficients(settings, options, errors);
+  WarnOfCoefficients(settings.texts, options, errors);
   for (const auto& [field, text] : options.coefficients) {
     inputs.coefficients[field] = FieldText(text);
   }
   inputs.screen = options.screen;
+  // An option forces a conversion; without one the folder's file chooses, as Load.rc does.
+  inputs.complete = options.conversion == Options::Conversion::kComplete ||
+                    (options.conversion == Options::Conversion::kFolder && settings.complete);
 
+  // The conversion the window's Run makes, its figures counted only for the hint.
   bool readWhole = true;
   std::string program;
-  if (options.complete) {
-    if (lines.empty()) return fail(EmptyScript());
-    program = ProgramBytes(ConvertComplete(script, lines, inputs, options, errors, readWhole));
-  } else {
-    // The hint's reading is taken, and let go, before the designed program is made.
-    const std::optional<HintFacts> hintFacts = FactsForHint(script, lines, inputs, options);
-    const DesignedProgram designed =
-        ConvertDesigned(lines, CoefficientsOf(inputs.coefficients), inputs.screen);
-    if (!designed.converted) return fail(EmptyScript());
-    program = ProgramBytes(designed.lines);
-    if (hintFacts) HintAtLeftOut(script, designed.written, *hintFacts, errors);
+  {
+    const ConversionRun run =
+        ConvertForRun(script, lines, inputs, options.includeDirs, !options.quiet);
+    if (!run.converted) return fail(EmptyScript());
+    for (const std::string& line : MessageLines(run, options.quiet)) errors << line << "\n";
+    program = ProgramBytes(run.lines);
+    if (const auto hint = HintLine(script, run); hint && !options.quiet) errors << *hint << "\n";
+    readWhole = run.readWhole;
   }
 
   const std::string target =
       options.output ? NativePath(*options.output) : DIR1040 + kPathSeparator + BasFileName(script);
   if (options.check) {
     std::string existing;
-    if (!ReadWholeFile(target, existing)) return fail(MissingForCheck(target));
+    if (!ReadFileBytes(target, existing)) return fail(MissingForCheck(target));
     if (existing != program) return fail(DiffersFromConversion(target));
   } else if (target == "-") {
     files::ClearFailure();
@@ -112,17 +106,28 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   bool saved = true;
   if (!options.check && target != "-") {
     files::ClearFailure();
-    std::string kept;
     if (!fromInput && files::SameFile(target, script)) {
       saved = fail(ProgramWouldReplaceScript(target));
-    } else if (!SaveWholeFile(target, program, &kept)) {
-      saved = fail(kept.empty() ? CannotWrite(target) : CannotWriteKeeping(target, kept));
+    } else {
+      const ProgramSave save = SaveProgram(target, program);
+      if (!save.backup.kept) {
+        saved = fail(BackupFailure(target, save.backup));
+      } else {
+        if (!save.backup.name.empty() && !options.quiet) {
+          errors << BackupNote(target, save.backup) << "\n";
+        }
+        if (!save.saved) {
+          saved = fail(save.keptTemporary.empty() ? CannotWrite(target)
+                                                  : CannotWriteKeeping(target, save.keptTemporary));
+        }
+      }
     }
   }
   if (options.saveSettings) {
     files::ClearFailure();
     std::string kept;
-    if (!SaveWholeFile(SettingsPath(), SettingsBytes(inputs.coefficients), &kept)) {
+    if (!SaveWholeFile(SettingsPath(), SettingsBytes(inputs.coefficients, inputs.complete),
+                       &kept)) {
       saved = fail(kept.empty() ? CannotWrite(SettingsPath())
                                 : CannotWriteKeeping(SettingsPath(), kept));
     }

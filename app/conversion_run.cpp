@@ -1,0 +1,131 @@
+#include "app/conversion_run.h"
+
+#include "complete/counts.h"
+#include "complete/program.h"
+#include "conversion/designed.h"
+#include "rcscript/reader.h"
+
+namespace tolvex {
+namespace {
+
+complete::CompleteProgram ConvertModel(const std::string& script, const rc::Model& model,
+                                       const RunInputs& inputs) {
+  complete::CompleteOptions o;
+  o.scriptFile = script;
+  const Coefficients c = CoefficientsOf(inputs.coefficients);
+  o.globalX = c.globalX;
+  o.globalY = c.globalY;
+  o.windowX = c.windowX;
+  o.windowY = c.windowY;
+  o.screen = inputs.screen;
+  return complete::ConvertModel(model, o);
+}
+
+// The script as the source listing shows its lines: the reader then sees the lines the designed
+// conversion sees, wherever they came from, and the file is not read again.
+std::string ListedScript(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) {
+    bytes += ListedLine(line);
+    bytes += '\n';
+  }
+  return bytes;
+}
+
+rc::Reading ReadLines(const std::string& script, const std::vector<std::string>& lines,
+                      const std::vector<std::string>& includeDirs) {
+  return rc::ReadScriptBytes(script, ListedScript(lines), {includeDirs, {}});
+}
+
+void ConvertComplete(const std::string& script, const std::vector<std::string>& lines,
+                     const RunInputs& inputs, const std::vector<std::string>& includeDirs,
+                     ConversionRun& run) {
+  rc::Reading reading = ReadLines(script, lines, includeDirs);
+  complete::CompleteProgram program = ConvertModel(script, reading.model, inputs);
+  run.messages = std::move(reading.diagnostics);
+  run.messages.insert(run.messages.end(), program.warnings.begin(), program.warnings.end());
+  run.readWhole = reading.errors == 0;
+  run.lines = std::move(program.lines);
+  run.counts = RunCounts{program.written, complete::ModelCounts(reading.model), program.written};
+}
+
+void ConvertDesigned(const std::string& script, const std::vector<std::string>& lines,
+                     const RunInputs& inputs, const std::vector<std::string>& includeDirs,
+                     bool counted, ConversionRun& run) {
+  if (counted) {
+    const rc::Reading reading = ReadLines(script, lines, includeDirs);
+    run.counts = RunCounts{{},
+                           complete::ModelCounts(reading.model),
+                           ConvertModel(script, reading.model, inputs).written};
+  }
+  DesignedProgram designed =
+      tolvex::ConvertDesigned(lines, CoefficientsOf(inputs.coefficients), inputs.screen);
+  run.lines = std::move(designed.lines);
+  if (run.counts) run.counts->written = designed.written;
+}
+
+std::string Counted(int count, const std::string& what) {
+  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+ConversionRun ConvertForRun(const std::string& script, const std::vector<std::string>& lines,
+                            const RunInputs& inputs, const std::vector<std::string>& includeDirs,
+                            bool counted) {
+  ConversionRun run;
+  if (lines.empty()) return run;
+  run.converted = true;
+  run.complete = inputs.complete;
+  if (inputs.complete) {
+    ConvertComplete(script, lines, inputs, includeDirs, run);
+  } else {
+    ConvertDesigned(script, lines, inputs, includeDirs, counted, run);
+  }
+  return run;
+}
+
+std::vector<std::string> MessageLines(const ConversionRun& run, bool quiet) {
+  std::vector<std::string> text;
+  for (const rc::Diagnostic& d : run.messages) {
+    if (quiet && d.severity != rc::Severity::kError) continue;
+    text.push_back(rc::FormatDiagnostic(d));
+  }
+  return text;
+}
+
+std::optional<std::string> HintLine(const std::string& script, const ConversionRun& run) {
+  if (run.complete || !run.counts) return std::nullopt;
+  const RunCounts& c = *run.counts;
+  const auto hint = complete::LeftOutHint(c.written, c.held, c.complete);
+  if (!hint) return std::nullopt;
+  return rc::FormatDiagnostic({script, 0, 0, rc::Severity::kHint, *hint});
+}
+
+std::string CountsText(const ConversionRun& run) {
+  if (!run.counts) return "";
+  const RunCounts& c = *run.counts;
+  const auto of = [](int wrote, int held, const char* what) {
+    return std::to_string(wrote) + " of " + std::to_string(held) + " " + what;
+  };
+  std::string text = "wrote " + of(c.written.windows, c.held.windows, "windows") + ", " +
+                     of(c.written.controls, c.held.controls, "controls") + ", " +
+                     of(c.written.menuItems, c.held.menuItems, "menu items") + "\r\n";
+  // Left out by the one rule of the hint line.
+  if (!run.complete && complete::LeftOutHint(c.written, c.held, c.complete)) {
+    text += "the complete conversion writes " + std::to_string(c.complete.windows) + ", " +
+            std::to_string(c.complete.controls) + " and " + std::to_string(c.complete.menuItems) +
+            "\r\n";
+  }
+  int errors = 0, warnings = 0;
+  for (const rc::Diagnostic& d : run.messages) {
+    if (d.severity == rc::Severity::kError) ++errors;
+    if (d.severity == rc::Severity::kWarning) ++warnings;
+  }
+  if (errors + warnings > 0) {
+    text += Counted(errors, "error") + " and " + Counted(warnings, "warning") + ", listed below\r\n";
+  }
+  return text;
+}
+
+}  // namespace tolvex

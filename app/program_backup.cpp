@@ -1,0 +1,38 @@
+#include "app/program_backup.h"
+
+#include "app/output_file.h"
+#include "app/script_loader.h"
+#include "rcscript/diagnostics.h"
+#include "toolkit/files.h"
+
+namespace tolvex {
+
+Backup KeepReplacedProgram(const std::string& program, const std::string& bytes) {
+  const std::string target = files::FinalName(program);
+  if (files::KindOf(target) != files::FileKind::kRegular) return {};
+  files::ClearFailure();
+  std::string old, kept;
+  const bool read = ReadFileBytes(target, old);
+  if (read && old == bytes) return {};
+  // Through the one save of whole files: an earlier backup is replaced whole or not at all.
+  Backup backup{true, target + ".bak", ""};
+  if (read && SaveWholeFile(backup.name, old, &kept)) return backup;
+  backup.kept = false;
+  backup.reason = files::LastFailure();
+  // The old program is still whole where it was: a temporary copy of it is not needed.
+  if (!kept.empty()) files::Remove(kept);
+  return backup;
+}
+
+std::string BackupNote(const std::string& program, const Backup& backup) {
+  return rc::FormatDiagnostic(
+      {program, 0, 0, rc::Severity::kHint, "the replaced program is kept in " + backup.name});
+}
+
+std::string BackupFailure(const std::string& program, const Backup& backup) {
+  return "cannot keep the replaced program in " + backup.name +
+         (backup.reason.empty() ? "" : ": " + backup.reason) + "; " + program +
+         " is left as it was";
+}
+
+}  // namespace tolvex
