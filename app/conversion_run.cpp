@@ -108,8 +108,9 @@ std::string CountsText(const ConversionRun& run) {
   const auto of = [](int wrote, int held, const char* what) {
     return std::to_string(wrote) + " of " + std::to_string(held) + " " + what;
   };
-  std::string text = "wrote " + of(c.written.windows, c.held.windows, "windows") + ", " +
-                     of(c.written.controls, c.held.controls, "controls") + ", " +
+  // A figure a line: the column beside the listings is narrow.
+  std::string text = "wrote " + of(c.written.windows, c.held.windows, "windows") + ",\r\n" +
+                     of(c.written.controls, c.held.controls, "controls") + ",\r\n" +
                      of(c.written.menuItems, c.held.menuItems, "menu items") + "\r\n";
   // Left out by the one rule of the hint line.
   if (!run.complete && complete::LeftOutHint(c.written, c.held, c.complete)) {
@@ -123,7 +124,8 @@ std::string CountsText(const ConversionRun& run) {
     if (d.severity == rc::Severity::kWarning) ++warnings;
   }
   if (errors + warnings > 0) {
-    text += Counted(errors, "error") + " and " + Counted(warnings, "warning") + ", listed below\r\n";
+    text +=
+        Counted(errors, "error") + " and " + Counted(warnings, "warning") + ", listed below\r\n";
   }
   return text;
 }

@@ -45,7 +45,7 @@ std::vector<std::string> MessageLines(const ConversionRun& run, bool quiet);
 std::optional<std::string> HintLine(const std::string& script, const ConversionRun& run);
 // The window's account of a counted run: what was written of what the script holds, with the
 // unticked box what the complete conversion would write when something was left out, and how many
-// errors and warnings the run met. Paragraphs end with CR LF.
+// errors and warnings the run met. Lines end with CR LF.
 std::string CountsText(const ConversionRun& run);
 
 }  // namespace tolvex

@@ -7,8 +7,8 @@
 namespace tolvex {
 
 struct Backup {
-  bool kept = true;    // false: the old bytes could not be kept, so the program must not be replaced
-  std::string name;    // the backup written, empty when none was needed
+  bool kept = true;  // false: the old bytes could not be kept, so the program must not be replaced
+  std::string name;  // the backup written, empty when none was needed
   std::string reason;  // why keeping failed, as the system words it (may be empty)
 };
 

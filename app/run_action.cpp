@@ -12,21 +12,27 @@
 namespace tolvex {
 namespace {
 
-// The file's name after its folder: the counts text is narrow.
-std::string NameOf(const std::string& path) {
-  return path.substr(path.find_last_of(kPathSeparator) + 1);
+// A text that starts with a path in the script's folder, as the window shows it: the file by its
+// name alone, as tolvex-cli names it when run in that folder. The list beside the listings is
+// narrow, and the folder is the one the script was loaded from.
+std::string InScriptFolder(const std::string& text) {
+  std::string folder = DIR1040;
+  if (folder.empty() || folder.back() != kPathSeparator) folder += kPathSeparator;
+  return text.compare(0, folder.size(), folder) == 0 ? text.substr(folder.size()) : text;
 }
 
 // What the save did, said in the counts text and among the messages as tolvex-cli says it.
 void ReportSave(const ProgramSave& save, std::string& counts, std::vector<std::string>& messages) {
-  const std::string program = DIR1040 + kPathSeparator + BasFileName(NAMEF1040);
-  if (!save.backup.kept) {
+  const std::string program = BasFileName(NAMEF1040);
+  Backup backup = save.backup;
+  backup.name = InScriptFolder(backup.name);
+  if (!backup.kept) {
     counts += "the program is not saved: its old text could not be kept\r\n";
     messages.push_back(rc::FormatDiagnostic(
-        {NAMEF1040, 0, 0, rc::Severity::kError, BackupFailure(program, save.backup)}));
-  } else if (!save.backup.name.empty()) {
-    counts += "the old program is kept in " + NameOf(save.backup.name) + "\r\n";
-    messages.push_back(BackupNote(program, save.backup));
+        {InScriptFolder(NAMEF1040), 0, 0, rc::Severity::kError, BackupFailure(program, backup)}));
+  } else if (!backup.name.empty()) {
+    counts += "the old program is kept in " + backup.name + "\r\n";
+    messages.push_back(BackupNote(program, backup));
   }
 }
 
@@ -43,7 +49,8 @@ void RUNBOY() {
   const ProgramSave save = SAVEBAS(ProgramBytes(run.lines));
   SAVINI(inputs.coefficients, inputs.complete);
   std::string counts = CountsText(run);
-  std::vector<std::string> messages = MessageLines(run, false);
+  std::vector<std::string> messages;
+  for (const std::string& line : MessageLines(run, false)) messages.push_back(InScriptFolder(line));
   ReportSave(save, counts, messages);
   ShowRunReport(counts, messages);
 }

@@ -71,14 +71,14 @@ TEST_F(ConversionRunTest, CountsSayWhatWasWrittenOfWhatTheScriptHolds) {
     const char* counts;
   } cases[] = {
       {"vs_resource", false,
-       "wrote 1 of 1 windows, 0 of 6 controls, 0 of 3 menu items\r\n"
+       "wrote 1 of 1 windows,\r\n0 of 6 controls,\r\n0 of 3 menu items\r\n"
        "the complete conversion writes 1, 6 and 3\r\n"},
-      {"vs_resource", true, "wrote 1 of 1 windows, 6 of 6 controls, 3 of 3 menu items\r\n"},
+      {"vs_resource", true, "wrote 1 of 1 windows,\r\n6 of 6 controls,\r\n3 of 3 menu items\r\n"},
       {"warnings", true,
-       "wrote 2 of 2 windows, 2 of 3 controls, 1 of 3 menu items\r\n"
+       "wrote 2 of 2 windows,\r\n2 of 3 controls,\r\n1 of 3 menu items\r\n"
        "0 errors and 6 warnings, listed below\r\n"},
       {"recovery", true,
-       "wrote 1 of 1 windows, 3 of 3 controls, 0 of 1 menu items\r\n"
+       "wrote 1 of 1 windows,\r\n3 of 3 controls,\r\n0 of 1 menu items\r\n"
        "4 errors and 4 warnings, listed below\r\n"},
   };
   for (const auto& c : cases) {
