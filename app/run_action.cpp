@@ -30,7 +30,7 @@ void ReportSave(const ProgramSave& save, std::string& counts, std::vector<std::s
     counts += "the program is not saved: its old text could not be kept\r\n";
     messages.push_back(rc::FormatDiagnostic(
         {InScriptFolder(NAMEF1040), 0, 0, rc::Severity::kError, BackupFailure(program, backup)}));
-  } else if (!backup.name.empty()) {
+  } else if (save.saved && !backup.name.empty()) {
     counts += "the old program is kept in " + backup.name + "\r\n";
     messages.push_back(BackupNote(program, backup));
   }

@@ -112,14 +112,11 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
       const ProgramSave save = SaveProgram(target, program);
       if (!save.backup.kept) {
         saved = fail(BackupFailure(target, save.backup));
-      } else {
-        if (!save.backup.name.empty() && !options.quiet) {
-          errors << BackupNote(target, save.backup) << "\n";
-        }
-        if (!save.saved) {
-          saved = fail(save.keptTemporary.empty() ? CannotWrite(target)
-                                                  : CannotWriteKeeping(target, save.keptTemporary));
-        }
+      } else if (!save.saved) {
+        saved = fail(save.keptTemporary.empty() ? CannotWrite(target)
+                                                : CannotWriteKeeping(target, save.keptTemporary));
+      } else if (!save.backup.name.empty() && !options.quiet) {
+        errors << BackupNote(target, save.backup) << "\n";
       }
     }
   }

@@ -522,8 +522,10 @@ TEST_F(CliTest, ReplacedProgramKeepsItsPermissionsAndOwnerAndANewOneGetsTheUsual
 TEST_F(CliTest, ProgramThatCannotBeWrittenAtAllIsKeptInItsNamedTemporary) {
   const std::string script = Golden("menu"), program = NativePath(folder / "menu.bas");
   WriteBytes(program, "previous");
-  const HANDLE other =
-      CreateFileA(program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  // Read sharing alone: the old text can still be kept, but the file can be neither replaced nor
+  // written in place. (Without any sharing not even its backup can be made, and nothing is.)
+  const HANDLE other = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(other, INVALID_HANDLE_VALUE);
   const Outcome run = Cli({script});
   CloseHandle(other);
@@ -533,6 +535,7 @@ TEST_F(CliTest, ProgramThatCannotBeWrittenAtAllIsKeptInItsNamedTemporary) {
   EXPECT_EQ(run.err.rfind(prefix, 0), 0u) << run.err;
   EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), suffix.size())), suffix);
   EXPECT_EQ(BytesOf(program), "previous");
+  EXPECT_EQ(BytesOf(program + ".bak"), "previous");
   EXPECT_TRUE(BytesOf(program + ".tolvex-tmp") == Expected("menu"));
 }
 #endif
