@@ -21,8 +21,8 @@ complete::CompleteProgram ConvertModel(const std::string& script, const rc::Mode
   return complete::ConvertModel(model, o);
 }
 
-// The script as the source listing shows its lines: the reader then sees the lines the designed
-// conversion sees, wherever they came from, and the file is not read again.
+// The script as the source listing shows its lines: the hint's reader then sees the lines the
+// designed conversion sees, and the file is not read again.
 std::string ListedScript(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) {
@@ -37,11 +37,10 @@ rc::Reading ReadLines(const std::string& script, const std::vector<std::string>&
   return rc::ReadScriptBytes(script, ListedScript(lines), {includeDirs, {}});
 }
 
-void ConvertComplete(const std::string& script, const std::vector<std::string>& lines,
-                     const RunInputs& inputs, const std::vector<std::string>& includeDirs,
-                     ConversionRun& run) {
-  rc::Reading reading = ReadLines(script, lines, includeDirs);
-  complete::CompleteProgram program = ConvertModel(script, reading.model, inputs);
+void ConvertComplete(const RunScript& script, const RunInputs& inputs,
+                     const std::vector<std::string>& includeDirs, ConversionRun& run) {
+  rc::Reading reading = rc::ReadScriptBytes(script.name, script.bytes, {includeDirs, {}});
+  complete::CompleteProgram program = ConvertModel(script.name, reading.model, inputs);
   run.messages = std::move(reading.diagnostics);
   run.messages.insert(run.messages.end(), program.warnings.begin(), program.warnings.end());
   run.readWhole = reading.errors == 0;
@@ -49,17 +48,17 @@ void ConvertComplete(const std::string& script, const std::vector<std::string>& 
   run.counts = RunCounts{program.written, complete::ModelCounts(reading.model), program.written};
 }
 
-void ConvertDesigned(const std::string& script, const std::vector<std::string>& lines,
-                     const RunInputs& inputs, const std::vector<std::string>& includeDirs,
-                     bool counted, ConversionRun& run) {
+void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
+                     const std::vector<std::string>& includeDirs, bool counted,
+                     ConversionRun& run) {
   if (counted) {
-    const rc::Reading reading = ReadLines(script, lines, includeDirs);
+    const rc::Reading reading = ReadLines(script.name, script.lines, includeDirs);
     run.counts = RunCounts{{},
                            complete::ModelCounts(reading.model),
-                           ConvertModel(script, reading.model, inputs).written};
+                           ConvertModel(script.name, reading.model, inputs).written};
   }
   DesignedProgram designed =
-      tolvex::ConvertDesigned(lines, CoefficientsOf(inputs.coefficients), inputs.screen);
+      tolvex::ConvertDesigned(script.lines, CoefficientsOf(inputs.coefficients), inputs.screen);
   run.lines = std::move(designed.lines);
   if (run.counts) run.counts->written = designed.written;
 }
@@ -70,17 +69,16 @@ std::string Counted(int count, const std::string& what) {
 
 }  // namespace
 
-ConversionRun ConvertForRun(const std::string& script, const std::vector<std::string>& lines,
-                            const RunInputs& inputs, const std::vector<std::string>& includeDirs,
-                            bool counted) {
+ConversionRun ConvertForRun(const RunScript& script, const RunInputs& inputs,
+                            const std::vector<std::string>& includeDirs, bool counted) {
   ConversionRun run;
-  if (lines.empty()) return run;
+  if (script.lines.empty()) return run;
   run.converted = true;
   run.complete = inputs.complete;
   if (inputs.complete) {
-    ConvertComplete(script, lines, inputs, includeDirs, run);
+    ConvertComplete(script, inputs, includeDirs, run);
   } else {
-    ConvertDesigned(script, lines, inputs, includeDirs, counted, run);
+    ConvertDesigned(script, inputs, includeDirs, counted, run);
   }
   return run;
 }

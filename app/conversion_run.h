@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/run_inputs.h"
@@ -30,13 +31,21 @@ struct ConversionRun {
   std::optional<RunCounts> counts;  // when counted
 };
 
-// Converts the script's lines (as loaded) with the Run inputs; script names it in messages and
-// locates its includes, searched also in includeDirs. Counted, the run also holds the hint's
-// figures: for the designed conversion they cost a reading of the model, taken and let go before
-// the designed program is made, so that the two never take memory at the same time.
-ConversionRun ConvertForRun(const std::string& script, const std::vector<std::string>& lines,
-                            const RunInputs& inputs, const std::vector<std::string>& includeDirs,
-                            bool counted);
+// The script a Run converts: its name (it names messages and locates includes), its lines as
+// loaded, and the bytes they were split from. The complete conversion's reader reads the bytes: a
+// UTF-16 script keeps there every character the lines cannot hold.
+struct RunScript {
+  const std::string& name;
+  const std::vector<std::string>& lines;
+  std::string_view bytes;
+};
+
+// Converts the script with the Run inputs, its includes searched also in includeDirs. Counted,
+// the run also holds the hint's figures: for the designed conversion they cost a reading of the
+// lines' model, taken and let go before the designed program is made, so that the two never take
+// memory at the same time.
+ConversionRun ConvertForRun(const RunScript& script, const RunInputs& inputs,
+                            const std::vector<std::string>& includeDirs, bool counted);
 
 // The run's messages as tolvex-cli prints them, one a line: errors always, warnings unless quiet.
 std::vector<std::string> MessageLines(const ConversionRun& run, bool quiet);

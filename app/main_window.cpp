@@ -34,6 +34,7 @@ void ClearForLoad() {
   ResetAllListBox(kSourceListing);
   ResetAllListBox(kOutputListing);
   SCRIPTLINES.clear();
+  SCRIPTBYTES.clear();
   ShowRunReport("", {});
 }
 
@@ -119,7 +120,9 @@ void LOAD() {
   DIR1040 = NAMEF1040.empty() ? files::CurrentFolder() : FolderOf(NAMEF1040);
   if (NAMEF1040.empty()) return;
 
-  if (ReadScriptLines(NAMEF1040, SCRIPTLINES)) FillListing(kSourceListing, SCRIPTLINES);
+  if (ReadScriptLines(NAMEF1040, SCRIPTLINES, &SCRIPTBYTES)) {
+    FillListing(kSourceListing, SCRIPTLINES);
+  }
   INI();
   lastScriptFolder = DIR1040;
 }

@@ -41,7 +41,7 @@ void ReportSave(const ProgramSave& save, std::string& counts, std::vector<std::s
 void RUNBOY() {
   const RunInputs inputs = WindowRunInputs();
   // The conversion tolvex-cli makes of the same lines and inputs, counted for the window's text.
-  const ConversionRun run = ConvertForRun(NAMEF1040, SCRIPTLINES, inputs, {}, true);
+  const ConversionRun run = ConvertForRun({NAMEF1040, SCRIPTLINES, SCRIPTBYTES}, inputs, {}, true);
   if (!run.converted) return;
   FillListing(kOutputListing, run.lines);
   HideGadget(kSourceListing, 1);

@@ -37,13 +37,14 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
   return whole;
 }
 
-bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines) {
+bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines, std::string* bytes) {
   lines.clear();
-  std::string bytes;
+  std::string read;
   // A script that could not be read to its end is not loaded at all: a Run on part of it would
   // replace a good program with a truncated one.
-  if (!ReadFileBytes(path, bytes)) return false;
-  lines = rc::SplitScriptLines(bytes);
+  if (!ReadFileBytes(path, read)) return false;
+  lines = rc::SplitScriptLines(read);
+  if (bytes != nullptr) *bytes = std::move(read);
   return true;
 }
 

@@ -7,9 +7,10 @@
 
 namespace tolvex {
 
-// The script's lines, decoded and split. False, with no lines, when the file cannot be opened or
-// a read fails before its end.
-bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines);
+// The script's lines, decoded and split, and its bytes as read when bytes is given. False, with
+// no lines, when the file cannot be opened or a read fails before its end.
+bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines,
+                     std::string* bytes = nullptr);
 // A file's bytes, whole. False, with no bytes, when it cannot be opened or a read fails before
 // its end.
 bool ReadFileBytes(const std::string& path, std::string& bytes);

@@ -56,13 +56,15 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   DIR1040 = fromInput ? "" : FolderOf(script);
   files::ClearFailure();
   std::vector<std::string> lines;
+  // The bytes are kept for the complete conversion's reader, which reads every character.
+  std::string bytes;
   Settings settings;
   RunInputs inputs = DefaultRunInputs();
   if (fromInput) {
-    lines = rc::SplitScriptLines(
-        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    lines = rc::SplitScriptLines(bytes);
   } else {
-    if (!ReadScriptLines(script, lines)) return fail(CannotReadScript());
+    if (!ReadScriptLines(script, lines, &bytes)) return fail(CannotReadScript());
     settings = ReadSettings();
     for (size_t i = 0; i < settings.texts.size(); ++i) {
       inputs.coefficients[i] = FieldText(settings.texts[i]);
@@ -76,13 +78,15 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   // An option forces a conversion; without one the folder's file chooses, as Load.rc does.
   inputs.complete = options.conversion == Options::Conversion::kComplete ||
                     (options.conversion == Options::Conversion::kFolder && settings.complete);
+  // The designed conversion and its hint read the lines alone.
+  if (!inputs.complete) std::string().swap(bytes);
 
   // The conversion the window's Run makes, its figures counted only for the hint.
   bool readWhole = true;
   std::string program;
   {
     const ConversionRun run =
-        ConvertForRun(script, lines, inputs, options.includeDirs, !options.quiet);
+        ConvertForRun({script, lines, bytes}, inputs, options.includeDirs, !options.quiet);
     if (!run.converted) return fail(EmptyScript());
     for (const std::string& line : MessageLines(run, options.quiet)) errors << line << "\n";
     program = ProgramBytes(run.lines);

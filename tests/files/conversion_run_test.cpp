@@ -35,10 +35,11 @@ class ConversionRunTest : public ::testing::Test {
   void TearDown() override { fs::current_path(before_); }
   static ConversionRun Run(const std::string& name, bool complete) {
     std::vector<std::string> lines;
-    EXPECT_TRUE(ReadScriptLines(name + ".rc", lines));
+    std::string bytes;
+    EXPECT_TRUE(ReadScriptLines(name + ".rc", lines, &bytes));
     RunInputs inputs = DefaultRunInputs();
     inputs.complete = complete;
-    return ConvertForRun(name + ".rc", lines, inputs, {}, true);
+    return ConvertForRun({name + ".rc", lines, bytes}, inputs, {}, true);
   }
 
  private:
