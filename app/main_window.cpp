@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/main_window_gadgets.h"
@@ -33,18 +34,39 @@ void ClearForLoad() {
   ResetAllListBox(kSourceListing);
   ResetAllListBox(kOutputListing);
   SCRIPTLINES.clear();
+  SCRIPTBYTES.clear();
+  ShowRunReport("", {});
 }
 
 // The coefficient fields, first to last, as the settings file orders them.
 constexpr int kCoefficientField[kCoefficientFields] = {kGlobalHorizCoeff, kGlobalVertCoeff,
                                                        kWindowHorizCoeff, kWindowVertCoeff};
 
-// Reads the settings file in DIR1040 back into the coefficient fields.
+// Reads the settings file in DIR1040 back into the coefficient fields and the box of the complete
+// conversion: the box follows the folder, unticked where no file asks for it.
 void INI() {
-  const std::vector<std::string> texts = SettingsTexts();
-  for (size_t i = 0; i < texts.size() && i < kCoefficientFields; ++i) {
-    SetGadgetText(kCoefficientField[i], texts[i].c_str());
+  const Settings settings = ReadSettings();
+  for (size_t i = 0; i < settings.texts.size() && i < kCoefficientFields; ++i) {
+    SetGadgetText(kCoefficientField[i], settings.texts[i].c_str());
   }
+  SendMessageA(GadgetID(kCompleteCheck), BM_SETCHECK,
+               settings.complete ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+// The width in pixels of the widest text in the list box's font: how far the list scrolls across.
+int WidestText(HWND box, const std::vector<std::string>& texts) {
+  const HDC context = GetDC(box);
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0));
+  const HGDIOBJ before = SelectObject(context, font);
+  int widest = 0;
+  for (const std::string& text : texts) {
+    SIZE size{};
+    GetTextExtentPoint32A(context, text.c_str(), static_cast<int>(text.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  SelectObject(context, before);
+  ReleaseDC(box, context);
+  return widest;
 }
 
 }  // namespace
@@ -65,7 +87,17 @@ RunInputs WindowRunInputs() {
     inputs.coefficients[i] = GadgetText(kCoefficientField[i], kFieldTextSize);
   }
   inputs.screen = GETGADGETSTATE(kScreenCheck) == 1;
+  inputs.complete = GETGADGETSTATE(kCompleteCheck) == 1;
   return inputs;
+}
+
+void ShowRunReport(const std::string& counts, const std::vector<std::string>& messages) {
+  SetGadgetText(kCountsText, counts.c_str());
+  FillListing(kMessagesList, messages);
+  const HWND box = GadgetID(kMessagesList);
+  const int margin = 8;  // the text's inset from the list's edge, both sides
+  SendMessageA(box, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(WidestText(box, messages) + margin),
+               0);
 }
 
 void OBJETS() {
@@ -88,7 +120,9 @@ void LOAD() {
   DIR1040 = NAMEF1040.empty() ? files::CurrentFolder() : FolderOf(NAMEF1040);
   if (NAMEF1040.empty()) return;
 
-  if (ReadScriptLines(NAMEF1040, SCRIPTLINES)) FillListing(kSourceListing, SCRIPTLINES);
+  if (ReadScriptLines(NAMEF1040, SCRIPTLINES, &SCRIPTBYTES)) {
+    FillListing(kSourceListing, SCRIPTLINES);
+  }
   INI();
   lastScriptFolder = DIR1040;
 }

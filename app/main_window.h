@@ -9,7 +9,7 @@
 namespace tolvex {
 
 // Builds the main window: title, place at the right edge of the screen, colour, font, and the
-// fifteen gadgets in their order, the output listing hidden.
+// gadgets in their order, the output listing hidden.
 void OBJETS();
 // The Load.rc action: the requester, the script into the source listing, the folder's settings.
 void LOAD();
@@ -17,5 +17,12 @@ void LOAD();
 void FillListing(int listing, const std::vector<std::string>& lines);
 // What the coefficient fields and the screen box hold now.
 RunInputs WindowRunInputs();
+
+// Puts the lines into a listing (kOutputListing or kSourceListing) in place of what it held.
+void FillListing(int listing, const std::vector<std::string>& lines);
+// The Run inputs as the window's fields and check boxes hold them.
+RunInputs WindowRunInputs();
+// Shows what a Run wrote and met: the counts text, and the messages in their list.
+void ShowRunReport(const std::string& counts, const std::vector<std::string>& messages);
 
 }  // namespace tolvex

@@ -1,5 +1,7 @@
 #include "app/main_window_gadgets.h"
 
+#include <algorithm>
+
 #include "app/main_window_ids.h"
 #include "app/main_window_layout.h"
 #include "toolkit/gadget_ops.h"
@@ -12,8 +14,19 @@ constexpr int kOutputBackground = 16773120;  // red 0, green 240, blue 255
 constexpr int kSourceBackground = 15790080;  // red 0, green 240, blue 240
 constexpr int kBackgroundOnly = 1;
 
+// The output listing's top: a list that goes down to the listings ends where it ends.
+constexpr int kListingTop = 5;
+// A list squeezed by a short screen still shows a line or two.
+constexpr int kShortestList = 40;
+
+int HeightOf(const GadgetSpec& g, int listHeight) {
+  if (g.height == kBelowWindowHeight) return listHeight;
+  if (g.height == kDownToListings) return std::max(kShortestList, kListingTop + listHeight - g.y);
+  return g.height;
+}
+
 void CreateMainGadget(const GadgetSpec& g, int listHeight) {
-  const int height = g.height == kBelowWindowHeight ? listHeight : g.height;
+  const int height = HeightOf(g, listHeight);
   switch (g.kind) {
     case GadgetKind::kText: TEXTGADGET(g.id, g.x, g.y, g.width, height, g.text, g.style); break;
     case GadgetKind::kEdit:

@@ -1,4 +1,4 @@
-// The main window's fifteen gadgets, created over the real controls in table order.
+// The main window's gadgets, created over the real controls in table order.
 #pragma once
 
 #include <windows.h>

@@ -19,6 +19,9 @@ enum MainGadget : int {
   kLoadButton = 1016,
   kBeforeRunLabel = 1017,
   kScreenCheck = 1018,
+  kCompleteCheck = 1019,
+  kCountsText = 1021,
+  kMessagesList = 1022,
 };
 
 // GetGadgetText's size class for the coefficient fields: at most 1023 characters.

@@ -12,27 +12,32 @@ struct GadgetSpec {
   int id;
   GadgetKind kind;
   int x, y, width;
-  int height;  // list boxes: kBelowWindowHeight, the window's outer height less 40
+  // List boxes: kBelowWindowHeight, the window's outer height less 40; kDownToListings, down to
+  // where the output listing ends.
+  int height;
   const char* text;
   int style;
   int exStyle;
 };
 
 constexpr int kBelowWindowHeight = -40;
+constexpr int kDownToListings = -1;
 
 constexpr const char* kMainWindowTitle = "Tolvex 5.0 by Brisam 06-2012";
 constexpr const char* kDefaultCoefficient = " 1.000";
 
 // Style bits of the main window's gadgets, as the Windows headers define them.
 namespace layout {
-constexpr int kStaticCentred = 1, kEditCentred = 1, kAutoCheckBox = 3;
-constexpr int kVisible = 0x10000000, kVerticalScroll = 0x00200000;
+constexpr int kStaticLeft = 0, kStaticCentred = 1, kEditCentred = 1, kAutoCheckBox = 3;
+constexpr int kVisible = 0x10000000, kVerticalScroll = 0x00200000, kHorizontalScroll = 0x00100000;
 constexpr int kClientEdge = 0x200, kAcceptFiles = 0x10;
 }  // namespace layout
 
-// The fifteen gadgets in creation order: labels and coefficient fields, the output listing, the
-// buttons and the check box, the source listing.
-inline constexpr std::array<GadgetSpec, 15> kMainGadgets = {{
+// The gadgets in creation order: labels and coefficient fields, the output listing, the buttons
+// and the check box, the source listing (the fifteen of the designed window, in their places);
+// then, below them in the left column, the box that asks for the complete conversion, the counts
+// of what a Run wrote, and the list of its messages, wide enough to scroll across.
+inline constexpr std::array<GadgetSpec, 18> kMainGadgets = {{
     {kBeforeRunLabel, GadgetKind::kText, 10, 170, 180, 20,
      " before click 'Run':", layout::kStaticCentred, 0},
     {kGlobalHorizLabel, GadgetKind::kText, 10, 200, 180, 20, "  global Horiz coeff",
@@ -60,6 +65,11 @@ inline constexpr std::array<GadgetSpec, 15> kMainGadgets = {{
      layout::kAutoCheckBox, 0},
     {kSourceListing, GadgetKind::kListBox, 200, 15, 580, kBelowWindowHeight, "",
      layout::kVisible | layout::kVerticalScroll, layout::kClientEdge | layout::kAcceptFiles},
+    {kCompleteCheck, GadgetKind::kCheckBox, 10, 470, 180, 20, " complete conversion",
+     layout::kAutoCheckBox, 0},
+    {kCountsText, GadgetKind::kText, 10, 500, 180, 130, "", layout::kStaticLeft, 0},
+    {kMessagesList, GadgetKind::kListBox, 10, 640, 180, kDownToListings, "",
+     layout::kVisible | layout::kVerticalScroll | layout::kHorizontalScroll, layout::kClientEdge},
 }};
 
 // Index in kMainGadgets of the output listing: the window becomes the gadget list again before it.

@@ -33,39 +33,53 @@ std::string BasFileName(const std::string& scriptPath) {
   return BASFILE + ".bas";
 }
 
-std::string SettingsBytes(const CoefficientTexts& texts) {
+std::string SettingsBytes(const CoefficientTexts& texts, bool complete) {
   std::string bytes;
   for (const std::string& text : texts) bytes += text + kLineEnd;
+  // Unticked, the file stays the four lines earlier versions read and write.
+  if (complete) bytes += std::string(kCompleteLine) + kLineEnd;
   return bytes;
 }
 
-void SAVEBAS(const std::string& program) {
-  if (NAMEF1040.empty()) return;
-  const std::string BASFILE = InFolder(DIR1040, BasFileName(NAMEF1040));
-  // A program written over its own script would leave nothing to convert again.
-  if (ScriptOfWindow().ReplacedBy(BASFILE) != nullptr) return;
-  SaveWholeFile(BASFILE, program);
+ProgramSave SaveProgram(const std::string& path, const std::string& bytes,
+                        const RunScripts& scripts) {
+  ProgramSave save;
+  save.backup = KeepReplacedProgram(path, bytes, scripts);
+  if (save.backup.kept) save.saved = SaveWholeFile(path, bytes, &save.keptTemporary);
+  return save;
 }
 
-void SAVINI(const CoefficientTexts& texts) {
+ProgramSave SAVEBAS(const std::string& program) {
+  if (NAMEF1040.empty()) return {};
+  const std::string BASFILE = InFolder(DIR1040, BasFileName(NAMEF1040));
+  // A program written over its own script would leave nothing to convert again.
+  if (ScriptOfWindow().ReplacedBy(BASFILE) != nullptr) return {};
+  return SaveProgram(BASFILE, program, ScriptOfWindow());
+}
+
+void SAVINI(const CoefficientTexts& texts, bool complete) {
   const std::string path = SettingsPath();
   if (ScriptOfWindow().ReplacedBy(path) != nullptr || SettingsUnreadable()) return;
-  SaveWholeFile(path, SettingsBytes(texts));
+  SaveWholeFile(path, SettingsBytes(texts, complete));
 }
 
 std::string SettingsPath() { return InFolder(DIR1040, kSettingsName); }
 
 // A settings file fills at most the four coefficient fields: longer files never rename buttons.
-std::vector<std::string> SettingsTexts() {
-  std::vector<std::string> texts;
+// Only a fifth line of exactly kCompleteLine asks for the complete conversion; whatever else
+// follows the fourth line is not read.
+Settings ReadSettings() {
+  Settings settings;
   const FileHandle HDLINI = files::OpenRegularForReading(SettingsPath());
   if (HDLINI != kBadFile) {
-    while (E_O_F(HDLINI) == 0 && texts.size() < kSettingsLines) {
-      texts.push_back(files::ReadLine(HDLINI, kMaxSettingsLineBytes));
+    while (E_O_F(HDLINI) == 0 && settings.texts.size() < kSettingsLines) {
+      settings.texts.push_back(files::ReadLine(HDLINI, kMaxSettingsLineBytes));
     }
+    settings.complete = settings.texts.size() == kSettingsLines && E_O_F(HDLINI) == 0 &&
+                        files::ReadLine(HDLINI, kMaxSettingsLineBytes) == kCompleteLine;
   }
   CLOSE_FILE(HDLINI);
-  return texts;
+  return settings;
 }
 
 std::optional<std::string> SettingsUnreadable() {

@@ -1,25 +1,58 @@
 #include "app/run_action.h"
 
+#include "app/conversion_run.h"
 #include "app/main_window.h"
 #include "app/main_window_ids.h"
 #include "app/output_file.h"
 #include "app/shell_state.h"
-#include "conversion/designed.h"
 #include "generator/program_text.h"
+#include "rcscript/diagnostics.h"
 #include "toolkit/gadget_ops.h"
 
 namespace tolvex {
+namespace {
+
+// A text that starts with a path in the script's folder, as the window shows it: the file by its
+// name alone, as tolvex-cli names it when run in that folder. The list beside the listings is
+// narrow, and the folder is the one the script was loaded from.
+std::string InScriptFolder(const std::string& text) {
+  std::string folder = DIR1040;
+  if (folder.empty() || folder.back() != kPathSeparator) folder += kPathSeparator;
+  return text.compare(0, folder.size(), folder) == 0 ? text.substr(folder.size()) : text;
+}
+
+// What the save did, said in the counts text and among the messages as tolvex-cli says it.
+void ReportSave(const ProgramSave& save, std::string& counts, std::vector<std::string>& messages) {
+  const std::string program = BasFileName(NAMEF1040);
+  Backup backup = save.backup;
+  backup.name = InScriptFolder(backup.name);
+  if (!backup.kept) {
+    counts += "the program is not saved: its old text could not be kept\r\n";
+    messages.push_back(rc::FormatDiagnostic(
+        {InScriptFolder(NAMEF1040), 0, 0, rc::Severity::kError, BackupFailure(program, backup)}));
+  } else if (save.saved && !backup.name.empty()) {
+    counts += "the old program is kept in " + backup.name + "\r\n";
+    messages.push_back(BackupNote(program, backup));
+  }
+}
+
+}  // namespace
 
 void RUNBOY() {
   const RunInputs inputs = WindowRunInputs();
-  const DesignedProgram program =
-      ConvertDesigned(SCRIPTLINES, CoefficientsOf(inputs.coefficients), inputs.screen);
-  if (!program.converted) return;
-  FillListing(kOutputListing, program.lines);
+  // The conversion tolvex-cli makes of the same lines and inputs, counted for the window's text.
+  const ConversionRun run = ConvertForRun({NAMEF1040, SCRIPTLINES, SCRIPTBYTES}, inputs, {}, true);
+  if (!run.converted) return;
+  FillListing(kOutputListing, run.lines);
   HideGadget(kSourceListing, 1);
   HideGadget(kOutputListing, 0);
-  SAVEBAS(ProgramBytes(program.lines));
-  SAVINI(inputs.coefficients);
+  const ProgramSave save = SAVEBAS(ProgramBytes(run.lines));
+  SAVINI(inputs.coefficients, inputs.complete);
+  std::string counts = CountsText(run);
+  std::vector<std::string> messages;
+  for (const std::string& line : MessageLines(run, false)) messages.push_back(InScriptFolder(line));
+  ReportSave(save, counts, messages);
+  ShowRunReport(counts, messages);
 }
 
 }  // namespace tolvex

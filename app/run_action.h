@@ -3,9 +3,10 @@
 
 namespace tolvex {
 
-// Converts the loaded script with the fields and the screen box, shows the program in the output
-// listing, then saves the .bas file and the settings beside the script. Does nothing when no
-// script is loaded.
+// Converts the loaded script with the fields and the two boxes, shows the program in the output
+// listing, saves the .bas file (its old text kept when it differs) and the settings beside the
+// script, then shows the counts and the messages of the Run. Does nothing when no script is
+// loaded.
 void RUNBOY();
 
 }  // namespace tolvex

@@ -1,5 +1,6 @@
-// What a Run takes from the window besides the script: the four coefficient fields' texts and the
-// screen box. The command-line converter fills the same from the settings file and its options.
+// What a Run takes from the window besides the script: the four coefficient fields' texts, the
+// screen box and the box that asks for the complete conversion. The command-line converter fills
+// the same from the settings file and its options.
 #pragma once
 
 #include <array>
@@ -19,9 +20,10 @@ using CoefficientTexts = std::array<std::string, kCoefficientFields>;
 struct RunInputs {
   CoefficientTexts coefficients;  // as the fields hold them (FieldText)
   bool screen = false;            // "use screen_x,screen_y" ticked
+  bool complete = false;          // "complete conversion" ticked
 };
 
-// The fields as the window starts: every coefficient " 1.000", the box clear.
+// The fields as the window starts: every coefficient " 1.000", both boxes clear.
 RunInputs DefaultRunInputs();
 // A text as a coefficient field gives it back: up to its first NUL, at most 1,023 characters.
 std::string FieldText(std::string_view text);

@@ -2,15 +2,14 @@
 
 #include <optional>
 
+#include "app/conversion_run.h"
 #include "app/output_file.h"
 #include "app/run_inputs.h"
 #include "app/script_guard.h"
 #include "app/script_loader.h"
 #include "app/shell_state.h"
 #include "cli/compare_file.h"
-#include "cli/complete_run.h"
 #include "cli/messages.h"
-#include "conversion/designed.h"
 #include "generator/program_text.h"
 #include "rcscript/script_lines.h"
 #include "toolkit/files.h"
@@ -82,50 +81,52 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
     return false;
   };
 
-  // As a load does: the script's lines, then the folder's settings in the fields. A script on
+  // As a load does: the script, then the folder's settings in the fields and the box. A script on
   // standard input has no folder and so no settings.
   NAMEF1040 = fromInput ? "" : script;
   DIR1040 = fromInput ? "" : FolderOf(script);
   files::ClearFailure();
-  std::vector<std::string> settings;
-  // The bytes come first: the complete conversion's reader and the hint's read them, and the
-  // designed conversion's lines are split from them only when those are done.
+  // The bytes are kept for the readers of the complete conversion and of the hint, which read
+  // every character.
   std::string bytes;
+  Settings settings;
   RunInputs inputs = DefaultRunInputs();
   if (fromInput) {
     if (!ReadStandardInputBytes(bytes)) return fail(CannotReadScript());
   } else {
     if (!ReadScriptFile(script, bytes)) return fail(CannotReadScript());
-    settings = SettingsTexts();
-    for (size_t i = 0; i < settings.size(); ++i) inputs.coefficients[i] = FieldText(settings[i]);
+    settings = ReadSettings();
+    for (size_t i = 0; i < settings.texts.size(); ++i) {
+      inputs.coefficients[i] = FieldText(settings.texts[i]);
+    }
     if (const auto why = SettingsUnreadable()) {
       errors << SettingsUnreadableWarning(SettingsPath(), *why);
     }
   }
-  WarnOfCoefficients(settings, options, errors);
+  WarnOfCoefficients(settings.texts, options, errors);
   for (const auto& [field, text] : options.coefficients) {
     inputs.coefficients[field] = FieldText(text);
   }
   inputs.screen = options.screen;
+  // An option forces a conversion; without one the folder's file chooses, as Load.rc does.
+  inputs.complete = options.conversion == Options::Conversion::kComplete ||
+                    (options.conversion == Options::Conversion::kFolder && settings.complete);
 
+  // The conversion the window's Run makes, its figures counted only for the hint; the script's
+  // bytes and lines are let go as soon as it is made.
   bool readWhole = true;
   std::string program;
-  if (options.complete) {
-    if (!rc::HasScriptLines(bytes)) return fail(EmptyScript());
-    program = ProgramBytes(ConvertComplete(script, bytes, inputs, options, errors, readWhole));
-  } else {
-    // The hint's reading is taken, and let go, before the lines are split; the bytes, before the
-    // designed program is made; the lines, before its text is.
-    const std::optional<HintFacts> hintFacts = FactsForHint(script, bytes, options, errors);
+  {
     std::vector<std::string> lines = rc::SplitScriptLines(bytes);
+    const ConversionRun run =
+        ConvertForRun({script, lines, bytes}, inputs, options.includeDirs, !options.quiet);
     std::string().swap(bytes);
-    DesignedProgram designed =
-        ConvertDesigned(lines, CoefficientsOf(inputs.coefficients), inputs.screen);
     std::vector<std::string>().swap(lines);
-    if (!designed.converted) return fail(EmptyScript());
-    program = ProgramBytes(designed.lines);
-    shapes::Lines().swap(designed.lines);
-    if (hintFacts) HintAtLeftOut(script, designed.written, *hintFacts, errors);
+    if (!run.converted) return fail(EmptyScript());
+    for (const std::string& line : MessageLines(run, options.quiet)) errors << line << "\n";
+    program = ProgramBytes(run.lines);
+    if (const auto hint = HintLine(script, run); hint && !options.quiet) errors << *hint << "\n";
+    readWhole = run.readWhole;
   }
 
   const std::string target =
@@ -148,11 +149,18 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   const RunScripts scripts = ScriptsOfRun(options);
   if (!options.check && target != "-") {
     files::ClearFailure();
-    std::string kept;
     if (const auto refused = ReplacesAScript(scripts, target, script, false)) {
       saved = fail(*refused);
-    } else if (!SaveWholeFile(target, program, &kept)) {
-      saved = fail(kept.empty() ? CannotWrite(target) : CannotWriteKeeping(target, kept));
+    } else {
+      const ProgramSave save = SaveProgram(target, program, scripts);
+      if (!save.backup.kept) {
+        saved = fail(BackupFailure(target, save.backup));
+      } else if (!save.saved) {
+        saved = fail(save.keptTemporary.empty() ? CannotWrite(target)
+                                                : CannotWriteKeeping(target, save.keptTemporary));
+      } else if (!save.backup.name.empty() && !options.quiet) {
+        errors << BackupNote(target, save.backup) << "\n";
+      }
     }
   }
   if (options.saveSettings) {
@@ -162,7 +170,8 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
       saved = fail(*refused);
     } else if (const auto why = SettingsUnreadable()) {
       saved = fail(SettingsNotReplaced(SettingsPath(), *why));
-    } else if (!SaveWholeFile(SettingsPath(), SettingsBytes(inputs.coefficients), &kept)) {
+    } else if (!SaveWholeFile(SettingsPath(), SettingsBytes(inputs.coefficients, inputs.complete),
+                              &kept)) {
       saved = fail(kept.empty() ? CannotWrite(SettingsPath())
                                 : CannotWriteKeeping(SettingsPath(), kept));
     }

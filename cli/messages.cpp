@@ -95,12 +95,6 @@ std::string SettingsUnreadableWarning(const std::string& file, const std::string
               "cannot read it: " + why + "; coefficients not given as options are \" 1.000\"");
 }
 
-std::string HintLeftOut(const std::string& script, size_t bytes, size_t most) {
-  return Line(script, 0, 0, rc::Severity::kHint,
-              "the hint is left out: the script's " + std::to_string(bytes) + " bytes pass the " +
-                  std::to_string(most) + " it reads");
-}
-
 std::string LineWarning(const std::string& file, size_t line, size_t column,
                         const std::string& what) {
   return Line(file, line, column, rc::Severity::kWarning, what);

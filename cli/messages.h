@@ -43,7 +43,7 @@ std::string StandardOutputFailure();
 // "FILE: warning: cannot read it: reason; ..." for a settings file that exists but cannot be read.
 std::string SettingsUnreadableWarning(const std::string& file, const std::string& why);
 // "SCRIPT: the hint is left out: ..." when the script is larger than the hint reads.
-std::string HintLeftOut(const std::string& script, size_t bytes, size_t most);
+
 // "FILE:LINE:COLUMN: warning: what" for a line of a file.
 std::string LineWarning(const std::string& file, size_t line, size_t column,
                         const std::string& what);

@@ -30,23 +30,30 @@ const char* UsageText() {
          "  --window-x TEXT   the window horizontal coefficient\n"
          "  --window-y TEXT   the window vertical coefficient\n"
          "  --screen          add the block that reads the screen size\n"
-         "  --save-settings   write the coefficients to tolvex.ini beside the script\n"
+         "  --save-settings   write the coefficients to tolvex.ini beside the script, and the\n"
+         "                    line \"complete\" after them when the complete conversion ran\n"
          "  --check           write nothing; exit 1 when the existing program differs\n"
          "  --dump            print the resource-script reader's model of each script and its\n"
          "                    diagnostics; convert nothing\n"
          "  --complete        convert every dialog, control and menu the script holds, by its\n"
          "                    class and style, whatever editor wrote it; the reader's errors\n"
          "                    make the exit status 1 (the program is made of what was read)\n"
+         "  --designed        the designed conversion, whatever tolvex.ini asks for\n"
          "  --quiet           print no hints and no warnings\n"
-         "  -I DIR            with --dump and --complete, a folder to search for included files\n"
-         "                    (repeatable)\n"
+         "  -I DIR            with --dump and the complete conversion, a folder to search for\n"
+         "                    included files (repeatable)\n"
          "  --help            show this help and exit\n"
          "  --version         show the version and exit\n"
          "\n"
          "The coefficients default to those of tolvex.ini in the script's folder, else \" 1.000\".\n"
+         "The conversion is the one that file asks for: the complete conversion when its fifth\n"
+         "line is \"complete\" (the window's ticked \"complete conversion\"), else the designed\n"
+         "one; --complete and --designed choose instead.\n"
+         "A replaced program whose bytes differ is first kept as NAME.bas.bak beside it (one\n"
+         "generation); a line on standard error says so. --check writes nothing.\n"
          "A coefficient that is not a finite number greater than 0 is used as read, with a warning.\n"
-         "Without --complete, when the script holds windows, controls or menu items that the\n"
-         "conversion left out, one line on standard error says so, for example\n"
+         "With the designed conversion, when the script holds windows, controls or menu items\n"
+         "that the conversion left out, one line on standard error says so, for example\n"
          "  vs.rc: wrote 9 of 9 windows, 1 of 76 controls, 0 of 30 menu items; --complete\n"
          "  writes 9, 74 and 30\n"
          "Hints and warnings never change the exit status.\n"
@@ -85,8 +92,13 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
       o.check = true;
     } else if (a == "--dump") {
       o.dump = true;
-    } else if (a == "--complete") {
-      o.complete = true;
+    } else if (a == "--complete" || a == "--designed") {
+      const auto chosen =
+          a == "--complete" ? Options::Conversion::kComplete : Options::Conversion::kDesigned;
+      if (o.conversion != Options::Conversion::kFolder && o.conversion != chosen) {
+        result.error = "--complete and --designed cannot both be given";
+      }
+      o.conversion = chosen;
     } else if (a == "--quiet") {
       o.quiet = true;
     } else if (takes("-I", text)) {

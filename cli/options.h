@@ -15,8 +15,11 @@ struct Options {
   bool screen = false;
   bool saveSettings = false;
   bool check = false;
-  bool dump = false;                     // --dump: the reader's model of each script
-  bool complete = false;                 // --complete: every dialog, control and menu
+  bool dump = false;  // --dump: the reader's model of each script
+  // Which conversion: the one the folder's settings file asks for, or the one an option forces
+  // (--complete: every dialog, control and menu; --designed: the Run button's own).
+  enum class Conversion { kFolder, kDesigned, kComplete };
+  Conversion conversion = Conversion::kFolder;
   bool quiet = false;                    // --quiet: no hints or warnings
   std::vector<std::string> includeDirs;  // -I DIR, for --dump and --complete
   bool help = false;

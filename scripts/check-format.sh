@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Scripts and headers that tests read as input are data, not code.
-mapfile -t sources < <(git ls-files '*.c' '*.cpp' '*.h' ':!:*/golden/*')
+mapfile -t sources < <(git ls-files '*.c' '*.cpp' '*.h' ':!:*/golden/*' ':!:tests/app/scripts/*')
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i "${sources[@]}"
   exit 0

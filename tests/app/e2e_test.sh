@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Drives tolvex.exe under Wine as a user would: clicks its buttons, chooses scripts in the file
-# dialog, types coefficients, ticks the check box, closes the window; checks every file it writes
-# byte for byte. Needs a display, a Wine prefix and a running wineserver (the Windows test stage
+# dialog, types coefficients, ticks the check boxes, closes the window; checks every file it writes
+# byte for byte, against tolvex-cli's for the same script and inputs, and reads back what the
+# window says of a Run. Needs a display, a Wine prefix and a running wineserver (the Windows test stage
 # provides them).
 # Usage: e2e_test.sh TOLVEX_EXE PROBE_EXE CLI_EXE GOLDEN_DIR WORK_DIR
 set -uo pipefail
 exe=$1 probe_exe=$2 cli=$3 golden=$4 work=$5
 source "$(dirname "$0")/driving.sh"
+scripts_dir="$(dirname "$0")/scripts"
+complete_golden="$(dirname "$0")/../complete/golden"
 failures=0
 
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no display"; exit 1; }
@@ -82,6 +85,22 @@ run_and_wait() {  # the .bas file to wait for
   wait_for 20 file_exists "$1" || fail "Run wrote no $1"
   sleep 0.5
 }
+changed_since() { [ "$(date -r "$1" +%s%N 2>/dev/null)" != "$2" ]; }
+run_over() {  # the existing .bas file the Run replaces
+  local before
+  before=$(date -r "$1" +%s%N)
+  click_gadget 1014
+  wait_for 20 changed_since "$1" "$before" || fail "Run did not replace $1"
+  sleep 0.5
+}
+# The counts text, its lines joined by |; the messages list, one item a line.
+counts_text() { probe text "$title" 1021 | sed '/^$/d' | paste -sd'|' -; }
+messages() {
+  local i n
+  n=$(probe count "$title" 1022)
+  for ((i = 0; i < n; i++)); do probe item "$title" 1022 "$i"; done
+}
+source_filled() { [ "$(probe count "$title" 1004)" != "0" ]; }
 
 echo "== first script: coefficients typed, check box ticked"
 start_tolvex
@@ -101,12 +120,6 @@ expect_eq "output listing shown, source listing hidden" "1 0" \
 expect_eq "output listing ends with the loop" "Loop" \
   "$(probe item "$title" 1003 $(( $(probe count "$title" 1003) - 4 )))"
 shot after-run
-if [ -n "${TOLVEX_SCREENSHOT_DIR:-}" ]; then
-  mkdir -p "$TOLVEX_SCREENSHOT_DIR"
-  import -window "$(xdotool search --onlyvisible --name "^$title\$" | head -1)" \
-    -define png:exclude-chunks=date,time "$TOLVEX_SCREENSHOT_DIR/tolvex-window.png" 2>/dev/null ||
-    fail "no screenshot of the window"
-fi
 cp "$work/first/dialogs.bas" "$work/expected/first-run.bas"
 run_and_wait "$work/first/dialogs.bas"
 expect_same_file "a second Run writes the same program" "$work/expected/first-run.bas" \
@@ -124,6 +137,84 @@ wine "$cli" -o "$(winepath -w "$work/expected/kinds.bas")" "$(winepath -w "$work
   >/dev/null 2>&1 || fail "the command-line converter failed"
 expect_same_file "the window and the command-line converter agree" "$work/expected/kinds.bas" \
   "$work/second folder/kinds.bas"
+
+echo "== a Visual Studio script: unticked as tolvex-cli, ticked as tolvex-cli --complete"
+mkdir -p "$work/vs"
+cp "$scripts_dir/notes.rc" "$scripts_dir/resource.h" "$work/vs/"
+printf ' 1.000\r\n 1.000\r\n 1.000\r\n 1.000\r\n' > "$work/vs/tolvex.ini"
+vs_rc="$work/vs/notes.rc" vs_bas="$work/vs/notes.bas"
+load_script "$vs_rc" "$(grep -c '' "$vs_rc")"
+expect_eq "a folder of four settings lines leaves the box unticked" 0 "$(probe checked "$title" 1019)"
+expect_eq "no counts before a Run" "" "$(counts_text)"
+run_and_wait "$vs_bas"
+wine "$cli" --designed -o "$(winepath -w "$work/expected/notes-designed.bas")" "$(winepath -w "$vs_rc")" \
+  >/dev/null 2>&1 || fail "tolvex-cli --designed failed"
+expect_same_file "unticked, the window writes tolvex-cli's program" "$work/expected/notes-designed.bas" "$vs_bas"
+expect_eq "unticked, the counts and what the complete conversion writes" \
+  "wrote 2 of 2 windows,|0 of 12 controls,|0 of 5 menu items|the complete conversion writes 2, 11 and 5" \
+  "$(counts_text)"
+expect_eq "the designed conversion has no messages" 0 "$(probe count "$title" 1022)"
+
+click_gadget 1019
+run_and_wait "$vs_bas"
+cp "$vs_bas" "$work/expected/notes-window.bas"
+cp "$work/vs/tolvex.ini" "$work/expected/notes-window.ini"
+shot complete-run
+if [ -n "${TOLVEX_SCREENSHOT_DIR:-}" ]; then
+  mkdir -p "$TOLVEX_SCREENSHOT_DIR"
+  import -window "$(xdotool search --onlyvisible --name "^$title\$" | head -1)" \
+    -define png:exclude-chunks=date,time "$TOLVEX_SCREENSHOT_DIR/tolvex-window.png" 2>/dev/null ||
+    fail "no screenshot of the window"
+fi
+expect_eq "ticked, the counts of the complete program" \
+  "wrote 2 of 2 windows,|11 of 12 controls,|5 of 5 menu items|0 errors and 1 warning, listed below" \
+  "$(counts_text)"
+window_messages=$(messages)
+# tolvex-cli in the script's folder, over the settings the window saved: the same program (so no
+# backup), the same settings file, the same messages, the script named as the window names it.
+cli_messages=$( (cd "$work/vs" && wine "$cli" --complete --save-settings notes.rc) 2>&1 >/dev/null | tr -d '\r')
+expect_same_file "ticked, the window writes tolvex-cli --complete's program" "$work/expected/notes-window.bas" "$vs_bas"
+expect_same_file "ticked, the settings file is tolvex-cli --save-settings's" "$work/expected/notes-window.ini" "$work/vs/tolvex.ini"
+expect_eq "the settings file remembers the complete conversion" "complete" "$(sed -n 5p "$work/vs/tolvex.ini" | tr -d '\r')"
+expect_eq "the window lists the warnings tolvex-cli prints" "$cli_messages" "$window_messages"
+case "$window_messages" in
+  "notes.rc:37: warning: control IDC_FOLDERS of class \"SysTreeView32\" has no gadget kind"*) pass "the tree view's warning is listed" ;;
+  *) fail "the tree view's warning is not listed: [$window_messages]" ;;
+esac
+
+echo "== an edited program is kept in NAME.bas.bak when Run replaces it"
+printf "' my own code\r\n" >> "$vs_bas"
+cp "$vs_bas" "$work/expected/notes-edited.bas"
+run_over "$vs_bas"
+expect_same_file "the edited program is kept" "$work/expected/notes-edited.bas" "$vs_bas.bak"
+expect_same_file "and the program is the conversion again" "$work/expected/notes-window.bas" "$vs_bas"
+expect_eq "the counts text says so" "the old program is kept in notes.bas.bak" "$(counts_text | tr '|' '\n' | tail -1)"
+expect_eq "the messages say so" "notes.bas: the replaced program is kept in notes.bas.bak" \
+  "$(messages | tail -1)"
+run_over "$vs_bas"
+expect_same_file "a Run that changes nothing keeps the backup as it was" "$work/expected/notes-edited.bas" "$vs_bas.bak"
+
+echo "== the box is remembered by its folder"
+load_script "$work/second folder/kinds.rc" "$(grep -c '' "$work/second folder/kinds.rc")"
+expect_eq "another folder's settings untick the box" 0 "$(probe checked "$title" 1019)"
+expect_eq "a Load clears the counts" "" "$(counts_text)"
+load_script "$vs_rc" "$(grep -c '' "$vs_rc")"
+expect_eq "the same folder's settings tick it again" 1 "$(probe checked "$title" 1019)"
+
+echo "== ticked, every case of the complete conversion converts as tolvex-cli --complete does"
+mkdir -p "$work/complete"
+cp "$complete_golden"/*.rc "$complete_golden"/*.h "$work/complete/"
+printf ' 1.000\r\n 1.000\r\n 1.000\r\n 1.000\r\ncomplete\r\n' > "$work/complete/tolvex.ini"
+for rc in "$work/complete/"*.rc; do
+  name=$(basename "$rc" .rc)
+  click_gadget 1016
+  choose_in_requester "$rc"
+  wait_for 20 source_filled || fail "$name did not load"
+  [ "$(probe checked "$title" 1019)" == 1 ] || fail "$name: the box is not ticked"
+  run_and_wait "$work/complete/$name.bas"
+  expect_same_file "$name, ticked" "$complete_golden/$name.bas" "$work/complete/$name.bas"
+done
+rm -rf "$work/complete"
 
 echo "== a script of 1,200 lines loads at once (redrawing off while the listing fills)"
 mkdir -p "$work/big"

@@ -6,6 +6,7 @@
 //   probe item TITLE ID N     text of list-box item N
 //   probe visible TITLE ID    1 when the gadget is shown, else 0
 //   probe text TITLE ID       the gadget's text
+//   probe checked TITLE ID    1 when a check box is ticked, else 0
 //   probe close TITLE         posts WM_CLOSE to the window
 // Exit code 1 when the window or the gadget does not exist.
 #include <windows.h>
@@ -60,6 +61,8 @@ int main(int argc, char** argv) {
     std::printf("%s\n", bytes);
   } else if (command == "visible") {
     std::printf("%d\n", IsWindowVisible(gadget) ? 1 : 0);
+  } else if (command == "checked") {
+    std::printf("%d\n", SendMessageA(gadget, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
   } else if (command == "text") {
     // GetWindowText does not read another program's controls; WM_GETTEXT does.
     char text[2048] = {};

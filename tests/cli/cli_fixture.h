@@ -85,6 +85,14 @@ class CliTest : public ::testing::Test {
     return BytesOf(std::string(TOLVEX_GOLDEN_DIR) + "/" + name + extension);
   }
 
+  // The Visual Studio case of the complete conversion, with the header it includes; its path.
+  std::string VisualStudioScript() {
+    const std::string golden = std::string(TOLVEX_COMPLETE_GOLDEN_DIR) + "/";
+    WriteBytes(folder / "resource.h", BytesOf(golden + "resource.h"));
+    WriteBytes(folder / "vs.rc", BytesOf(golden + "vs_resource.rc"));
+    return folder / "vs.rc";
+  }
+
   ScratchFolder folder;
 };
 

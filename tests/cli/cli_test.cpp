@@ -29,7 +29,9 @@ TEST_F(CliTest, HelpAndVersionPrintAndSucceedWithoutAScript) {
     const Outcome run = Cli({option});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind(kUsageStart, 0), 0u) << run.out;
-    EXPECT_NE(run.out.find("--save-settings"), std::string::npos);
+    for (const char* named : {"--save-settings", "--designed", "--complete", ".bas.bak"}) {
+      EXPECT_NE(run.out.find(named), std::string::npos) << named;
+    }
     EXPECT_EQ(run.err, "");
   }
   const Outcome run = Cli({"--version"});
@@ -54,6 +56,7 @@ TEST_F(CliTest, UsageErrorsExitTwoWithTheReasonAndTheUsageAndConvertNothing) {
       {{"-"}, "a script on standard input (-) needs -o: its program has no name of its own"},
       {{"--save-settings", "-o", "-", "-"},
        "--save-settings needs the script's folder: a script on standard input has none"},
+      {{"--complete", "--designed", script}, "--complete and --designed cannot both be given"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.reason);
@@ -115,6 +118,96 @@ TEST_F(CliTest, SettingsBesideTheScriptAreUsedAndSavedOnlyWhenAsked) {
   run = Cli({"--global-y=3", "--save-settings", script});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(BytesOf(folder / "tolvex.ini"), " 2\r\n3\r\n 1.000\r\n1.5\r\n");
+}
+
+// The folder's tolvex.ini chooses the conversion as Load.rc ticks the window's box; an option
+// forces one; --save-settings writes what ran, the four lines alone for the designed conversion.
+TEST_F(CliTest, ConversionFollowsTheFolderUnlessAnOptionForcesOne) {
+  const std::string script = VisualStudioScript();
+  const std::string complete =
+      BytesOf(std::string(TOLVEX_COMPLETE_GOLDEN_DIR) + "/vs_resource.bas");
+  const std::string designed = Cli({"--designed", "-o", "-", script}).out;
+  ASSERT_NE(designed, complete);
+  const std::string four = " 2\r\n 1.000\r\n 1.000\r\n 1.000\r\n";
+  const std::string five = four + "complete\r\n";
+  const struct {
+    const char* settings;  // nullptr: no tolvex.ini
+    std::vector<std::string> options;
+    bool complete;
+  } cases[] = {
+      {nullptr, {}, false},
+      {nullptr, {"--complete"}, true},
+      {"", {}, false},
+      {" 2\r\n 1.000\r\n 1.000\r\n 1.000\r\n", {}, false},
+      {five.c_str(), {}, true},
+      {five.c_str(), {"--designed"}, false},
+      {four.c_str(), {"--complete"}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.settings ? c.settings : "(none)") + " with " +
+                 (c.options.empty() ? "no option" : c.options[0]));
+    fs::remove(folder / "tolvex.ini");
+    if (c.settings != nullptr) WriteBytes(folder / "tolvex.ini", c.settings);
+    std::vector<std::string> arguments = c.options;
+    for (const char* more : {"--global-x", " 1.000", "--save-settings", "-o", "-"}) {
+      arguments.push_back(more);
+    }
+    arguments.push_back(script);
+    const Outcome run = Cli(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out == (c.complete ? complete : designed));
+    EXPECT_EQ(BytesOf(folder / "tolvex.ini"),
+              std::string(" 1.000\r\n 1.000\r\n 1.000\r\n 1.000\r\n") +
+                  (c.complete ? "complete\r\n" : ""));
+  }
+}
+
+// A program whose Case branches were filled in by hand is never lost: its text is kept once, in
+// NAME.bas.bak, and one line says so.
+TEST_F(CliTest, ReplacedProgramThatDiffersIsKeptAsABackupAndSaid) {
+  const std::string script = Golden("menu"), program = folder / "menu.bas";
+  const std::string backup = program + ".bak";
+  const std::string said = program + ": the replaced program is kept in " + backup + "\n";
+  const struct {
+    const char* edited;  // what the program holds before; nullptr: as converted
+    std::vector<std::string> options;
+    std::string err;
+    const char* kept;  // the backup's bytes afterwards
+  } cases[] = {
+      {"' my code\r\n", {}, said, "' my code\r\n"},
+      {nullptr, {}, "", "' my code\r\n"},  // the same bytes: nothing to keep
+      {"' more code\r\n", {"--quiet"}, "", "' more code\r\n"},
+      {"' still more\r\n",
+       {"--check"},
+       script + ": error: " + program + " differs from the conversion\n",
+       "' more code\r\n"},  // --check writes nothing
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.edited ? c.edited : "(as converted)");
+    if (c.edited != nullptr) WriteBytes(program, c.edited);
+    std::vector<std::string> arguments = c.options;
+    arguments.push_back(script);
+    const Outcome run = Cli(arguments);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(BytesOf(backup), c.kept);
+  }
+  EXPECT_EQ(folder.Names(), "menu.bas menu.bas.bak menu.rc");
+
+  // A backup that cannot be written: nothing is, and the message says why.
+  WriteBytes(program, "' mine\r\n");
+  fs::remove(backup);
+  fs::create_directory(backup);
+  const Outcome run = Cli({script});
+  EXPECT_EQ(run.status, 1);
+  const std::string prefix =
+      script + ": error: cannot keep the replaced program in " + backup + ": ";
+  const std::string suffix = "; " + program + " is left as it was\n";
+  EXPECT_EQ(run.err.rfind(prefix, 0), 0u) << run.err;
+  EXPECT_GT(run.err.size(), prefix.size() + suffix.size()) << "a reason is given";
+  EXPECT_EQ(run.err.substr(run.err.size() - std::min(run.err.size(), suffix.size())), suffix);
+  EXPECT_EQ(BytesOf(program), "' mine\r\n");
+  EXPECT_TRUE(fs::is_empty(backup));
+  EXPECT_EQ(folder.Names(), "menu.bas menu.bas.bak menu.rc");
 }
 
 TEST_F(CliTest, SettingsAreStillSavedWhenTheProgramCannotBeWritten) {
@@ -304,6 +397,10 @@ TEST_F(CliTest, LinksStayLinksAndTheirTargetsAreReplaced) {
   fs::create_symlink(folder / "real" + std::string("/tolvex.ini"), folder / "tolvex.ini");
   const Outcome run = Cli({"--save-settings", script});
   EXPECT_EQ(run.status, 0) << run.err;
+  // The replaced program is kept beside the file the link leads to, and the message names it.
+  EXPECT_EQ(BytesOf(folder / "real" + std::string("/menu.bas.bak")), "old");
+  EXPECT_EQ(run.err, folder / "menu.bas" + ": the replaced program is kept in " +
+                         folder / "real/menu.bas.bak\n");
   EXPECT_TRUE(fs::is_symlink(folder / "menu.bas"));
   EXPECT_TRUE(fs::is_symlink(folder / "tolvex.ini"));
   EXPECT_TRUE(BytesOf(folder / "real" + std::string("/menu.bas")) == Expected("menu"));
@@ -343,8 +440,10 @@ TEST_F(CliTest, ReplacedProgramKeepsItsPermissionsAndOwnerAndANewOneGetsTheUsual
 TEST_F(CliTest, ProgramThatCannotBeWrittenAtAllIsKeptInItsNamedTemporary) {
   const std::string script = Golden("menu"), program = NativePath(folder / "menu.bas");
   WriteBytes(program, "previous");
-  const HANDLE other =
-      CreateFileA(program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  // Read sharing alone: the old text can still be kept, but the file can be neither replaced nor
+  // written in place. (Without any sharing not even its backup can be made, and nothing is.)
+  const HANDLE other = CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(other, INVALID_HANDLE_VALUE);
   const Outcome run = Cli({script});
   CloseHandle(other);
@@ -359,6 +458,7 @@ TEST_F(CliTest, ProgramThatCannotBeWrittenAtAllIsKeptInItsNamedTemporary) {
   EXPECT_EQ(kept.rfind(program + ".", 0), 0u) << kept;
   EXPECT_EQ(kept.substr(kept.size() - 11), ".tolvex-tmp");
   EXPECT_EQ(BytesOf(program), "previous");
+  EXPECT_EQ(BytesOf(program + ".bak"), "previous");
   EXPECT_TRUE(BytesOf(kept) == Expected("menu"));
 }
 #endif

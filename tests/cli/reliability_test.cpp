@@ -69,7 +69,7 @@ TEST_F(SaveSafety, AFilePlantedAtATemporaryNameIsNeverWrittenThrough) {
     fs::remove(folder / "out");
   }
   EXPECT_EQ(folder.Names(),
-            "ab.bas ab.bas.tolvex-tmp ab.rc tolvex.ini tolvex.ini.tolvex-tmp victim");
+            "ab.bas ab.bas.bak ab.bas.tolvex-tmp ab.rc tolvex.ini tolvex.ini.tolvex-tmp victim");
 }
 
 TEST_F(SaveSafety, ALinkLoopOrAnotherUsersLinkFailsWithItsReasonAndStays) {
@@ -136,7 +136,7 @@ TEST_F(SaveSafety, ConcurrentRunsOnOneScriptEachPutOneWholeProgramInPlace) {
   }
   EXPECT_EQ(failed, 0) << "of " << 2 * kPairs << " runs";
   EXPECT_EQ(mixed, 0) << "of " << kPairs << " programs";
-  EXPECT_EQ(folder.Names(), "ab.bas ab.rc") << "no temporary is left behind";
+  EXPECT_EQ(folder.Names(), "ab.bas ab.bas.bak ab.rc") << "no temporary is left behind";
 }
 
 TEST_F(ScriptIsNeverOutput, NoNameOrStreamLeadsAnOutputOntoAScript) {

@@ -1,6 +1,6 @@
 // The main window as the program builds it, read back in the same process: its title and place,
-// the fifteen gadgets with their classes, texts, places, sizes, styles and font, the colours the
-// colour messages answer, and the filter the requester of Load.rc shows.
+// the gadgets with their classes, texts, places, sizes, styles and font, the colours the colour
+// messages answer, the filter the requester of Load.rc shows, and the report of a Run.
 #include <windows.h>
 #include <dlgs.h>
 
@@ -11,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "app/shell_state.h"
+#include "toolkit/gadget_ops.h"
 #include "toolkit/win32/toolkit.h"
 
 namespace tolvex::testing {
@@ -20,7 +21,8 @@ namespace {
 struct Expected {
   int id;
   const char* className;
-  int x, y, width, height;  // height -1: the window's outer height less 40
+  // height -1: the window's outer height less 40; -2: down to where the output listing ends
+  int x, y, width, height;
   const char* text;
   LONG style;    // bits that must be set (an empty list box drops its scroll bar's bit)
   LONG exStyle;  // extended bits that must be set
@@ -42,6 +44,9 @@ const Expected kGadgets[] = {
     {1016, "Button", 10, 10, 75, 24, "Load.rc", kShown, 0},
     {1018, "Button", 10, 440, 180, 20, " use screen_x,screen_y", kShown | BS_AUTOCHECKBOX, 0},
     {1004, "ListBox", 200, 15, 580, -1, "", kShown, WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES},
+    {1019, "Button", 10, 470, 180, 20, " complete conversion", kShown | BS_AUTOCHECKBOX, 0},
+    {1021, "Static", 10, 500, 180, 130, "", kShown | SS_NOTIFY, 0},
+    {1022, "ListBox", 10, 640, 180, -2, "", kShown, WS_EX_CLIENTEDGE},
 };
 
 class MainWindow : public ::testing::Test {
@@ -81,7 +86,7 @@ TEST_F(MainWindow, StandsAtTheRightEdgeOverAlmostTheWholeScreenHeight) {
   EXPECT_EQ(GetWindowLongA(window_, GWL_STYLE) & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
 }
 
-TEST_F(MainWindow, HoldsTheFifteenGadgetsInTheirPlacesWithTheirTextsAndFont) {
+TEST_F(MainWindow, HoldsItsGadgetsInTheirPlacesWithTheirTextsAndFont) {
   const HDC screen = GetDC(nullptr);
   const LONG fontHeight = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
@@ -105,13 +110,17 @@ TEST_F(MainWindow, HoldsTheFifteenGadgetsInTheirPlacesWithTheirTextsAndFont) {
     } else {
       // A list box shrinks its inside to whole lines: less than two lines short of what it was
       // asked, its edge included.
+      const int asked = g.height == -1 ? listHeight : 5 + listHeight - g.y;
       const auto line = static_cast<int>(SendMessageA(gadget, LB_GETITEMHEIGHT, 0, 0));
-      EXPECT_LE(r.bottom - r.top, listHeight);
-      EXPECT_GT(r.bottom - r.top, listHeight - 2 * line);
+      EXPECT_LE(r.bottom - r.top, asked);
+      EXPECT_GT(r.bottom - r.top, asked - 2 * line);
     }
     const LONG style = GetWindowLongA(gadget, GWL_STYLE);
     EXPECT_EQ(style & g.style, g.style);
     EXPECT_EQ((style & WS_VISIBLE) != 0, g.id != 1003) << "only the output listing starts hidden";
+    if (g.id == 1018 || g.id == 1019) {
+      EXPECT_EQ(SendMessageA(gadget, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "unticked at start";
+    }
     EXPECT_EQ(GetWindowLongA(gadget, GWL_EXSTYLE) & g.exStyle, g.exStyle);
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(gadget, WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -147,6 +156,19 @@ TEST_F(MainWindow, ColourMessagesAnswerTheWindowsAndTheListingsColours) {
     EXPECT_EQ(answered.lbColor, c.background);
     ReleaseDC(gadget, context);
   }
+}
+
+TEST_F(MainWindow, RunReportShowsTheCountsAndEveryMessageScrollingAcross) {
+  const std::string wide(120, 'w');
+  ShowRunReport("wrote 1 of 1 windows\r\n", {"a.rc:1: warning: one", wide});
+  EXPECT_EQ(TextOf(GadgetID(1021)), "wrote 1 of 1 windows\r\n");
+  EXPECT_EQ(CountItemListBox(1022), 2);
+  EXPECT_EQ(ListBoxText(1022, 1), wide);
+  const auto across = SendMessageA(GadgetID(1022), LB_GETHORIZONTALEXTENT, 0, 0);
+  EXPECT_GT(across, 120 * 5) << "the widest message can be scrolled into view";
+  ShowRunReport("", {});
+  EXPECT_EQ(TextOf(GadgetID(1021)), "");
+  EXPECT_EQ(CountItemListBox(1022), 0);
 }
 
 // The requester of Load.rc, read and cancelled from a second thread as a user would.

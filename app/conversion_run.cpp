@@ -1,0 +1,173 @@
+#include "app/conversion_run.h"
+
+#include "app/limits.h"
+#include "complete/counts.h"
+#include "complete/program.h"
+#include "conversion/designed.h"
+#include "rcscript/reader.h"
+#include "rcscript/script_lines.h"
+
+namespace tolvex {
+namespace {
+
+complete::CompleteProgram ConvertModel(const std::string& script, const rc::Model& model,
+                                       const RunInputs& inputs) {
+  complete::CompleteOptions o;
+  o.scriptFile = script;
+  const Coefficients c = CoefficientsOf(inputs.coefficients);
+  o.globalX = c.globalX;
+  o.globalY = c.globalY;
+  o.windowX = c.windowX;
+  o.windowY = c.windowY;
+  o.screen = inputs.screen;
+  return complete::ConvertModel(model, o);
+}
+
+bool StartsWithMark(std::string_view text) {
+  for (const std::string_view mark : {"\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"}) {
+    if (text.substr(0, mark.size()) == mark) return true;
+  }
+  return false;
+}
+
+// Whether the reader makes of the script's own bytes the tokens it makes of the lines the designed
+// conversion sees, as the source listing shows them: so for a script read as bytes, whose lines
+// differ from the listing's only where a line is empty (a blank there). Not for a UTF-16 script,
+// whose lines lose characters there, nor for one whose first listed line would start with a mark.
+bool ReadsAsListed(std::string_view bytes) {
+  if (StartsWithMark(bytes.substr(0, 2))) return false;
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  std::string first;  // the start of the first line as listed: CRs dropped, up to a NUL or LF
+  for (size_t i = 0; i < bytes.size() && first.size() < 3; ++i) {
+    if (bytes[i] == '\n' || bytes[i] == '\0') break;
+    if (bytes[i] != '\r') first += bytes[i];
+  }
+  return !StartsWithMark(first);
+}
+
+// The script as the source listing shows its lines: the hint's reader then sees the lines the
+// designed conversion sees. Its counts do not depend on the characters a UTF-16 script's lines
+// lose there.
+std::string ListedScript(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) {
+    bytes += ListedLine(line);
+    bytes += '\n';
+  }
+  return bytes;
+}
+
+rc::Reading ReadForHint(const RunScript& script, const std::vector<std::string>& includeDirs) {
+  const rc::ReadOptions read{includeDirs, {}};
+  if (!script.bytes.empty() && ReadsAsListed(script.bytes)) {
+    return rc::ReadScriptBytes(script.name, script.bytes, read);
+  }
+  return rc::ReadScriptBytes(script.name, ListedScript(script.lines), read);
+}
+
+// How many bytes the script holds, as read or as its lines are listed.
+size_t ScriptSize(const RunScript& script) {
+  if (!script.bytes.empty()) return script.bytes.size();
+  size_t size = 0;
+  for (const std::string& line : script.lines) size += ListedLine(line).size() + 1;
+  return size;
+}
+
+void ConvertComplete(const RunScript& script, const RunInputs& inputs,
+                     const std::vector<std::string>& includeDirs, ConversionRun& run) {
+  rc::Reading reading = rc::ReadScriptBytes(script.name, script.bytes, {includeDirs, {}});
+  complete::CompleteProgram program = ConvertModel(script.name, reading.model, inputs);
+  run.messages = std::move(reading.diagnostics);
+  run.messages.insert(run.messages.end(), program.warnings.begin(), program.warnings.end());
+  run.readWhole = reading.errors == 0;
+  run.lines = std::move(program.lines);
+  run.counts = RunCounts{program.written, complete::ModelCounts(reading.model), program.written};
+}
+
+void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
+                     const std::vector<std::string>& includeDirs, bool counted,
+                     ConversionRun& run) {
+  // The hint's budget: a larger script is left to the designed conversion alone, with a note.
+  const size_t size = ScriptSize(script);
+  if (counted && size > kMaxHintScriptBytes) {
+    run.messages.push_back({script.name, 0, 0, rc::Severity::kHint,
+                            "the hint is left out: the script's " + std::to_string(size) +
+                                " bytes pass the " + std::to_string(kMaxHintScriptBytes) +
+                                " it reads"});
+  } else if (counted) {
+    const rc::Reading reading = ReadForHint(script, includeDirs);
+    run.counts = RunCounts{
+        {}, complete::ModelCounts(reading.model), complete::CompleteCounts(reading.model)};
+  }
+  DesignedProgram designed =
+      tolvex::ConvertDesigned(script.lines, CoefficientsOf(inputs.coefficients), inputs.screen);
+  run.lines = std::move(designed.lines);
+  if (run.counts) run.counts->written = designed.written;
+}
+
+std::string Counted(int count, const std::string& what) {
+  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+ConversionRun ConvertForRun(const RunScript& script, const RunInputs& inputs,
+                            const std::vector<std::string>& includeDirs, bool counted) {
+  ConversionRun run;
+  if (script.lines.empty()) return run;
+  run.converted = true;
+  run.complete = inputs.complete;
+  if (inputs.complete) {
+    ConvertComplete(script, inputs, includeDirs, run);
+  } else {
+    ConvertDesigned(script, inputs, includeDirs, counted, run);
+  }
+  return run;
+}
+
+std::vector<std::string> MessageLines(const ConversionRun& run, bool quiet) {
+  std::vector<std::string> text;
+  for (const rc::Diagnostic& d : run.messages) {
+    if (quiet && d.severity != rc::Severity::kError) continue;
+    text.push_back(rc::FormatDiagnostic(d));
+  }
+  return text;
+}
+
+std::optional<std::string> HintLine(const std::string& script, const ConversionRun& run) {
+  if (run.complete || !run.counts) return std::nullopt;
+  const RunCounts& c = *run.counts;
+  const auto hint = complete::LeftOutHint(c.written, c.held, c.complete);
+  if (!hint) return std::nullopt;
+  return rc::FormatDiagnostic({script, 0, 0, rc::Severity::kHint, *hint});
+}
+
+std::string CountsText(const ConversionRun& run) {
+  if (!run.counts) return "";
+  const RunCounts& c = *run.counts;
+  const auto of = [](int wrote, int held, const char* what) {
+    return std::to_string(wrote) + " of " + std::to_string(held) + " " + what;
+  };
+  // A figure a line: the column beside the listings is narrow.
+  std::string text = "wrote " + of(c.written.windows, c.held.windows, "windows") + ",\r\n" +
+                     of(c.written.controls, c.held.controls, "controls") + ",\r\n" +
+                     of(c.written.menuItems, c.held.menuItems, "menu items") + "\r\n";
+  // Left out by the one rule of the hint line.
+  if (!run.complete && complete::LeftOutHint(c.written, c.held, c.complete)) {
+    text += "the complete conversion writes " + std::to_string(c.complete.windows) + ", " +
+            std::to_string(c.complete.controls) + " and " + std::to_string(c.complete.menuItems) +
+            "\r\n";
+  }
+  int errors = 0, warnings = 0;
+  for (const rc::Diagnostic& d : run.messages) {
+    if (d.severity == rc::Severity::kError) ++errors;
+    if (d.severity == rc::Severity::kWarning) ++warnings;
+  }
+  if (errors + warnings > 0) {
+    text +=
+        Counted(errors, "error") + " and " + Counted(warnings, "warning") + ", listed below\r\n";
+  }
+  return text;
+}
+
+}  // namespace tolvex

@@ -1,0 +1,60 @@
+// One Run's conversion, whichever the "complete conversion" box asks for. The window's Run and
+// tolvex-cli both call it, so that both write the same program and say the same of it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/run_inputs.h"
+#include "generator/line_shapes.h"
+#include "generator/program_text.h"
+#include "rcscript/diagnostics.h"
+
+namespace tolvex {
+
+// The figures of the hint: windows, controls and menu items in the program made, in the script's
+// model, and in what the complete conversion writes of it.
+struct RunCounts {
+  WrittenCounts written, held, complete;
+};
+
+struct ConversionRun {
+  bool converted = false;  // false for a script of no lines: nothing was made
+  bool complete = false;   // the complete conversion made it
+  shapes::Lines lines;
+  // The reader's and the complete conversion's messages, in the order they were met; the designed
+  // conversion has none.
+  std::vector<rc::Diagnostic> messages;
+  bool readWhole = true;  // false when the reader met errors: the program holds what it could read
+  std::optional<RunCounts> counts;  // when counted
+};
+
+// The script a Run converts: its name (it names messages and locates includes), its lines as
+// loaded, and the bytes they were split from. The complete conversion's reader reads the bytes: a
+// UTF-16 script keeps there every character the lines cannot hold.
+struct RunScript {
+  const std::string& name;
+  const std::vector<std::string>& lines;
+  std::string_view bytes;
+};
+
+// Converts the script with the Run inputs, its includes searched also in includeDirs. Counted,
+// the run also holds the hint's figures: for the designed conversion they cost a reading of the
+// lines' model, taken and let go before the designed program is made, so that the two never take
+// memory at the same time.
+ConversionRun ConvertForRun(const RunScript& script, const RunInputs& inputs,
+                            const std::vector<std::string>& includeDirs, bool counted);
+
+// The run's messages as tolvex-cli prints them, one a line: errors always, warnings unless quiet.
+std::vector<std::string> MessageLines(const ConversionRun& run, bool quiet);
+// "SCRIPT: wrote ... ; --complete writes ..." when the designed program left out windows,
+// controls or menu items the script holds.
+std::optional<std::string> HintLine(const std::string& script, const ConversionRun& run);
+// The window's account of a counted run: what was written of what the script holds, with the
+// unticked box what the complete conversion would write when something was left out, and how many
+// errors and warnings the run met. Lines end with CR LF.
+std::string CountsText(const ConversionRun& run);
+
+}  // namespace tolvex
