@@ -4,6 +4,8 @@
 
 #include "app/main_window.h"
 #include "app/main_window_ids.h"
+#include "app/preview.h"
+#include "app/preview_action.h"
 #include "app/run_action.h"
 #include "app/shell_state.h"
 #include "toolkit/win32/toolkit.h"
@@ -27,8 +29,9 @@ int main() {
     if (event != win32::kGadgetEvent) continue;
     switch (EVENTNUMBER()) {
       case kRunButton: RUNBOY(); break;
+      case kPreviewButton: PREVIEW(); break;
       case kLoadButton: LOAD(); break;
-      case kQuitButton: return 0;
+      case kQuitButton: ClosePreview(); return 0;
       default: break;
     }
   }

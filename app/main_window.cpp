@@ -9,6 +9,7 @@
 #include "app/main_window_ids.h"
 #include "app/main_window_layout.h"
 #include "app/output_file.h"
+#include "app/preview.h"
 #include "app/run_inputs.h"
 #include "app/script_loader.h"
 #include "app/shell_state.h"
@@ -35,7 +36,10 @@ void ClearForLoad() {
   ResetAllListBox(kOutputListing);
   SCRIPTLINES.clear();
   SCRIPTBYTES.clear();
+  PROGRAMLINES.clear();
   ShowRunReport("", {});
+  // A preview shows the program of the script loaded before: it goes with it.
+  ClosePreview();
 }
 
 // The coefficient fields, first to last, as the settings file orders them.
@@ -98,6 +102,13 @@ void ShowRunReport(const std::string& counts, const std::vector<std::string>& me
   const int margin = 8;  // the text's inset from the list's edge, both sides
   SendMessageA(box, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(WidestText(box, messages) + margin),
                0);
+}
+
+std::vector<std::string> WindowMessages() {
+  std::vector<std::string> messages;
+  const int count = CountItemListBox(kMessagesList);
+  for (int i = 0; i < count; ++i) messages.push_back(ListBoxText(kMessagesList, i));
+  return messages;
 }
 
 void OBJETS() {

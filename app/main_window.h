@@ -24,5 +24,7 @@ void FillListing(int listing, const std::vector<std::string>& lines);
 RunInputs WindowRunInputs();
 // Shows what a Run wrote and met: the counts text, and the messages in their list.
 void ShowRunReport(const std::string& counts, const std::vector<std::string>& messages);
+// The messages the window lists now.
+std::vector<std::string> WindowMessages();
 
 }  // namespace tolvex

@@ -20,6 +20,7 @@ enum MainGadget : int {
   kBeforeRunLabel = 1017,
   kScreenCheck = 1018,
   kCompleteCheck = 1019,
+  kPreviewButton = 1020,
   kCountsText = 1021,
   kMessagesList = 1022,
 };

@@ -36,8 +36,9 @@ constexpr int kClientEdge = 0x200, kAcceptFiles = 0x10;
 // The gadgets in creation order: labels and coefficient fields, the output listing, the buttons
 // and the check box, the source listing (the fifteen of the designed window, in their places);
 // then, below them in the left column, the box that asks for the complete conversion, the counts
-// of what a Run wrote, and the list of its messages, wide enough to scroll across.
-inline constexpr std::array<GadgetSpec, 18> kMainGadgets = {{
+// of what a Run wrote, and the list of its messages, wide enough to scroll across; and Preview,
+// between Run and Quit.
+inline constexpr std::array<GadgetSpec, 19> kMainGadgets = {{
     {kBeforeRunLabel, GadgetKind::kText, 10, 170, 180, 20,
      " before click 'Run':", layout::kStaticCentred, 0},
     {kGlobalHorizLabel, GadgetKind::kText, 10, 200, 180, 20, "  global Horiz coeff",
@@ -70,6 +71,7 @@ inline constexpr std::array<GadgetSpec, 18> kMainGadgets = {{
     {kCountsText, GadgetKind::kText, 10, 500, 180, 130, "", layout::kStaticLeft, 0},
     {kMessagesList, GadgetKind::kListBox, 10, 640, 180, kDownToListings, "",
      layout::kVisible | layout::kVerticalScroll | layout::kHorizontalScroll, layout::kClientEdge},
+    {kPreviewButton, GadgetKind::kButton, 10, 70, 75, 24, "Preview", 0, 0},
 }};
 
 // Index in kMainGadgets of the output listing: the window becomes the gadget list again before it.

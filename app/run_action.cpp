@@ -44,6 +44,7 @@ void RUNBOY() {
   const ConversionRun run = ConvertForRun({NAMEF1040, SCRIPTLINES, SCRIPTBYTES}, inputs, {}, true);
   if (!run.converted) return;
   FillListing(kOutputListing, run.lines);
+  PROGRAMLINES = run.lines;
   HideGadget(kSourceListing, 1);
   HideGadget(kOutputListing, 0);
   const ProgramSave save = SAVEBAS(ProgramBytes(run.lines));

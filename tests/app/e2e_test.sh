@@ -95,6 +95,7 @@ run_over() {  # the existing .bas file the Run replaces
 }
 # The counts text, its lines joined by |; the messages list, one item a line.
 counts_text() { probe text "$title" 1021 | sed '/^$/d' | paste -sd'|' -; }
+counts_come_back() { case "$(counts_text)" in "wrote "*) true ;; *) false ;; esac; }
 messages() {
   local i n
   n=$(probe count "$title" 1022)
@@ -182,6 +183,25 @@ case "$window_messages" in
   *) fail "the tree view's warning is not listed: [$window_messages]" ;;
 esac
 
+echo "== Preview opens the program's windows; a click in one names its gadget; Load closes them"
+preview_up() { probe center "$1" 0 >/dev/null; }
+click_gadget 1020
+wait_for 20 preview_up "Notes" || fail "Preview opened no window \"Notes\""
+wait_for 5 preview_up "Find" || fail "Preview opened no window \"Find\""
+shot preview
+if [ -n "${TOLVEX_SCREENSHOT_DIR:-}" ]; then
+  import -window root -define png:exclude-chunks=date,time "$TOLVEX_SCREENSHOT_DIR/tolvex-preview.png" \
+    2>/dev/null || fail "no screenshot of the preview"
+fi
+read -r x y < <(probe center "Notes" 1)
+click_at "$x" "$y"
+sleep 0.5
+case "$(counts_text)" in
+  "preview: "*) pass "a click on the preview's OK button shows its id: $(counts_text)" ;;
+  *) fail "a click in the preview shows no id: [$(counts_text)]" ;;
+esac
+wait_for 10 counts_come_back || fail "the counts did not come back after the click"
+
 echo "== an edited program is kept in NAME.bas.bak when Run replaces it"
 printf "' my own code\r\n" >> "$vs_bas"
 cp "$vs_bas" "$work/expected/notes-edited.bas"
@@ -197,6 +217,7 @@ expect_same_file "a Run that changes nothing keeps the backup as it was" "$work/
 echo "== the box is remembered by its folder"
 load_script "$work/second folder/kinds.rc" "$(grep -c '' "$work/second folder/kinds.rc")"
 expect_eq "another folder's settings untick the box" 0 "$(probe checked "$title" 1019)"
+probe center "Notes" 0 >/dev/null && fail "Load left the preview of the earlier program open"
 expect_eq "a Load clears the counts" "" "$(counts_text)"
 load_script "$vs_rc" "$(grep -c '' "$vs_rc")"
 expect_eq "the same folder's settings tick it again" 1 "$(probe checked "$title" 1019)"

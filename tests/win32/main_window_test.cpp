@@ -47,6 +47,7 @@ const Expected kGadgets[] = {
     {1019, "Button", 10, 470, 180, 20, " complete conversion", kShown | BS_AUTOCHECKBOX, 0},
     {1021, "Static", 10, 500, 180, 130, "", kShown | SS_NOTIFY, 0},
     {1022, "ListBox", 10, 640, 180, -2, "", kShown, WS_EX_CLIENTEDGE},
+    {1020, "Button", 10, 70, 75, 24, "Preview", kShown, 0},
 };
 
 class MainWindow : public ::testing::Test {
