@@ -201,6 +201,24 @@ case "$(counts_text)" in
   *) fail "a click in the preview shows no id: [$(counts_text)]" ;;
 esac
 wait_for 10 counts_come_back || fail "the counts did not come back after the click"
+# A new coefficient, a new Run and a new Preview: the preview's OK button moves with it.
+read -r x1 _ < <(probe center "Notes" 1)
+type_into 1006 " 1.5"
+run_over "$vs_bas"
+click_gadget 1020
+wait_for 20 preview_up "Notes" || fail "Preview after a new Run opened no window \"Notes\""
+read -r x2 _ < <(probe center "Notes" 1)
+if [ "$x2" -gt "$x1" ]; then pass "a larger global coefficient moves the preview's OK button: x $x1 to $x2"
+else fail "the preview's OK button did not move with the coefficient: x $x1 to $x2"; fi
+# The larger preview now reaches over the main window: closing one window closes only it.
+preview_gone() { ! preview_up "$1"; }
+probe close "Notes"
+wait_for 10 preview_gone "Notes" || fail "the preview window \"Notes\" did not close"
+preview_up "Find" && pass "closing one preview window leaves the other open" ||
+  fail "closing \"Notes\" closed \"Find\" too"
+type_into 1006 " 1.000"
+run_over "$vs_bas"
+expect_same_file "the same coefficients again, the same program" "$work/expected/notes-window.bas" "$vs_bas"
 
 echo "== an edited program is kept in NAME.bas.bak when Run replaces it"
 printf "' my own code\r\n" >> "$vs_bas"
@@ -217,7 +235,7 @@ expect_same_file "a Run that changes nothing keeps the backup as it was" "$work/
 echo "== the box is remembered by its folder"
 load_script "$work/second folder/kinds.rc" "$(grep -c '' "$work/second folder/kinds.rc")"
 expect_eq "another folder's settings untick the box" 0 "$(probe checked "$title" 1019)"
-probe center "Notes" 0 >/dev/null && fail "Load left the preview of the earlier program open"
+preview_up "Find" && fail "Load left the preview of the earlier program open"
 expect_eq "a Load clears the counts" "" "$(counts_text)"
 load_script "$vs_rc" "$(grep -c '' "$vs_rc")"
 expect_eq "the same folder's settings tick it again" 1 "$(probe checked "$title" 1019)"
