@@ -36,6 +36,21 @@ void ReportSave(const ProgramSave& save, std::string& counts, std::vector<std::s
   }
 }
 
+// The coefficient fields by the names their labels give them, in the settings file's order.
+constexpr const char* kFieldNames[kCoefficientFields] = {"global Horiz coeff", "global Vert coeff",
+                                                         "window Horiz coeff", "window Vert coeff"};
+
+// A warning for each field that does not hold a sound coefficient, as tolvex-cli warns of its
+// options and settings lines, first among the Run's messages.
+void WarnOfCoefficients(const RunInputs& inputs, std::vector<std::string>& messages) {
+  for (size_t field = 0; field < kCoefficientFields; ++field) {
+    if (const auto doubt = CoefficientWarning(inputs.coefficients[field])) {
+      messages.push_back(
+          rc::FormatDiagnostic({kFieldNames[field], 0, 0, rc::Severity::kWarning, *doubt}));
+    }
+  }
+}
+
 }  // namespace
 
 void RUNBOY() {
@@ -51,6 +66,7 @@ void RUNBOY() {
   SAVINI(inputs.coefficients, inputs.complete);
   std::string counts = CountsText(run);
   std::vector<std::string> messages;
+  WarnOfCoefficients(inputs, messages);
   for (const std::string& line : MessageLines(run, false)) messages.push_back(InScriptFolder(line));
   ReportSave(save, counts, messages);
   ShowRunReport(counts, messages);

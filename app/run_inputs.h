@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,5 +30,9 @@ RunInputs DefaultRunInputs();
 std::string FieldText(std::string_view text);
 // The coefficients the texts read as.
 Coefficients CoefficientsOf(const CoefficientTexts& texts);
+// The one rule for coefficient texts: a text that is not wholly a finite number (blanks around
+// it aside), or whose number is not greater than 0, gets a warning saying what was given and what
+// the conversion reads it as; nullopt for a sound coefficient.
+std::optional<std::string> CoefficientWarning(std::string_view text);
 
 }  // namespace tolvex

@@ -1,20 +1,10 @@
 #include "cli/messages.h"
 
-#include <cmath>
-#include <sstream>
-
-#include "generator/numbers.h"
 #include "rcscript/diagnostics.h"
 #include "toolkit/files.h"
 
 namespace tolvex::cli {
 namespace {
-
-// Whether text, blanks around it aside, is one number as the conversion reads numbers.
-bool WhollyANumber(std::string_view text) {
-  const size_t last = text.find_last_not_of(' ');
-  return last != std::string_view::npos && LeadingNumberLength(text) == last + 1;
-}
 
 // The program's own name stands where a message is about no file.
 constexpr const char* kProgram = "tolvex-cli";
@@ -69,15 +59,6 @@ std::string MissingForCheck(const std::string& file) { return file + " does not 
 std::string CannotRead(const std::string& file) { return "cannot read " + file + FailureReason(); }
 std::string DiffersFromConversion(const std::string& file) {
   return file + " differs from the conversion";
-}
-
-std::optional<std::string> CoefficientWarning(std::string_view text) {
-  const double value = LeadingNumber(text);
-  if (WhollyANumber(text) && std::isfinite(value) && value > 0) return std::nullopt;
-  std::ostringstream reading;
-  reading << value;
-  return rc::Quoted(std::string(text)) + " is not a finite number greater than 0; it reads as " +
-         reading.str();
 }
 
 std::string OptionWarning(const std::string& option, const std::string& what) {

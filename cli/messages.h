@@ -30,10 +30,6 @@ std::string MissingForCheck(const std::string& file);
 std::string CannotRead(const std::string& file);
 std::string DiffersFromConversion(const std::string& file);
 
-// The one rule for coefficient texts: a text that is not wholly a finite number (blanks around
-// it aside), or whose number is not greater than 0, gets a warning saying what was given and what
-// the conversion reads it as; nullopt for a sound coefficient.
-std::optional<std::string> CoefficientWarning(std::string_view text);
 // "tolvex-cli: warning: OPTION what" for an option.
 std::string OptionWarning(const std::string& option, const std::string& what);
 // "tolvex-cli: error: internal error: what" for a fault of the program itself.

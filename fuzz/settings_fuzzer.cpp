@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // are one.
   for (const std::string& text : loaded) {
     const double value = LeadingNumber(text);
-    const bool warned = cli::CoefficientWarning(text).has_value();
+    const bool warned = CoefficientWarning(text).has_value();
     if (!warned && !(std::isfinite(value) && value > 0)) std::abort();
     const bool plain = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
     if (plain && value > 0 && std::isfinite(value) && warned) std::abort();

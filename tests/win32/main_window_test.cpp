@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <thread>
 
 #include "app/main_window.h"
+#include "app/run_action.h"
 #include "app/shell_state.h"
 #include "toolkit/gadget_ops.h"
 #include "toolkit/win32/toolkit.h"
@@ -170,6 +172,28 @@ TEST_F(MainWindow, RunReportShowsTheCountsAndEveryMessageScrollingAcross) {
   ShowRunReport("", {});
   EXPECT_EQ(TextOf(GadgetID(1021)), "");
   EXPECT_EQ(CountItemListBox(1022), 0);
+}
+
+TEST_F(MainWindow, RunListsAFieldThatHoldsNoSoundCoefficientAndStillConverts) {
+  // A script of a folder of the test's own: the Run saves its program and settings there.
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() /
+      ("tolvex-main-window-" + std::to_string(GetCurrentProcessId()));
+  std::filesystem::create_directories(folder);
+  DIR1040 = folder.string();
+  NAMEF1040 = (folder / "x.rc").string();
+  SCRIPTLINES = {"#define IDC_BTN1 1001"};
+  SetGadgetText(1006, "abc");
+  RUNBOY();
+  SetGadgetText(1006, " 1.000");
+  ASSERT_GE(CountItemListBox(1022), 1);
+  EXPECT_EQ(ListBoxText(1022, 0),
+            "global Horiz coeff: warning: \"abc\" is not a finite number greater than 0; it reads "
+            "as 0");
+  EXPECT_GT(CountItemListBox(1003), 0) << "the program is made all the same";
+  SCRIPTLINES.clear();
+  ShowRunReport("", {});
+  std::filesystem::remove_all(folder);
 }
 
 // The requester of Load.rc, read and cancelled from a second thread as a user would.
