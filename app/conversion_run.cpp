@@ -23,28 +23,6 @@ complete::CompleteProgram ConvertModel(const std::string& script, const rc::Mode
   return complete::ConvertModel(model, o);
 }
 
-bool StartsWithMark(std::string_view text) {
-  for (const std::string_view mark : {"\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"}) {
-    if (text.substr(0, mark.size()) == mark) return true;
-  }
-  return false;
-}
-
-// Whether the reader makes of the script's own bytes the tokens it makes of the lines the designed
-// conversion sees, as the source listing shows them: so for a script read as bytes, whose lines
-// differ from the listing's only where a line is empty (a blank there). Not for a UTF-16 script,
-// whose lines lose characters there, nor for one whose first listed line would start with a mark.
-bool ReadsAsListed(std::string_view bytes) {
-  if (StartsWithMark(bytes.substr(0, 2))) return false;
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  std::string first;  // the start of the first line as listed: CRs dropped, up to a NUL or LF
-  for (size_t i = 0; i < bytes.size() && first.size() < 3; ++i) {
-    if (bytes[i] == '\n' || bytes[i] == '\0') break;
-    if (bytes[i] != '\r') first += bytes[i];
-  }
-  return !StartsWithMark(first);
-}
-
 // The script as the source listing shows its lines: the hint's reader then sees the lines the
 // designed conversion sees. Its counts do not depend on the characters a UTF-16 script's lines
 // lose there.
@@ -59,7 +37,7 @@ std::string ListedScript(const std::vector<std::string>& lines) {
 
 rc::Reading ReadForHint(const RunScript& script, const std::vector<std::string>& includeDirs) {
   const rc::ReadOptions read{includeDirs, {}};
-  if (!script.bytes.empty() && ReadsAsListed(script.bytes)) {
+  if (!script.bytes.empty() && rc::ReadsAsItsLines(script.bytes)) {
     return rc::ReadScriptBytes(script.name, script.bytes, read);
   }
   return rc::ReadScriptBytes(script.name, ListedScript(script.lines), read);

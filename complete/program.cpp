@@ -104,17 +104,22 @@ class Converter {
     }
   }
 
-  // Ids without a value get numbers above every id the program uses.
-  void GiveValues() {
-    std::int64_t above = 0;
-    const auto raise = [&above](const ProgramId& id) {
-      if (id.number) above = std::max(above, *id.number);
+  // The highest number among the gadget and menu-item ids the program uses; 0 when none has one.
+  std::int64_t HighestId() const {
+    std::int64_t highest = 0;
+    const auto raise = [&highest](const ProgramId& id) {
+      if (id.number) highest = std::max(highest, *id.number);
     };
     for (const DialogPlan& plan : dialogs_) {
       for (const Gadget& gadget : plan.gadgets) raise(gadget.id);
     }
     for (const auto& entry : menuIds_) raise(entry.second);
-    names_.GiveValues(above, model_.unreadIncludes, warnings_);
+    return highest;
+  }
+
+  // Ids without a value get numbers above every id the program uses.
+  void GiveValues() {
+    names_.GiveValues(HighestId(), model_.unreadIncludes, warnings_);
     for (DialogPlan& plan : dialogs_) {
       for (Gadget& gadget : plan.gadgets) names_.Settle(gadget.id);
     }
@@ -133,14 +138,7 @@ class Converter {
   // The gadget library keeps one gadget per id: a static label (-1) and every id given before
   // take a fresh number above every id the program uses.
   void AssignGadgetIds() {
-    std::int64_t fresh = 0;
-    const auto raise = [&fresh](const ProgramId& id) {
-      if (id.number) fresh = std::max(fresh, *id.number);
-    };
-    for (const DialogPlan& plan : dialogs_) {
-      for (const Gadget& gadget : plan.gadgets) raise(gadget.id);
-    }
-    for (const auto& entry : menuIds_) raise(entry.second);
+    std::int64_t fresh = HighestId();
 
     std::set<std::string> given;
     for (const DialogPlan& plan : dialogs_) {

@@ -87,14 +87,21 @@ void Split(std::string_view text, bool finalNeedsText,
   }
 }
 
+constexpr std::string_view kUtf16LittleEndian = "\xFF\xFE", kUtf16BigEndian = "\xFE\xFF",
+                           kUtf8Mark = "\xEF\xBB\xBF";
+
+bool IsUtf16(std::string_view bytes) {
+  return StartsWith(bytes, kUtf16LittleEndian) || StartsWith(bytes, kUtf16BigEndian);
+}
+
 // utf8: how a UTF-16 script's characters are kept (see DecodeUtf16).
 void ForEachLine(std::string_view bytes, bool utf8,
                  const std::function<void(const std::string&)>& take) {
-  if (StartsWith(bytes, "\xFF\xFE"))
-    return Split(DecodeUtf16(bytes.substr(2), false, utf8), true, take);
-  if (StartsWith(bytes, "\xFE\xFF"))
-    return Split(DecodeUtf16(bytes.substr(2), true, utf8), true, take);
-  if (StartsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (IsUtf16(bytes)) {
+    const bool bigEndian = StartsWith(bytes, kUtf16BigEndian);
+    return Split(DecodeUtf16(bytes.substr(2), bigEndian, utf8), true, take);
+  }
+  if (StartsWith(bytes, kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
   Split(bytes, false, take);
 }
 
@@ -111,6 +118,21 @@ bool HasScriptLines(std::string_view bytes) {
   return any;
 }
 
+bool StartsWithByteOrderMark(std::string_view text) {
+  return IsUtf16(text) || StartsWith(text, kUtf8Mark);
+}
+
+bool ReadsAsItsLines(std::string_view bytes) {
+  if (IsUtf16(bytes)) return false;
+  if (StartsWith(bytes, kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
+  std::string first;  // the start of the first line as listed: CRs dropped, up to a NUL or LF
+  for (size_t i = 0; i < bytes.size() && first.size() < kUtf8Mark.size(); ++i) {
+    if (bytes[i] == '\n' || bytes[i] == '\0') break;
+    if (bytes[i] != '\r') first += bytes[i];
+  }
+  return !StartsWithByteOrderMark(first);
+}
+
 std::vector<std::string> SplitScriptLines(std::string_view bytes) {
   std::vector<std::string> lines;
   ForEachScriptLine(bytes, [&lines](const std::string& line) { lines.push_back(line); });
@@ -119,7 +141,7 @@ std::vector<std::string> SplitScriptLines(std::string_view bytes) {
 
 ReaderLines SplitReaderLines(std::string_view bytes) {
   ReaderLines read;
-  read.fromUtf16 = StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF");
+  read.fromUtf16 = IsUtf16(bytes);
   ForEachLine(bytes, true, [&read](const std::string& line) { read.lines.push_back(line); });
   return read;
 }
