@@ -90,7 +90,10 @@ esac
 
 cp "$example" "$user/scripts/"
 expect_eq "--version" "tolvex-cli $version" "$("${cli[@]}" --version | tr -d '\r')"
-(cd "$user/scripts" && "${cli[@]}" --quiet address_book.rc) || fail "the converter failed on the example"
+status=0
+(cd "$user/scripts" && "${cli[@]}" --quiet address_book.rc) || status=$?
+# A failure says how it ended: a crash under Wine ends with status 5 and no message of the program.
+[ "$status" -eq 0 ] || fail "the converter failed on the example with status $status"
 cmp -s "$expected_bas" "$user/scripts/address_book.bas" ||
   fail "the example's program differs from $expected_bas"
 
