@@ -242,8 +242,10 @@ void AgainstTheCompiler(const Programs& p, const fs::path& dir) {
     // The two programs one after the other: the time of both, the larger of their peaks.
     const Run cpp = RunProgram({p.cpp, "-w", "-P", "-xc", "-undef", "-nostdinc", "-DRC_INVOKED",
                                 script, "-o", preprocessed});
-    const Run rc =
-        RunProgram({p.llvmRc, "/no-preprocess", "/C", "65001", "/FO", res, preprocessed});
+    // The compiler reads an argument that starts with a slash as an option (a folder under "/c..."
+    // reads as "/C"), so it gets paths relative to the current folder.
+    const Run rc = RunProgram({p.llvmRc, "/no-preprocess", "/C", "65001", "/FO",
+                               fs::relative(res).string(), fs::relative(preprocessed).string()});
     Run both = rc;
     both.wall += cpp.wall;
     both.cpu += cpp.cpu;

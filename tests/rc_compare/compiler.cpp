@@ -113,25 +113,29 @@ std::string PreprocessorLines(const std::string& header) {
 
 bool Compiler::Prepare(const CompilerTools& tools, std::string& error) {
   tools_ = tools;
-  for (const std::string* tool : {&tools.cpp, &tools.llvmRc}) {
+  // The compiler runs inside the work folder, so every path it is handed must hold from there.
+  std::error_code absolute;
+  for (std::string* path : {&tools_.cpp, &tools_.llvmRc, &tools_.headers, &tools_.work})
+    if (!path->empty()) *path = fs::absolute(*path, absolute).string();
+  for (const std::string* tool : {&tools_.cpp, &tools_.llvmRc}) {
     if (tool->empty() || !fs::exists(*tool)) {
       error = "missing tool \"" + *tool + "\" (scripts/deps.sh installs llvm-19 and cpp)";
       return false;
     }
   }
-  if (!fs::exists(fs::path(tools.headers) / "winresrc.h")) {
+  if (!fs::exists(fs::path(tools_.headers) / "winresrc.h")) {
     error =
-        "no winresrc.h in \"" + tools.headers + "\" (scripts/deps.sh installs mingw-w64-common)";
+        "no winresrc.h in \"" + tools_.headers + "\" (scripts/deps.sh installs mingw-w64-common)";
     return false;
   }
-  includes_ = (fs::path(tools.work) / "include").string();
+  includes_ = (fs::path(tools_.work) / "include").string();
   const fs::path stamp = fs::path(includes_) / ".complete";
   std::error_code ec;
   if (!fs::exists(stamp)) {
     fs::remove_all(includes_, ec);
-    for (const auto& entry : fs::recursive_directory_iterator(tools.headers, ec)) {
+    for (const auto& entry : fs::recursive_directory_iterator(tools_.headers, ec)) {
       if (!entry.is_regular_file()) continue;
-      const fs::path to = fs::path(includes_) / fs::relative(entry.path(), tools.headers);
+      const fs::path to = fs::path(includes_) / fs::relative(entry.path(), tools_.headers);
       fs::create_directories(to.parent_path(), ec);
       bool ok = false;
       const std::string header = ReadFile(entry.path().string(), ok);
@@ -146,7 +150,7 @@ bool Compiler::Prepare(const CompilerTools& tools, std::string& error) {
     }
   }
   // What every script may use without including it: the reader knows these names by itself.
-  prelude_ = (fs::path(tools.work) / "prelude.h").string();
+  prelude_ = (fs::path(tools_.work) / "prelude.h").string();
   return WriteFile(prelude_, "#include <afxres.h>\n#include <commctrl.h>\n");
 }
 
@@ -165,9 +169,12 @@ bool Compiler::Compile(const std::string& name, const std::string& text,
                                  kVersionDefines + includes + " -I " + Shell(includes_) +
                                  " -include " + Shell(prelude_) + " " + Shell(base + ".rc") +
                                  " -o " + Shell(base + ".pp.rc") + " 2>" + Shell(messages);
-  const std::string compile = Shell(tools_.llvmRc) + " /no-preprocess /C 65001 /FO " +
-                              Shell(base + ".res") + " " + Shell(base + ".pp.rc") + " >" +
-                              Shell(messages) + " 2>&1";
+  // The compiler takes an argument that starts with a slash for an option, so a folder such as
+  // "/ci/..." or "/data/..." reads as "/C" or "/D": it is given names relative to the work folder.
+  const std::string local = (fs::path(".") / name).string();
+  const std::string compile = "cd " + Shell(tools_.work) + " && " + Shell(tools_.llvmRc) +
+                              " /no-preprocess /C 65001 /FO " + Shell(local + ".res") + " " +
+                              Shell(local + ".pp.rc") + " >" + Shell(messages) + " 2>&1";
   bool ok = std::system(preprocess.c_str()) == 0 && std::system(compile.c_str()) == 0;
   if (ok) res = ReadFile(base + ".res", ok);
   if (!ok) {
