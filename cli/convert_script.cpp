@@ -99,11 +99,11 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
     for (size_t i = 0; i < settings.texts.size(); ++i) {
       inputs.coefficients[i] = FieldText(settings.texts[i]);
     }
-    if (const auto why = SettingsUnreadable()) {
+    if (const auto why = SettingsUnreadable(); why && !options.quiet) {
       errors << SettingsUnreadableWarning(SettingsPath(), *why);
     }
   }
-  WarnOfCoefficients(settings.texts, options, errors);
+  if (!options.quiet) WarnOfCoefficients(settings.texts, options, errors);
   for (const auto& [field, text] : options.coefficients) {
     inputs.coefficients[field] = FieldText(text);
   }
