@@ -19,6 +19,8 @@ endif()
 
 install(FILES README.md LICENSE CHANGELOG.md DESTINATION ${TOLVEX_INSTALL_DOCDIR})
 install(FILES examples/address_book.rc DESTINATION ${TOLVEX_INSTALL_DOCDIR}/examples)
+# The pictures README.md shows, where its links look for them.
+install(FILES docs/tolvex-window.png docs/tolvex-preview.png DESTINATION ${TOLVEX_INSTALL_DOCDIR}/docs)
 
 # The copyright line of the licence, so that the file's properties say what LICENSE says.
 file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE TOLVEX_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)

@@ -7,6 +7,7 @@
 # zip: the Windows package, run under Wine on the Wine session's display; tgz: the native tarball
 # (and the Debian package made with it).
 set -uo pipefail
+export LC_ALL=C  # the file lists below are in byte order
 kind=$1 config=$2 version=$3 expected_bas=$4
 here=$(cd "$(dirname "$0")" && pwd)
 failures=0
@@ -39,7 +40,7 @@ contents=$(cd "$top" && find . -type f | sed 's|^\./||' | sort)
 case $kind in
   zip)
     expect_eq "the zip's files" "$(printf '%s\n' CHANGELOG.md LICENSE README.md \
-      examples/address_book.rc tolvex-cli.exe tolvex.exe)" "$contents"
+      docs/tolvex-preview.png docs/tolvex-window.png examples/address_book.rc tolvex-cli.exe tolvex.exe)" "$contents"
     cli=(wine "$top/tolvex-cli.exe") example=$top/examples/address_book.rc
     for exe in tolvex.exe tolvex-cli.exe; do
       resource=$(x86_64-w64-mingw32-windres -i "$top/$exe" -J coff -O rc 2>/dev/null | tr -d '\r')
@@ -69,7 +70,8 @@ case $kind in
     expect_eq "tolvex.exe's exit code" 0 $?
     ;;
   tgz)
-    documents=$(printf 'share/doc/tolvex/%s\n' CHANGELOG.md LICENSE README.md examples/address_book.rc)
+    documents=$(printf 'share/doc/tolvex/%s\n' CHANGELOG.md LICENSE README.md docs/tolvex-preview.png \
+      docs/tolvex-window.png examples/address_book.rc)
     expect_eq "the tarball's files" "$(printf '%s\n' bin/tolvex-cli "$documents")" "$contents"
     deb=$made/tolvex_${version}_$(dpkg --print-architecture).deb
     expect_eq "the Debian package's files" "$(printf '%s\n' bin/tolvex-cli "$documents" | sed 's|^|usr/|')" \
