@@ -26,6 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 using program::Gadget;
 using program::MenuEntry;
+using win32::testing::ClassOf;
+using win32::testing::TextOf;
 
 std::vector<std::string> ProgramLines(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -56,18 +58,6 @@ void Pump(int milliseconds = 50) {
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     Sleep(5);
   } while (GetTickCount() < end);
-}
-
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-std::string ClassNameOf(HWND window) {
-  char name[256] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
 }
 
 // The window's own controls, in the order they were made.
@@ -130,7 +120,7 @@ void ExpectGadget(HWND window, HWND control, const Gadget& gadget,
                   const program::ProgramPlan& plan) {
   SCOPED_TRACE("line " + std::to_string(gadget.line));
   const KindCheck& check = CheckOf(gadget);
-  const std::string className = ClassNameOf(control);
+  const std::string className = ClassOf(control);
   EXPECT_EQ(
       CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, className.c_str(), -1, check.className, -1),
       CSTR_EQUAL)
@@ -283,7 +273,7 @@ TEST(Preview, WindowsCloseOneByOneAndUnknownHandlesDoNothing) {
   control.height = 30;
   const HWND upDown = win32::AddPreviewControl(shown[1], control, 0);
   ASSERT_NE(upDown, nullptr);
-  EXPECT_EQ(ClassNameOf(upDown), "msctls_updown32");
+  EXPECT_EQ(ClassOf(upDown), "msctls_updown32");
   ClosePreview();
   EXPECT_FALSE(IsWindow(shown[1]));
 }
