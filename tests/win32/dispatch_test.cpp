@@ -1,6 +1,6 @@
-// Event dispatch as a user drives it: real clicks and keys through the platform's input, window
-// sizes, scroll requests and the controls' notifications, taken with WAITEVENT. The same events
-// sent as messages are the C program's (toolkit_c_test.c).
+// Event dispatch as a user drives it: real clicks through the platform's input, window sizes,
+// scroll requests and the controls' notifications, taken with WAITEVENT. Keys, mouse moves, hooks
+// and list view notices sent as messages are the C program's (toolkit_c_test.c).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -22,18 +22,6 @@ bool Has(const std::vector<int>& events, int event) {
   return std::find(events.begin(), events.end(), event) != events.end();
 }
 
-struct Place {
-  int x, y, width, height;
-};
-// A visible control of a class the toolkit makes no gadget of, registered under id unless 0.
-HWND Child(const char* className, int id, HWND parent, DWORD style, Place at) {
-  const HWND child = CreateWindowExA(
-      0, className, "", WS_CHILD | WS_VISIBLE | style, at.x, at.y, at.width, at.height, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-  if (id != 0) ADDIN9999(id, child);
-  return child;
-}
-
 TEST_F(Dispatch, AMouseClickOnAButtonGivesButtonDownThenItsGadgetEventAtOnce) {
   const int id = Id(1014);
   const HWND button = BUTTONGADGET(id, 40, 40, 100, 30, "Run", 0);
@@ -44,27 +32,6 @@ TEST_F(Dispatch, AMouseClickOnAButtonGivesButtonDownThenItsGadgetEventAtOnce) {
   EXPECT_EQ(events.back(), kGadgetEvent);
   EXPECT_EQ(EVENTNUMBER(), id);
   EXPECT_TRUE(Has(events, WM_LBUTTONDOWN)) << "no button-down event before the gadget event";
-}
-
-TEST_F(Dispatch, KeysGiveKeyDownWithEventKeyAndKeyUpWithEventNumber) {
-  DrainEvents();
-  PressKey('K');
-  ASSERT_EQ(EventsUntil(WM_KEYDOWN).back(), WM_KEYDOWN);
-  EXPECT_EQ(EVENTKEY(), 'K');
-  EXPECT_EQ(EVENTHWND(), window_);
-  ASSERT_EQ(EventsUntil(WM_KEYUP).back(), WM_KEYUP);
-  EXPECT_EQ(EVENTNUMBER(), 'K');
-}
-
-TEST_F(Dispatch, MouseMovesGiveTheClientPosition) {
-  POINT at{50, 60};
-  ClientToScreen(window_, &at);
-  DrainEvents();
-  SetCursorPos(at.x, at.y);
-  ASSERT_EQ(EventsUntil(WM_MOUSEMOVE).back(), WM_MOUSEMOVE);
-  EXPECT_EQ(MOUSEX(), 50);
-  EXPECT_EQ(MOUSEY(), 60);
-  EXPECT_EQ(EVENTHWND(), window_);
 }
 
 TEST_F(Dispatch, ResizingGivesTheClientSizeAndTheStatusBarFollows) {

@@ -99,18 +99,11 @@ TEST_F(Events, EmptyQueueGivesNoEventAndBeyond4096PendingAreDropped) {
 
 using Colours = ToolkitWindow;
 
-COLORREF BrushColour(LRESULT brush) {
-  LOGBRUSH described{};
-  GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof described, &described);
-  return described.lbColor;
-}
-
 TEST_F(Colours, ColourMessagesAnswerWithTheRecordAndOneSharedBrush) {
   const int editId = Id(801);
   const HWND edit = STRINGGADGET(editId, 5, 5, 100, 20, "e", 0, 0);
   const HWND button = BUTTONGADGET(Id(802), 5, 30, 80, 24, "b", 0);
-  const HWND bar = CreateWindowExA(0, "ScrollBar", "", WS_CHILD | SBS_VERT, 200, 5, 16, 100,
-                                   window_, nullptr, nullptr, nullptr);
+  const HWND bar = Child("ScrollBar", 0, window_, SBS_VERT, {200, 5, 16, 100});
   const HDC context = GetDC(edit);
   const auto ask = [&](UINT message, HWND control) {
     return SendMessageA(window_, message, reinterpret_cast<WPARAM>(context),

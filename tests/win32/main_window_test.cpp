@@ -19,6 +19,7 @@
 namespace tolvex::testing {
 namespace {
 
+using win32::testing::BrushColour;
 using win32::testing::ClassOf;
 using win32::testing::TextOf;
 
@@ -125,14 +126,8 @@ TEST_F(MainWindow, HoldsItsGadgetsInTheirPlacesWithTheirTextsAndFont) {
   }
 }
 
-COLORREF BrushColour(HGDIOBJ brush) {
-  LOGBRUSH described{};
-  GetObjectA(brush, sizeof described, &described);
-  return described.lbColor;
-}
-
 TEST_F(MainWindow, ColourMessagesAnswerTheWindowsAndTheListingsColours) {
-  EXPECT_EQ(BrushColour(reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(window_, GCLP_HBRBACKGROUND))),
+  EXPECT_EQ(BrushColour(GetClassLongPtrA(window_, GCLP_HBRBACKGROUND)),
             16773240u);  // red 120, green 240, blue 255
   struct Case {
     int id;
@@ -150,7 +145,7 @@ TEST_F(MainWindow, ColourMessagesAnswerTheWindowsAndTheListingsColours) {
     const auto brush = SendMessageA(window_, c.message, reinterpret_cast<WPARAM>(context),
                                     reinterpret_cast<LPARAM>(gadget));
     EXPECT_EQ(GetBkColor(context), c.background);
-    EXPECT_EQ(BrushColour(reinterpret_cast<HGDIOBJ>(brush)), c.background);
+    EXPECT_EQ(BrushColour(brush), c.background);
     ReleaseDC(gadget, context);
   }
 }

@@ -96,8 +96,7 @@ TEST_F(Registry, ClassCodeFollowsTheWindowClass) {
                                                {"Button", 0},
                                                {"Edit", 0}};
   for (const auto& [className, code] : cases) {
-    const HWND control = CreateWindowExA(0, className, "", WS_CHILD, 5, 5, 150, 100, window_,
-                                         nullptr, nullptr, nullptr);
+    const HWND control = Child(className, 0, window_, 0, {5, 5, 150, 100});
     ASSERT_NE(control, nullptr) << className;
     EXPECT_EQ(GADGETCLASS(control), code) << className;
     if (code == 3) {

@@ -178,11 +178,12 @@ static void events(HWND window) {
   CHECK(HIWORD(EVENTWPARAM()) == BN_CLICKED && EVENTLPARAM() == (LPARAM)GadgetID(103));
   drain();
   SendMessageA(window, WM_KEYDOWN, 'A', 0);
-  CHECK(WINDOWEVENT() == 256 && EVENTKEY() == 'A');
+  CHECK(WINDOWEVENT() == 256 && EVENTKEY() == 'A' && EVENTHWND() == window);
   SendMessageA(window, WM_KEYUP, 'A', 0);
   CHECK(WINDOWEVENT() == 257 && EVENTNUMBER() == 'A');
   SendMessageA(window, WM_MOUSEMOVE, MK_SHIFT, MAKELPARAM(12, 34));
-  CHECK(WINDOWEVENT() == 512 && MOUSEX() == 12 && MOUSEY() == 34 && EVENTKEY() == MK_SHIFT);
+  CHECK(WINDOWEVENT() == 512 && MOUSEX() == 12 && MOUSEY() == 34 && EVENTKEY() == MK_SHIFT &&
+        EVENTHWND() == window);
   SendMessageA(window, WM_SIZE, 0, MAKELPARAM(320, 200));
   CHECK(WINDOWEVENT() == 5 && SIZEX() == 320 && SIZEY() == 200);
 

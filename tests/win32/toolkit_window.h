@@ -1,5 +1,5 @@
-// A toolkit window for a test, bounded ways of taking its events, input as the user gives it, and
-// the read-backs the window tests share.
+// A toolkit window for a test, bounded ways of taking its events, a click as the mouse gives it,
+// and the read-backs the window tests share.
 #pragma once
 
 #include <windows.h>
@@ -83,6 +83,25 @@ inline HWND VisibleDialogOf(DWORD thread) {
   return found;
 }
 
+// The colour of a brush given as a message's answer or a class's background.
+inline COLORREF BrushColour(LONG_PTR brush) {
+  LOGBRUSH described{};
+  GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof described, &described);
+  return described.lbColor;
+}
+
+struct Place {
+  int x, y, width, height;
+};
+// A visible control of a class the toolkit makes no gadget of, registered under id unless 0.
+inline HWND Child(const char* className, int id, HWND parent, DWORD style, Place at) {
+  const HWND child = CreateWindowExA(
+      0, className, "", WS_CHILD | WS_VISIBLE | style, at.x, at.y, at.width, at.height, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  if (id != 0) ADDIN9999(id, child);
+  return child;
+}
+
 inline POINT MiddleOf(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
@@ -96,15 +115,6 @@ inline void ClickAt(POINT at) {
   inputs[0].type = inputs[1].type = INPUT_MOUSE;
   inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
-}
-
-// A key pressed and released, as the keyboard gives it.
-inline void PressKey(WORD key) {
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, inputs, sizeof(INPUT));
 }
 
