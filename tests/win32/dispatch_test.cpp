@@ -61,7 +61,7 @@ TEST_F(Dispatch, ScrollRequestsMoveTheBarByTheLineOrThePageStep) {
       {SB_THUMBTRACK, 70, 10, 50, 70}, {SB_ENDSCROLL, 0, 10, 50, 50},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.request);
+    SCOPED_TRACE(::testing::Message() << "request " << c.request << ", page step " << c.step);
     SetScrollPos(bar, SB_CTL, c.from, FALSE);
     EXPECT_EQ(SETPAGESTEPSCROLLBAR(c.step), 1);
     SendMessageA(window_, WM_VSCROLL, MAKEWPARAM(c.request, c.track),
@@ -165,18 +165,20 @@ TEST_F(Dispatch, StateOfAnUpDownOrAProgressBarIsItsPosition) {
 
 TEST(Fonts, LoadFontPassesSizeAngleWeightAndStyles) {
   struct Case {
+    const char* name;
     int size, angle, bold, italic, underline, strikeOut;
     LONG weight;
   };
-  const Case cases[] = {{9, 0, 1, 0, 0, 0, FW_BOLD},
-                        {12, 90, 0, 1, 0, 0, FW_NORMAL},
-                        {12, 0, 2, 0, 1, 1, FW_NORMAL},
-                        {12, 45, 0, 1, 1, 0, FW_NORMAL}};
+  const Case cases[] = {
+      {"bold", 9, 0, 1, 0, 0, 0, FW_BOLD},
+      {"italic, turned", 12, 90, 0, 1, 0, 0, FW_NORMAL},
+      {"bold 2 is not bold; underlined, struck out", 12, 0, 2, 0, 1, 1, FW_NORMAL},
+      {"italic, underlined, turned", 12, 45, 0, 1, 1, 0, FW_NORMAL}};
   const HDC screen = GetDC(nullptr);
   const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.angle);
+    SCOPED_TRACE(c.name);
     const HFONT font =
         LOADFONT("Courier New", c.size, c.angle, c.bold, c.italic, c.underline, c.strikeOut);
     LOGFONTA described{};
