@@ -27,35 +27,34 @@ TEST_F(Events, CloseRequestKeepsTheWindowAndDropsOlderEvents) {
   EXPECT_EQ(EVENTHWND(), window_);
   EXPECT_EQ(WINDOWEVENT(), 0);  // the click and the system command went with the close
   PostMessageA(window_, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitEventBounded(), 16);
+  EXPECT_EQ(WaitEventWithoutInput().event, 16);
   EXPECT_TRUE(IsWindowVisible(window_));
 }
 
-TEST_F(Events, TypingIntoAnEditGivesGadgetEventsNewestFirst) {
+// Events recorded by one dispatch, or messages still queued, come with the next wait at once:
+// no further input is needed for them.
+TEST_F(Events, TheNextWaitTakesWhatOneDispatchRecordedOrTheQueueHolds) {
   const int id = Id(1006);
   const HWND edit = STRINGGADGET(id, 5, 5, 150, 20, "", 0, 0);
   DrainEvents();
-  // One typed character: the edit reports the update, then the change, in one dispatch.
+  // One typed character: the edit reports the update, then the change, newest first.
   PostMessageA(edit, WM_CHAR, 'a', 1);
   EXPECT_EQ(WINDOWEVENT(), kGadgetEvent);
   EXPECT_EQ(EVENTNUMBER(), id);
   EXPECT_EQ(HIWORD(EVENTWPARAM()), EN_CHANGE);
-  // The older one comes with the next wait at once: no further input is needed for it.
-  const Waited waited = WaitEventWithoutInput();
+  Waited waited = WaitEventWithoutInput();
   EXPECT_EQ(waited.event, kGadgetEvent);
   EXPECT_FALSE(waited.neededAWake);
   EXPECT_EQ(EVENTNUMBER(), id);
   EXPECT_EQ(HIWORD(EVENTWPARAM()), EN_UPDATE);
-}
 
-TEST_F(Events, MessagesAlreadyQueuedAreTakenWithoutWaitingForANewOne) {
-  // Two commands in the queue: taking the first stops the pump with the second still queued,
-  // as a button's up message waits behind its down message.
+  // Taking the first of two queued commands stops the pump with the second still queued, as a
+  // button's up message waits behind its down message.
   PostMessageA(window_, WM_COMMAND, 61, 0);
   PostMessageA(window_, WM_COMMAND, 62, 0);
   EXPECT_EQ(WINDOWEVENT(), kMenuEvent);
   EXPECT_EQ(EVENTNUMBER(), 61);
-  const Waited waited = WaitEventWithoutInput();
+  waited = WaitEventWithoutInput();
   EXPECT_EQ(waited.event, kMenuEvent);
   EXPECT_FALSE(waited.neededAWake);
   EXPECT_EQ(EVENTNUMBER(), 62);
@@ -100,18 +99,11 @@ TEST_F(Events, EmptyQueueGivesNoEventAndBeyond4096PendingAreDropped) {
 
 using Colours = ToolkitWindow;
 
-COLORREF BrushColour(LRESULT brush) {
-  LOGBRUSH described{};
-  GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof described, &described);
-  return described.lbColor;
-}
-
 TEST_F(Colours, ColourMessagesAnswerWithTheRecordAndOneSharedBrush) {
   const int editId = Id(801);
   const HWND edit = STRINGGADGET(editId, 5, 5, 100, 20, "e", 0, 0);
   const HWND button = BUTTONGADGET(Id(802), 5, 30, 80, 24, "b", 0);
-  const HWND bar = CreateWindowExA(0, "ScrollBar", "", WS_CHILD | SBS_VERT, 200, 5, 16, 100,
-                                   window_, nullptr, nullptr, nullptr);
+  const HWND bar = Child("ScrollBar", 0, window_, SBS_VERT, {200, 5, 16, 100});
   const HDC context = GetDC(edit);
   const auto ask = [&](UINT message, HWND control) {
     return SendMessageA(window_, message, reinterpret_cast<WPARAM>(context),
@@ -143,16 +135,10 @@ TEST_F(Colours, ColourMessagesAnswerWithTheRecordAndOneSharedBrush) {
   DestroyWindow(bar);
 }
 
-// The GDI objects of the process where the platform counts them; where it answers 0 (Wine), the
-// brushes and fonts the toolkit itself has made and not deleted.
-struct GdiCount {
-  int count;
-  const char* countedBy;
-};
-GdiCount CountGdiObjects() {
+// The GDI objects of the process where the platform counts them, else the toolkit's own count.
+int CountGdiObjects() {
   const DWORD platform = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (platform != 0) return {static_cast<int>(platform), "the platform"};
-  return {LiveGdiObjects(), "the toolkit (the platform answers 0)"};
+  return platform != 0 ? static_cast<int>(platform) : LiveGdiObjects();
 }
 
 int colourMessages = 0;
@@ -161,7 +147,7 @@ LRESULT CountColourMessages(HWND, UINT message, WPARAM, LPARAM) {
   return 0;
 }
 
-TEST_F(Colours, RepaintsAndRepeatedWindowColoursLeaveNoBrushBehind) {
+TEST_F(Colours, RepaintsAndWindowColoursLeaveNoBrushBehind) {
   TEXTGADGET(Id(811), 5, 5, 100, 20, "label", 0);
   STRINGGADGET(Id(812), 5, 30, 100, 20, "edit", 0, 0);
   CHECKBOXGADGET(Id(813), 5, 55, 100, 20, "box", BS_AUTOCHECKBOX);
@@ -174,19 +160,26 @@ TEST_F(Colours, RepaintsAndRepeatedWindowColoursLeaveNoBrushBehind) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
   repaint();
-  const GdiCount live = CountGdiObjects();
-  std::printf("GDI objects counted by %s\n", live.countedBy);
+  const int live = CountGdiObjects();
+  std::printf("GDI objects: %d (GetGuiResources %lu)\n", live,
+              GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
   SETWINDOWCALLBACK(reinterpret_cast<void*>(&CountColourMessages), 0);
   for (int i = 0; i < 1000; ++i) repaint();
   FREECALLBACK(0);
   DrainEvents();
   EXPECT_GE(colourMessages, 4000);  // every coloured gadget asked on every repaint
-  EXPECT_EQ(CountGdiObjects().count, live.count) << "counted by " << live.countedBy;
+  EXPECT_EQ(CountGdiObjects(), live);
 
-  WindowColor(window_, 0x0000FF);
-  const int withOwnBrush = CountGdiObjects().count;
+  // A window colour gives back only a brush the caller can still use: the class's own
+  // background, a system colour, at first; later none, its own brush being deleted.
+  const int ours = LiveGdiObjects();
+  EXPECT_EQ(WindowColor(window_, 0x0000FF), COLOR_BTNFACE + 1);
+  EXPECT_EQ(WindowColor(window_, 0x00FF00), 0);
+  EXPECT_EQ(WindowColor(nullptr, 0x00FF00), 0);
+  EXPECT_EQ(LiveGdiObjects(), ours + 1);
+  const int withOwnBrush = CountGdiObjects();
   for (int colour = 0; colour < 200; ++colour) WindowColor(window_, colour);
-  EXPECT_EQ(CountGdiObjects().count, withOwnBrush) << "counted by " << live.countedBy;
+  EXPECT_EQ(CountGdiObjects(), withOwnBrush);
   EXPECT_EQ(BrushColour(GetClassLongPtrA(window_, GCLP_HBRBACKGROUND)), 199u);
 }
 
@@ -209,16 +202,6 @@ TEST_F(Colours, AnIdWithoutAControlHasNoColourAndChangesNoRecord) {
   EXPECT_EQ(GetGadgetColor(reinterpret_cast<LONG_PTR>(second), 4), 0);
   EXPECT_EQ(ERROR_COLOR, 0);
   EXPECT_EQ(GetGadgetColor(822, 1), 0xF0F0F0);
-}
-
-TEST_F(Colours, WindowColourGivesBackOnlyABrushTheCallerCanStillUse) {
-  const int live = LiveGdiObjects();
-  // The class's own background, a system colour, stays usable; a brush of ours is deleted.
-  EXPECT_EQ(WindowColor(window_, 0x0000FF), COLOR_BTNFACE + 1);
-  EXPECT_EQ(WindowColor(window_, 0x00FF00), 0);
-  EXPECT_EQ(LiveGdiObjects(), live + 1);
-  EXPECT_EQ(WindowColor(nullptr, 0x00FF00), 0);
-  EXPECT_EQ(LiveGdiObjects(), live + 1);
 }
 
 using StatusBar = ToolkitWindow;

@@ -6,18 +6,22 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <thread>
 
 #include "app/main_window.h"
 #include "app/run_action.h"
 #include "app/shell_state.h"
+#include "tests/files/scratch_folder.h"
+#include "tests/win32/toolkit_window.h"
 #include "toolkit/gadget_ops.h"
-#include "toolkit/win32/toolkit.h"
 
 namespace tolvex::testing {
 namespace {
+
+using win32::testing::BrushColour;
+using win32::testing::ClassOf;
+using win32::testing::TextOf;
 
 // The gadgets as the main window shows them, written out here by hand.
 struct Expected {
@@ -30,16 +34,17 @@ struct Expected {
   LONG exStyle;  // extended bits that must be set
 };
 constexpr LONG kChild = WS_CHILD, kShown = WS_CHILD | WS_VISIBLE;
+constexpr LONG kLabel = kShown | SS_CENTER | SS_NOTIFY, kField = kShown | ES_CENTER;
 const Expected kGadgets[] = {
-    {1017, "Static", 10, 170, 180, 20, " before click 'Run':", kShown | SS_CENTER | SS_NOTIFY, 0},
-    {1005, "Static", 10, 200, 180, 20, "  global Horiz coeff", kShown | SS_CENTER | SS_NOTIFY, 0},
-    {1006, "Edit", 10, 230, 180, 20, " 1.000", kShown | ES_CENTER, 0},
-    {1007, "Static", 10, 260, 180, 20, "  global Vert coeff", kShown | SS_CENTER | SS_NOTIFY, 0},
-    {1008, "Edit", 10, 290, 180, 20, " 1.000", kShown | ES_CENTER, 0},
-    {1009, "Static", 10, 320, 180, 20, " + window Horiz coeff ", kShown | SS_CENTER | SS_NOTIFY, 0},
-    {1010, "Edit", 10, 350, 180, 20, " 1.000", kShown | ES_CENTER, 0},
-    {1011, "Static", 10, 380, 180, 20, "+ window Vert coeff ", kShown | SS_CENTER | SS_NOTIFY, 0},
-    {1012, "Edit", 10, 410, 180, 20, " 1.000", kShown | ES_CENTER, 0},
+    {1017, "Static", 10, 170, 180, 20, " before click 'Run':", kLabel, 0},
+    {1005, "Static", 10, 200, 180, 20, "  global Horiz coeff", kLabel, 0},
+    {1006, "Edit", 10, 230, 180, 20, " 1.000", kField, 0},
+    {1007, "Static", 10, 260, 180, 20, "  global Vert coeff", kLabel, 0},
+    {1008, "Edit", 10, 290, 180, 20, " 1.000", kField, 0},
+    {1009, "Static", 10, 320, 180, 20, " + window Horiz coeff ", kLabel, 0},
+    {1010, "Edit", 10, 350, 180, 20, " 1.000", kField, 0},
+    {1011, "Static", 10, 380, 180, 20, "+ window Vert coeff ", kLabel, 0},
+    {1012, "Edit", 10, 410, 180, 20, " 1.000", kField, 0},
     {1003, "ListBox", 200, 5, 580, -1, "", kChild, WS_EX_CLIENTEDGE},
     {1014, "Button", 10, 40, 75, 24, "Run", kShown, 0},
     {1015, "Button", 10, 100, 75, 24, "Quit", kShown, 0},
@@ -63,18 +68,6 @@ class MainWindow : public ::testing::Test {
   static HWND window_;
 };
 HWND MainWindow::window_ = nullptr;
-
-std::string TextOf(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
 
 TEST_F(MainWindow, StandsAtTheRightEdgeOverAlmostTheWholeScreenHeight) {
   ASSERT_NE(window_, nullptr);
@@ -134,10 +127,8 @@ TEST_F(MainWindow, HoldsItsGadgetsInTheirPlacesWithTheirTextsAndFont) {
 }
 
 TEST_F(MainWindow, ColourMessagesAnswerTheWindowsAndTheListingsColours) {
-  LOGBRUSH background{};
-  GetObjectA(reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(window_, GCLP_HBRBACKGROUND)),
-             sizeof background, &background);
-  EXPECT_EQ(background.lbColor, 16773240u);  // red 120, green 240, blue 255
+  EXPECT_EQ(BrushColour(GetClassLongPtrA(window_, GCLP_HBRBACKGROUND)),
+            16773240u);  // red 120, green 240, blue 255
   struct Case {
     int id;
     UINT message;
@@ -154,9 +145,7 @@ TEST_F(MainWindow, ColourMessagesAnswerTheWindowsAndTheListingsColours) {
     const auto brush = SendMessageA(window_, c.message, reinterpret_cast<WPARAM>(context),
                                     reinterpret_cast<LPARAM>(gadget));
     EXPECT_EQ(GetBkColor(context), c.background);
-    LOGBRUSH answered{};
-    GetObjectA(reinterpret_cast<HGDIOBJ>(brush), sizeof answered, &answered);
-    EXPECT_EQ(answered.lbColor, c.background);
+    EXPECT_EQ(BrushColour(brush), c.background);
     ReleaseDC(gadget, context);
   }
 }
@@ -175,13 +164,9 @@ TEST_F(MainWindow, RunReportShowsTheCountsAndEveryMessageScrollingAcross) {
 }
 
 TEST_F(MainWindow, RunListsAFieldThatHoldsNoSoundCoefficientAndStillConverts) {
-  // A script of a folder of the test's own: the Run saves its program and settings there.
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() /
-      ("tolvex-main-window-" + std::to_string(GetCurrentProcessId()));
-  std::filesystem::create_directories(folder);
-  DIR1040 = folder.string();
-  NAMEF1040 = (folder / "x.rc").string();
+  const ScratchFolder folder;  // the Run saves its program and settings there
+  DIR1040 = folder.path().string();
+  NAMEF1040 = folder / "x.rc";
   SCRIPTLINES = {"#define IDC_BTN1 1001"};
   SetGadgetText(1006, "abc");
   RUNBOY();
@@ -193,42 +178,26 @@ TEST_F(MainWindow, RunListsAFieldThatHoldsNoSoundCoefficientAndStillConverts) {
   EXPECT_GT(CountItemListBox(1003), 0) << "the program is made all the same";
   SCRIPTLINES.clear();
   ShowRunReport("", {});
-  std::filesystem::remove_all(folder);
 }
 
 // The requester of Load.rc, read and cancelled from a second thread as a user would.
 TEST_F(MainWindow, LoadOffersScriptsByTheirFilterAndACancelLeavesBothListingsEmpty) {
   AddListBoxItem(1004, "old line", -1);
   const DWORD self = GetCurrentThreadId();
-  std::string filter;
-  bool appeared = false;
+  std::string filter = "(the requester never appeared)";
   std::thread user([&] {
-    for (int tries = 0; tries < 200; ++tries) {
-      HWND dialog = nullptr;
-      EnumThreadWindows(
-          self,
-          [](HWND w, LPARAM found) -> BOOL {
-            char name[16] = {};
-            GetClassNameA(w, name, sizeof name);
-            if (!IsWindowVisible(w) || std::string(name) != "#32770") return TRUE;
-            *reinterpret_cast<HWND*>(found) = w;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&dialog));
-      if (dialog != nullptr) {
-        appeared = true;
-        char text[128] = {};
-        GetDlgItemTextA(dialog, cmb1, text, sizeof text);
-        filter = text;
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-      }
-      Sleep(50);
+    for (int tries = 0; tries < 200; ++tries, Sleep(50)) {
+      const HWND dialog = win32::testing::VisibleDialogOf(self);
+      if (dialog == nullptr) continue;
+      char text[128] = {};
+      GetDlgItemTextA(dialog, cmb1, text, sizeof text);
+      filter = text;
+      PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+      return;
     }
   });
   LOAD();
   user.join();
-  EXPECT_TRUE(appeared);
   EXPECT_EQ(filter, "Resource (*.rc) | ");
   EXPECT_EQ(CountItemListBox(1004), 0);
   EXPECT_EQ(CountItemListBox(1003), 0);

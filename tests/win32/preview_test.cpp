@@ -26,6 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 using program::Gadget;
 using program::MenuEntry;
+using win32::testing::ClassOf;
+using win32::testing::TextOf;
 
 std::vector<std::string> ProgramLines(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -36,6 +38,10 @@ std::vector<std::string> ProgramLines(const fs::path& path) {
     lines.push_back(line);
   }
   return lines;
+}
+
+std::vector<std::string> GoldenLines(const char* folder, const char* name) {
+  return ProgramLines(fs::path(folder) / name);
 }
 
 std::vector<fs::path> GoldenPrograms() {
@@ -58,18 +64,6 @@ void Pump(int milliseconds = 50) {
   } while (GetTickCount() < end);
 }
 
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-std::string ClassNameOf(HWND window) {
-  char name[256] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 // The window's own controls, in the order they were made.
 std::vector<HWND> ChildrenOf(HWND window) {
   std::vector<HWND> children;
@@ -79,35 +73,29 @@ std::vector<HWND> ChildrenOf(HWND window) {
   return children;
 }
 
-RECT PlaceIn(HWND window, HWND child) {
-  RECT place{};
-  GetWindowRect(child, &place);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
-  return place;
-}
-
 // Each kind's class, and the style bits its line asks for.
 struct KindCheck {
   const char* prefix;
   const char* className;
-  LONG typeBits;  // the button's type; 0 for other classes
+  LONG typeBits;     // the button's type; 0 for other classes
+  LONG verticalBit;  // the style bit of a vertical bar; 0 for a class without one
 };
 constexpr KindCheck kKinds[] = {
-    {"IDC_BTN", "Button", BS_PUSHBUTTON},
-    {"IDC_CHK", "Button", BS_AUTOCHECKBOX},
-    {"IDC_RBN", "Button", BS_AUTORADIOBUTTON},
-    {"IDC_GRP", "Button", BS_GROUPBOX},
-    {"IDC_STC", "Static", 0},
-    {"IDC_IMG", "Static", 0},
-    {"IDC_EDT", "Edit", 0},
-    {"IDC_CBO", "ComboBox", 0},
-    {"IDC_LST", "ListBox", 0},
-    {"IDC_SCB", "ScrollBar", 0},
-    {"IDC_PGB", "msctls_progress32", 0},
-    {"IDC_TRB", "msctls_trackbar32", 0},
-    {"IDC_DTP", "SysDateTimePick32", 0},
-    {"IDC_IPA", "SysIPAddress32", 0},
-    {"IDC_LSV", "SysListView32", 0},
+    {"IDC_BTN", "Button", BS_PUSHBUTTON, 0},
+    {"IDC_CHK", "Button", BS_AUTOCHECKBOX, 0},
+    {"IDC_RBN", "Button", BS_AUTORADIOBUTTON, 0},
+    {"IDC_GRP", "Button", BS_GROUPBOX, 0},
+    {"IDC_STC", "Static", 0, 0},
+    {"IDC_IMG", "Static", 0, 0},
+    {"IDC_EDT", "Edit", 0, 0},
+    {"IDC_CBO", "ComboBox", 0, 0},
+    {"IDC_LST", "ListBox", 0, 0},
+    {"IDC_SCB", "ScrollBar", 0, SBS_VERT},
+    {"IDC_PGB", "msctls_progress32", 0, PBS_VERTICAL},
+    {"IDC_TRB", "msctls_trackbar32", 0, TBS_VERT},
+    {"IDC_DTP", "SysDateTimePick32", 0, 0},
+    {"IDC_IPA", "SysIPAddress32", 0, 0},
+    {"IDC_LSV", "SysListView32", 0, 0},
 };
 
 const KindCheck& CheckOf(const Gadget& gadget) {
@@ -118,19 +106,11 @@ const KindCheck& CheckOf(const Gadget& gadget) {
   return kKinds[0];
 }
 
-bool Vertical(HWND control, const std::string& className) {
-  const LONG style = GetWindowLongA(control, GWL_STYLE);
-  if (className == "ScrollBar") return (style & SBS_VERT) != 0;
-  if (className == "msctls_progress32") return (style & PBS_VERTICAL) != 0;
-  if (className == "msctls_trackbar32") return (style & TBS_VERT) != 0;
-  return false;
-}
-
 void ExpectGadget(HWND window, HWND control, const Gadget& gadget,
                   const program::ProgramPlan& plan) {
   SCOPED_TRACE("line " + std::to_string(gadget.line));
   const KindCheck& check = CheckOf(gadget);
-  const std::string className = ClassNameOf(control);
+  const std::string className = ClassOf(control);
   EXPECT_EQ(
       CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, className.c_str(), -1, check.className, -1),
       CSTR_EQUAL)
@@ -138,7 +118,9 @@ void ExpectGadget(HWND window, HWND control, const Gadget& gadget,
   if (gadget.text) {
     EXPECT_EQ(TextOf(control), gadget.text->value);
   }
-  const RECT place = PlaceIn(window, control);
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
   EXPECT_EQ(place.left, gadget.geometry.x);
   EXPECT_EQ(place.top, gadget.geometry.y);
   EXPECT_EQ(place.right - place.left, gadget.geometry.width);
@@ -146,10 +128,11 @@ void ExpectGadget(HWND window, HWND control, const Gadget& gadget,
   if (className != "ComboBox") {
     EXPECT_EQ(place.bottom - place.top, gadget.geometry.height);
   }
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
   if (check.typeBits != 0) {
-    EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK, check.typeBits);
+    EXPECT_EQ(style & BS_TYPEMASK, check.typeBits);
   }
-  EXPECT_EQ(Vertical(control, className), gadget.vertical);
+  EXPECT_EQ((style & check.verticalBit) != 0, gadget.vertical);
   if (gadget.minimum && className == "msctls_trackbar32") {
     EXPECT_EQ(SendMessageA(control, TBM_GETRANGEMIN, 0, 0), *gadget.minimum);
     EXPECT_EQ(SendMessageA(control, TBM_GETRANGEMAX, 0, 0), *gadget.maximum);
@@ -233,7 +216,7 @@ TEST(Preview, EveryGoldenProgramShowsEveryWindowGadgetAndMenuItemItsLinesDescrib
 
 TEST(Preview, AClickOnAGadgetReportsItsIdAndValue) {
   std::vector<program::Id> reported;
-  PreviewProgram(ProgramLines(fs::path(TOLVEX_GOLDEN_DIR) / "all_kinds.bas"),
+  PreviewProgram(GoldenLines(TOLVEX_GOLDEN_DIR, "all_kinds.bas"),
                  [&reported](const program::Id& id) { reported.push_back(id); });
   Pump();
   const HWND window = win32::PreviewWindows().at(0);
@@ -252,7 +235,7 @@ TEST(Preview, AClickOnAGadgetReportsItsIdAndValue) {
 }
 
 TEST(Preview, WindowsCloseOneByOneAndUnknownHandlesDoNothing) {
-  PreviewProgram(ProgramLines(fs::path(TOLVEX_GOLDEN_DIR) / "two_dialogs.bas"), nullptr);
+  PreviewProgram(GoldenLines(TOLVEX_GOLDEN_DIR, "two_dialogs.bas"), nullptr);
   const std::vector<HWND> shown = win32::PreviewWindows();
   ASSERT_EQ(shown.size(), 2u);
   SendMessageA(shown[0], WM_CLOSE, 0, 0);
@@ -283,7 +266,7 @@ TEST(Preview, WindowsCloseOneByOneAndUnknownHandlesDoNothing) {
   control.height = 30;
   const HWND upDown = win32::AddPreviewControl(shown[1], control, 0);
   ASSERT_NE(upDown, nullptr);
-  EXPECT_EQ(ClassNameOf(upDown), "msctls_updown32");
+  EXPECT_EQ(ClassOf(upDown), "msctls_updown32");
   ClosePreview();
   EXPECT_FALSE(IsWindow(shown[1]));
 }
@@ -300,10 +283,9 @@ SIZE_T PrivateBytes() {
 // Wine answers 0 to GetGuiResources: the toolkit's own counts of its live fonts and menus, the
 // open preview windows and the process's private bytes are what can be measured there.
 TEST(Preview, FiftyPreviewsLeaveObjectsAndMemoryFlat) {
-  const std::vector<std::string> kinds =
-      ProgramLines(fs::path(TOLVEX_GOLDEN_DIR) / "all_kinds.bas");
+  const std::vector<std::string> kinds = GoldenLines(TOLVEX_GOLDEN_DIR, "all_kinds.bas");
   const std::vector<std::string> menus =
-      ProgramLines(fs::path(TOLVEX_COMPLETE_GOLDEN_DIR) / "menuex_nested.bas");
+      GoldenLines(TOLVEX_COMPLETE_GOLDEN_DIR, "menuex_nested.bas");
   const auto previewBoth = [&] {
     PreviewProgram(kinds, nullptr);
     OpenPreview(program::ReadProgramLines(menus), nullptr);
@@ -377,7 +359,7 @@ bool SaveWindowPicture(HWND window, const char* file) {
 }
 
 TEST(Preview, AScreenshotOfAPreviewWindowGoesToTheBuildFolder) {
-  PreviewProgram(ProgramLines(fs::path(TOLVEX_GOLDEN_DIR) / "all_kinds.bas"), nullptr);
+  PreviewProgram(GoldenLines(TOLVEX_GOLDEN_DIR, "all_kinds.bas"), nullptr);
   const HWND window = win32::PreviewWindows().at(0);
   SetWindowPos(window, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
   Pump(300);

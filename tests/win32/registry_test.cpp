@@ -1,6 +1,4 @@
-// The gadget registry, colour records, window classes, class codes and fonts over real windows.
-// List items, texts, check states and visibility are held by the conversion's tests, which run
-// over these same controls.
+// The gadget registry, colour records, window classes and class codes over real windows.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -15,8 +13,6 @@ namespace tolvex::win32::testing {
 namespace {
 
 using Registry = ToolkitWindow;
-
-LONG_PTR AsKey(HWND handle) { return reinterpret_cast<LONG_PTR>(handle); }
 
 TEST_F(Registry, ASecondGadgetUnderAnIdInUseReplacesTheFirst) {
   const int id = Id(601);
@@ -48,12 +44,9 @@ TEST_F(Registry, TheOldestColourRecordWinsAndOneColourChangesAlone) {
   const HWND handle = BUTTONGADGET(button, 5, 5, 80, 24, "b", 0);  // no record of its own
   ColorAdd(handle, 0x111111, 0x222222);
   ColorAdd(handle, 0x333333, 0x444444);
-  EXPECT_EQ(GetGadgetColor(AsKey(handle), 3), 0x111111);
-  EXPECT_EQ(GetGadgetColor(AsKey(handle), 4), 0x222222);
+  EXPECT_EQ(GetGadgetColor(reinterpret_cast<LONG_PTR>(handle), 3), 0x111111);
+  EXPECT_EQ(GetGadgetColor(reinterpret_cast<LONG_PTR>(handle), 4), 0x222222);
   EXPECT_EQ(GetGadgetColor(button, 0x102), 0x222222);  // only the type's low byte counts
-  EXPECT_EQ(GetGadgetColor(AsKey(window_), 3), 0);     // a handle without a record
-  EXPECT_EQ(ERROR_COLOR, 1);
-  ERR_(0);
 
   ListBoxGadget(list, 5, 40, 100, 80, 0, 0);
   EXPECT_EQ(GetGadgetColor(list, 1), static_cast<int>(GetSysColor(COLOR_WINDOW)));
@@ -63,12 +56,6 @@ TEST_F(Registry, TheOldestColourRecordWinsAndOneColourChangesAlone) {
   SetGadgetColor(list, 0, 0x0000FF, 2);
   EXPECT_EQ(GetGadgetColor(list, 1), 0x00F0F0);
   EXPECT_EQ(GetGadgetColor(list, 2), 0x0000FF);
-}
-
-std::string ClassOf(HWND window) {
-  char name[257] = {};
-  GetClassNameA(window, name, 256);
-  return name;
 }
 
 TEST(WindowClasses, WindowsOpenedInOneSecondHaveClassesOfTheirOwn) {
@@ -109,8 +96,7 @@ TEST_F(Registry, ClassCodeFollowsTheWindowClass) {
                                                {"Button", 0},
                                                {"Edit", 0}};
   for (const auto& [className, code] : cases) {
-    const HWND control = CreateWindowExA(0, className, "", WS_CHILD, 5, 5, 150, 100, window_,
-                                         nullptr, nullptr, nullptr);
+    const HWND control = Child(className, 0, window_, 0, {5, 5, 150, 100});
     ASSERT_NE(control, nullptr) << className;
     EXPECT_EQ(GADGETCLASS(control), code) << className;
     if (code == 3) {
@@ -124,35 +110,6 @@ TEST_F(Registry, ClassCodeFollowsTheWindowClass) {
   EXPECT_EQ(GADGETCLASS(TEXTGADGET(Id(707), 5, 5, 50, 20, "t", 0)), 16);  // made as "static"
   EXPECT_EQ(GADGETCLASS(window_), 0);
   EXPECT_EQ(GADGETCLASS(nullptr), 0);
-}
-
-HFONT FontOf(int id) {
-  return reinterpret_cast<HFONT>(SendMessageA(GadgetID(id), WM_GETFONT, 0, 0));
-}
-
-TEST_F(Registry, DefaultFontReachesOnlyGadgetsCreatedAfterIt) {
-  const HFONT font = LOADFONT("Courier New", 9, 0, 1, 0, 0, 0);
-  LOGFONTA described{};
-  ASSERT_NE(GetObjectA(font, sizeof described, &described), 0);
-  const HDC screen = GetDC(nullptr);
-  EXPECT_EQ(described.lfHeight, -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72));
-  ReleaseDC(nullptr, screen);
-  EXPECT_EQ(described.lfWeight, FW_BOLD);
-
-  const int before = Id(711), during = Id(712), after = Id(713);
-  BUTTONGADGET(before, 5, 5, 80, 24, "before", 0);
-  EXPECT_EQ(SETGADGETFONT(-1, font), 0);
-  TEXTGADGET(during, 5, 35, 80, 20, "during", 0);
-  EXPECT_EQ(SETGADGETFONT(-1, reinterpret_cast<HFONT>(-1)), 0);
-  EXPECT_EQ(GGF(), nullptr);
-  STRINGGADGET(after, 5, 60, 80, 20, "after", 0, 0);
-  EXPECT_NE(FontOf(before), font);
-  EXPECT_EQ(FontOf(during), font);
-  EXPECT_NE(FontOf(after), font);
-  SETGADGETFONT(before, font);
-  EXPECT_EQ(FontOf(before), font);
-  for (int id : {before, during}) FREEGADGET(id);
-  DeleteCounted(font);
 }
 
 }  // namespace

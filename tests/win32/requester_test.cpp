@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "tests/files/scratch_folder.h"
-#include "toolkit/win32/toolkit.h"
+#include "tests/win32/toolkit_window.h"
 
 namespace tolvex::win32::testing {
 namespace {
@@ -21,21 +21,6 @@ using tolvex::testing::ScratchFolder;
 using tolvex::testing::WriteBytes;
 
 using Clock = std::chrono::steady_clock;
-
-HWND VisibleDialogOf(DWORD thread) {
-  HWND found = nullptr;
-  EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM result) -> BOOL {
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (!IsWindowVisible(window) || std::string(name) != "#32770") return TRUE;
-        *reinterpret_cast<HWND*>(result) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
 
 // What the dialog showed when it appeared.
 struct Shown {

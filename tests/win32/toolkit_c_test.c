@@ -56,7 +56,7 @@ static LRESULT procedure_hook(HWND window, UINT message, WPARAM wParam, LPARAM l
   (void)window;
   (void)wParam;
   (void)lParam;
-  return message == WM_USER + 7 ? 77 : 0;
+  return message == WM_USER ? 77 : 0;
 }
 
 static int hooked = 0;
@@ -99,7 +99,7 @@ static HWND windows_and_gadgets(void) {
   CHECK((WNDPROC)GetClassLongPtrA(window, GCLP_WNDPROC) == FBGUIWINPROC);
 
   label = TEXTGADGET(101, 5, 5, 100, 20, "label", 0);
-  CHECK(GadgetID(101) == label && ID_In_Number(label) == 101);
+  CHECK(GadgetID(101) == label && ID_In_Number(label) == 101 && GetParent(label) == window);
   CHECK(GADGETCLASS(label) == 16);
   CHECK(STRINGGADGET(102, 5, 30, 100, 20, " 1.000", ES_CENTER, 0) != NULL);
   CHECK_TEXT(GetGadgetText(102, 1), " 1.000");
@@ -151,9 +151,13 @@ static void colours_and_fonts(HWND window) {
   font = LOADFONT("Courier New", 9, 0, 1, 0, 0, 0);
   CHECK(font != NULL);
   CHECK(SETGADGETFONT(-1, font) == 0 && GGF() == font);
+  /* The default font reaches only the gadgets made while it is set. */
+  CHECK((HFONT)SendMessageA(GadgetID(102), WM_GETFONT, 0, 0) != font);
   later = TEXTGADGET(107, 5, 110, 100, 20, "later", 0);
   CHECK((HFONT)SendMessageA(later, WM_GETFONT, 0, 0) == font);
   CHECK(SETGADGETFONT(-1, (HFONT)(LONG_PTR)-1) == 0 && GGF() == NULL);
+  later = TEXTGADGET(108, 5, 130, 100, 20, "after", 0);
+  CHECK((HFONT)SendMessageA(later, WM_GETFONT, 0, 0) != font);
   SETGADGETFONT(101, font);
   CHECK((HFONT)SendMessageA(GadgetID(101), WM_GETFONT, 0, 0) == font);
 }
@@ -174,11 +178,12 @@ static void events(HWND window) {
   CHECK(HIWORD(EVENTWPARAM()) == BN_CLICKED && EVENTLPARAM() == (LPARAM)GadgetID(103));
   drain();
   SendMessageA(window, WM_KEYDOWN, 'A', 0);
-  CHECK(WINDOWEVENT() == 256 && EVENTKEY() == 'A');
+  CHECK(WINDOWEVENT() == 256 && EVENTKEY() == 'A' && EVENTHWND() == window);
   SendMessageA(window, WM_KEYUP, 'A', 0);
   CHECK(WINDOWEVENT() == 257 && EVENTNUMBER() == 'A');
   SendMessageA(window, WM_MOUSEMOVE, MK_SHIFT, MAKELPARAM(12, 34));
-  CHECK(WINDOWEVENT() == 512 && MOUSEX() == 12 && MOUSEY() == 34 && EVENTKEY() == MK_SHIFT);
+  CHECK(WINDOWEVENT() == 512 && MOUSEX() == 12 && MOUSEY() == 34 && EVENTKEY() == MK_SHIFT &&
+        EVENTHWND() == window);
   SendMessageA(window, WM_SIZE, 0, MAKELPARAM(320, 200));
   CHECK(WINDOWEVENT() == 5 && SIZEX() == 320 && SIZEY() == 200);
 
@@ -197,14 +202,19 @@ static void events(HWND window) {
   drain();
 
   CHECK(SETWINDOWCALLBACK(procedure_as_pointer(procedure_hook), 0) == 1);
-  CHECK(SendMessageA(window, WM_USER + 7, 0, 0) == 77);
+  CHECK(SendMessageA(window, WM_USER, 0, 0) == 77);
+  CHECK(WINDOWEVENT() == 0); /* a message the hook answers is not recorded */
   CHECK(FREECALLBACK(0) == 1);
-  CHECK(SendMessageA(window, WM_USER + 7, 0, 0) == 0);
+  CHECK(SendMessageA(window, WM_USER, 0, 0) == 0);
+  CHECK(WINDOWEVENT() == WM_USER);
   CHECK(SETWINDOWCALLBACK(message_hook_as_pointer(message_hook), 1) == 1);
   PostMessageA(window, WM_NULL, 0, 0);
   WINDOWEVENT();
   CHECK(hooked == 1);
   CHECK(FREECALLBACK(1) == 1);
+  PostMessageA(window, WM_NULL, 0, 0);
+  drain();
+  CHECK(hooked == 1);
 
   CHECK(FBGUIWINPROC(window, WM_CLOSE, 0, 0) == 0);
   CHECK(WINDOWEVENT() == 16 && EVENTHWND() == window && IsWindow(window));

@@ -1,4 +1,5 @@
-// A toolkit window for a test, and bounded ways of taking its events.
+// A toolkit window for a test, bounded ways of taking its events, a click as the mouse gives it,
+// and the read-backs the window tests share.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -19,14 +21,6 @@ inline void DrainEvents() {
   for (int calls = 0, zeros = 0; calls < 20000 && zeros < 64; ++calls) {
     zeros = WINDOWEVENT() == 0 ? zeros + 1 : 0;
   }
-}
-
-// WAITEVENT, woken by a thread timer after five seconds should the awaited message never come.
-inline int WaitEventBounded() {
-  const UINT_PTR timer = SetTimer(nullptr, 0, 5000, nullptr);
-  const int event = WAITEVENT();
-  KillTimer(nullptr, timer);
-  return event;
 }
 
 // What WAITEVENT gave, and whether it had to be woken: a watchdog posts a message to the thread
@@ -52,8 +46,7 @@ inline Waited WaitEventWithoutInput() {
   return {event, woke};
 }
 
-// The events WAITEVENT gives until `wanted` comes (included), at most `most` of them; none of them
-// may need a wake.
+// The events WAITEVENT gives until `wanted` comes (included), at most `most`; none may need a wake.
 inline std::vector<int> EventsUntil(int wanted, int most = 200) {
   std::vector<int> events;
   while (static_cast<int>(events.size()) < most) {
@@ -65,7 +58,50 @@ inline std::vector<int> EventsUntil(int wanted, int most = 200) {
   return events;
 }
 
-// The screen point at the middle of a window.
+inline std::string TextOf(HWND window) {
+  char text[512] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+inline std::string ClassOf(HWND window) {
+  char name[257] = {};
+  GetClassNameA(window, name, 256);
+  return name;
+}
+
+// The thread's visible standard dialog (a file requester), or null.
+inline HWND VisibleDialogOf(DWORD thread) {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM result) -> BOOL {
+        if (!IsWindowVisible(window) || ClassOf(window) != "#32770") return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The colour of a brush given as a message's answer or a class's background.
+inline COLORREF BrushColour(LONG_PTR brush) {
+  LOGBRUSH described{};
+  GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof described, &described);
+  return described.lbColor;
+}
+
+struct Place {
+  int x, y, width, height;
+};
+// A visible control of a class the toolkit makes no gadget of, registered under id unless 0.
+inline HWND Child(const char* className, int id, HWND parent, DWORD style, Place at) {
+  const HWND child = CreateWindowExA(
+      0, className, "", WS_CHILD | WS_VISIBLE | style, at.x, at.y, at.width, at.height, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  if (id != 0) ADDIN9999(id, child);
+  return child;
+}
+
 inline POINT MiddleOf(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
@@ -82,21 +118,10 @@ inline void ClickAt(POINT at) {
   SendInput(2, inputs, sizeof(INPUT));
 }
 
-// A key pressed and released, as the keyboard gives it.
-inline void PressKey(WORD key) {
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-  inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, inputs, sizeof(INPUT));
-}
-
 class ToolkitWindow : public ::testing::Test {
  protected:
-  static constexpr int kHeight = 300;
-
   void SetUp() override {
-    window_ = OpenWindow("test", 20, 20, 420, kHeight, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0);
+    window_ = OpenWindow("test", 20, 20, 420, 300, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0);
     ASSERT_NE(window_, nullptr);
     SetForegroundWindow(window_);
     SetFocus(window_);
