@@ -34,10 +34,11 @@ class Cursor {
   // 0xFFFF and an ordinal, or a string (empty: nothing named).
   ResName Name() {
     ResName name;
-    if (Peek16() == 0xFFFF) {
-      U16();
+    const size_t start = at_;
+    if (U16() == 0xFFFF) {
       name.ordinal = U16();
     } else {
+      at_ = start;
       name.text = String();
     }
     return name;
@@ -56,17 +57,51 @@ class Cursor {
   bool failed = false;
 
  private:
-  std::uint16_t Peek16() {
-    if (bytes_.size() - at_ < 2) return 0;
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes_[at_]) |
-                                      static_cast<unsigned char>(bytes_[at_ + 1]) << 8);
-  }
-
   std::string_view bytes_;
   size_t at_ = 0;
 };
 
 constexpr std::uint32_t kSetFont = 0x40;  // DS_SETFONT: a font follows the caption
+
+//  DIALOG: style, exstyle; DIALOGEX: helpID, exstyle, style
+void ReadStyles(Cursor& in, bool extended, ResFrame& f) {
+  if (extended) f.helpId = in.U32();
+  (extended ? f.exStyle : f.style) = in.U32();
+  (extended ? f.style : f.exStyle) = in.U32();
+}
+
+void ReadGeometry(Cursor& in, ResFrame& f) {
+  for (std::int16_t* field : {&f.x, &f.y, &f.width, &f.height}) *field = in.I16();
+}
+
+//  MENU:   flags [, id unless a pop-up (0x10)], text; a pop-up's items follow it
+//  MENUEX: type, state, id, flags (16 bits), text, aligned to 4; a pop-up's (0x01) help id and
+//          items follow it
+//  0x80 marks the last item of a level.
+void ReadItems(Cursor& in, bool extended, int depth, std::vector<ResMenuItem>& items) {
+  for (;;) {
+    ResMenuItem item;
+    item.depth = depth;
+    if (extended) {
+      item.type = in.U32();
+      item.state = in.U32();
+      item.id = in.U32();
+      item.flags = in.U16();
+    } else {
+      item.flags = in.U16();
+      if (!(item.flags & 0x10)) item.id = in.U16();
+    }
+    item.text = in.String();
+    if (extended) in.Align(4);
+    if (in.failed) return;
+    items.push_back(item);
+    if (item.flags & (extended ? 0x01 : 0x10)) {
+      if (extended) in.U32();
+      if (depth < 64) ReadItems(in, extended, depth + 1, items);
+    }
+    if ((item.flags & 0x80) || in.failed || in.AtEnd()) return;
+  }
+}
 
 }  // namespace
 
@@ -76,26 +111,30 @@ std::string Utf8FromUtf16(const std::u16string& units) {
     std::uint32_t c = units[i];
     if (c >= 0xD800 && c < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
         units[i + 1] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00u);
-      ++i;
+      c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00u);
     } else if (c >= 0xD800 && c < 0xE000) {
       c = 0xFFFD;
     }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
+    // The lead byte holds as many high bits set as the sequence has bytes.
+    const int tail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+    out += static_cast<char>(tail == 0 ? c : ((0xFFu << (7 - tail)) & 0xFFu) | c >> (6 * tail));
+    for (int k = tail - 1; k >= 0; --k) out += static_cast<char>(0x80u | (c >> (6 * k) & 0x3Fu));
+  }
+  return out;
+}
+
+std::string Utf16FromUtf8(const std::string& text) {
+  std::string out = "\xFF\xFE";
+  for (size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const size_t length = c < 0xC0 ? 1 : c < 0xE0 ? 2 : 3;
+    std::uint32_t code = length == 1 ? c : c & (length == 2 ? 0x1Fu : 0x0Fu);
+    for (size_t k = 1; k < length && i + k < text.size(); ++k) {
+      code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
     }
+    out += static_cast<char>(code & 0xFF);
+    out += static_cast<char>(code >> 8);
+    i += length;
   }
   return out;
 }
@@ -125,29 +164,18 @@ bool ReadResFile(std::string_view bytes, std::vector<ResEntry>& entries, std::st
   return true;
 }
 
-//  DIALOG:   style, exstyle, count, x, y, cx, cy, menu, class, caption [, size, face]
-//  DIALOGEX: 1, 0xFFFF, helpID, exstyle, style, count, x, y, cx, cy, menu, class, caption
+//  DIALOG:   styles, count, x, y, cx, cy, menu, class, caption [, size, face]
+//  DIALOGEX: 1, 0xFFFF, styles, count, x, y, cx, cy, menu, class, caption
 //            [, size, weight, italic, charset, face]
-//  then each control, aligned to 4:
-//  DIALOG:   style, exstyle, x, y, cx, cy, id (16 bits), class, text, extra size, extra
-//  DIALOGEX: helpID, exstyle, style, x, y, cx, cy, id (32 bits), class, text, extra size, extra
-bool ReadDialogTemplate(std::string_view data, ResDialog& d, std::string& error) {
+//  then each control, aligned to 4: styles, x, y, cx, cy, id (DIALOG: 16 bits, DIALOGEX: 32),
+//  class, text, extra size, extra
+bool ReadTemplate(std::string_view data, ResDialog& d, std::string& error) {
   Cursor in(data);
   d.extended = data.size() >= 4 && in.U16() == 1 && in.U16() == 0xFFFF;
   if (!d.extended) in = Cursor(data);
-  if (d.extended) {
-    d.helpId = in.U32();
-    d.exStyle = in.U32();
-    d.style = in.U32();
-  } else {
-    d.style = in.U32();
-    d.exStyle = in.U32();
-  }
+  ReadStyles(in, d.extended, d);
   const std::uint16_t count = in.U16();
-  d.x = in.I16();
-  d.y = in.I16();
-  d.width = in.I16();
-  d.height = in.I16();
+  ReadGeometry(in, d);
   d.menu = in.Name();
   d.className = in.Name();
   d.caption = in.String();
@@ -165,18 +193,8 @@ bool ReadDialogTemplate(std::string_view data, ResDialog& d, std::string& error)
   for (std::uint16_t i = 0; i < count && !in.failed; ++i) {
     in.Align(4);
     ResControl c;
-    if (d.extended) {
-      c.helpId = in.U32();
-      c.exStyle = in.U32();
-      c.style = in.U32();
-    } else {
-      c.style = in.U32();
-      c.exStyle = in.U32();
-    }
-    c.x = in.I16();
-    c.y = in.I16();
-    c.width = in.I16();
-    c.height = in.I16();
+    ReadStyles(in, d.extended, c);
+    ReadGeometry(in, c);
     c.id = d.extended ? in.U32() : in.U16();
     c.className = in.Name();
     c.text = in.Name();
@@ -187,59 +205,12 @@ bool ReadDialogTemplate(std::string_view data, ResDialog& d, std::string& error)
   return !in.failed;
 }
 
-namespace {
-
-//  MENU:   flags [, id unless a pop-up], text; a pop-up's items follow it; MF_END (0x80) marks
-//          the last item of a level
-void ReadMenuItems(Cursor& in, int depth, std::vector<ResMenuItem>& items) {
-  for (;;) {
-    ResMenuItem item;
-    item.depth = depth;
-    item.flags = in.U16();
-    if (!(item.flags & 0x10)) item.id = in.U16();
-    item.text = in.String();
-    if (in.failed) return;
-    items.push_back(item);
-    if ((item.flags & 0x10) && depth < 64) ReadMenuItems(in, depth + 1, items);
-    if ((item.flags & 0x80) || in.failed || in.AtEnd()) return;
-  }
-}
-
-//  MENUEX: type, state, id, flags (16 bits), text, aligned to 4; a pop-up's help id and items
-//          follow it; 0x80 marks the last item of a level
-void ReadExtendedItems(Cursor& in, int depth, std::vector<ResMenuItem>& items) {
-  for (;;) {
-    ResMenuItem item;
-    item.depth = depth;
-    item.type = in.U32();
-    item.state = in.U32();
-    item.id = in.U32();
-    item.flags = in.U16();
-    item.text = in.String();
-    in.Align(4);
-    if (in.failed) return;
-    items.push_back(item);
-    if (item.flags & 0x01) {
-      in.U32();  // the pop-up's help id
-      if (depth < 64) ReadExtendedItems(in, depth + 1, items);
-    }
-    if ((item.flags & 0x80) || in.failed || in.AtEnd()) return;
-  }
-}
-
-}  // namespace
-
-bool ReadMenuTemplate(std::string_view data, ResMenu& menu, std::string& error) {
+bool ReadTemplate(std::string_view data, ResMenu& menu, std::string& error) {
   Cursor in(data);
-  const std::uint16_t version = in.U16();
+  menu.extended = in.U16() == 1;
   const std::uint16_t offset = in.U16();
-  menu.extended = version == 1;
-  if (menu.extended) {
-    in.Skip(offset);
-    ReadExtendedItems(in, 0, menu.items);
-  } else {
-    ReadMenuItems(in, 0, menu.items);
-  }
+  if (menu.extended) in.Skip(offset);
+  ReadItems(in, menu.extended, 0, menu.items);
   if (in.failed) error = "the menu template is cut short";
   return !in.failed;
 }

@@ -21,9 +21,14 @@ struct ResEntry {
   std::string data;
 };
 
-struct ResControl {
-  std::uint32_t id = 0, style = 0, exStyle = 0, helpId = 0;
+// What a dialog and each of its controls hold alike.
+struct ResFrame {
+  std::uint32_t style = 0, exStyle = 0, helpId = 0;
   std::int16_t x = 0, y = 0, width = 0, height = 0;
+};
+
+struct ResControl : ResFrame {
+  std::uint32_t id = 0;
   ResName className, text;
 };
 
@@ -33,10 +38,8 @@ struct ResFont {
   std::string face;
 };
 
-struct ResDialog {
+struct ResDialog : ResFrame {
   bool extended = false;
-  std::uint32_t style = 0, exStyle = 0, helpId = 0;
-  std::int16_t x = 0, y = 0, width = 0, height = 0;
   ResName menu, className;
   std::string caption;
   std::optional<ResFont> font;
@@ -58,10 +61,12 @@ struct ResMenu {
 
 // The entries of a .res file; false when it is cut short or malformed.
 bool ReadResFile(std::string_view bytes, std::vector<ResEntry>& entries, std::string& error);
-bool ReadDialogTemplate(std::string_view data, ResDialog& dialog, std::string& error);
-bool ReadMenuTemplate(std::string_view data, ResMenu& menu, std::string& error);
+bool ReadTemplate(std::string_view data, ResDialog& dialog, std::string& error);
+bool ReadTemplate(std::string_view data, ResMenu& menu, std::string& error);
 
-// UTF-16 code units to UTF-8 (a lone surrogate becomes U+FFFD).
+// UTF-16 code units to UTF-8 (a lone surrogate becomes U+FFFD), and UTF-8 of the first plane to
+// UTF-16 little-endian bytes after a byte-order mark.
 std::string Utf8FromUtf16(const std::u16string& units);
+std::string Utf16FromUtf8(const std::string& text);
 
 }  // namespace tolvex::rc_compare
