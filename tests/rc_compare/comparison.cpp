@@ -6,6 +6,7 @@ namespace tolvex::rc_compare {
 namespace {
 
 constexpr std::uint16_t kDialogType = 5, kMenuType = 4;
+constexpr std::uint32_t kSetFont = 0x40;          // DS_SETFONT: a font follows the caption
 constexpr std::uint32_t kSeparatorType = 0x0800;  // MFT_SEPARATOR
 
 std::string Upper(std::string s) {
@@ -89,7 +90,7 @@ class Comparer {
 
   // Each resource of the model against the compiler's entry of its type and name not yet
   // matched, in the script's order.
-  template <typename Template, typename Resource>
+  template <typename Resource>
   void Resources(const char* kind, std::uint16_t type, const std::vector<Resource>& resources) {
     for (const Resource& r : resources) {
       const std::string key = ModelKey(r.name);
@@ -104,100 +105,147 @@ class Comparer {
         continue;
       }
       matched_[i] = true;
-      Template compiled;
-      std::string error;
-      if (ReadTemplate(entries_[i].data, compiled, error)) {
-        One(r, compiled);
-      } else {
-        Differ("template", "", error);
-      }
+      Cursor in{entries_[i].data};
+      One(r, in);
+      if (in.failed) Differ("template", "", "cut short");
     }
   }
 
   std::vector<Difference> differences;
 
  private:
-  void One(const rc::Dialog& m, const ResDialog& c) {
+  //  DIALOG:   style, exstyle, count, x, y, cx, cy, menu, class, caption [, size, face]
+  //  DIALOGEX: 1, 0xFFFF, helpID, exstyle, style, count, x, y, cx, cy, menu, class, caption
+  //            [, size, weight, italic, charset, face]
+  //  then each control, aligned to 4:
+  //  DIALOG:   style, exstyle, x, y, cx, cy, id (16 bits), class, text, extra size, extra
+  //  DIALOGEX: helpID, exstyle, style, x, y, cx, cy, id (32 bits), class, text, extra size, extra
+  void One(const rc::Dialog& m, Cursor& in) {
     ++counts_.dialogs;
-    Frame(m, c);
-    Text("caption", m.caption.value_or(""), c.caption);
-    Number("font", m.font ? 1 : 0, c.font ? 1 : 0);
-    if (m.font && c.font) {
-      Number("font size", OfBits(m.font->size, 0xFFFF), c.font->size, m.font->size.text);
-      Text("font face", m.font->face, c.font->face);
+    const bool extended = in.U32() == 0xFFFF0001;
+    if (!extended) in = Cursor{in.bytes};
+    const std::uint32_t style = Styles(m, in, extended);
+    const std::uint16_t count = in.U16();
+    Geometry(m, in);
+    Name("menu", m.menu, in.Name());
+    Name("class", m.className, in.Name());
+    Text("caption", m.caption.value_or(""), in.String());
+    Number("font", m.font ? 1 : 0, style & kSetFont ? 1 : 0);
+    if (style & kSetFont) {
+      const std::uint16_t size = in.U16();
+      in.Skip(extended ? 4 : 0);  // weight, italic, charset
+      const std::string face = in.String();
+      if (m.font) {
+        Number("font size", OfBits(m.font->size, 0xFFFF), size, m.font->size.text);
+        Text("font face", m.font->face, face);
+      }
     }
-    Name("menu", m.menu, c.menu);
-    Name("class", m.className, c.className);
+    Number("controls", static_cast<std::int64_t>(m.controls.size()), count);
     const std::string dialog = resource_;
-    Number("controls", static_cast<std::int64_t>(m.controls.size()),
-           static_cast<std::int64_t>(c.controls.size()));
-    for (size_t i = 0; i < m.controls.size() && i < c.controls.size(); ++i) {
+    for (size_t i = 0; i < m.controls.size() && i < count; ++i) {
       ++counts_.controls;
-      const rc::Control& control = m.controls[i];
-      resource_ = dialog + " control " + std::to_string(i + 1) + " (" + control.statement +
-                  " line " + std::to_string(control.place.line) + ")";
-      One(control, c.controls[i], c.extended);
+      const rc::Control& c = m.controls[i];
+      resource_ = dialog + " control " + std::to_string(i + 1) + " (" + c.statement + " line " +
+                  std::to_string(c.place.line) + ")";
+      in.Align4();
+      Styles(c, in, extended);
+      Geometry(c, in);
+      Number("id", OfBits(c.id, extended ? 0xFFFFFFFFu : 0xFFFFu), extended ? in.U32() : in.U16(),
+             c.id.text);
+      Text("class", Upper(c.className), ClassName(in.Name()));
+      const ResName text = in.Name();
+      switch (c.text.kind) {
+        case rc::ControlText::Kind::kString:
+          if (text.ordinal) {
+            Differ("text", Quoted(c.text.string), NameKey(text));
+          } else {
+            Text("text", c.text.string, text.text);
+          }
+          break;
+        case rc::ControlText::Kind::kReference: Name("text", c.text.reference, text); break;
+        case rc::ControlText::Kind::kNone: Text("text", "", text.text); break;
+      }
+      in.Skip(in.U16());
     }
     resource_ = dialog;
   }
 
-  void One(const rc::Control& m, const ResControl& c, bool extended) {
-    Number("id", OfBits(m.id, extended ? 0xFFFFFFFFu : 0xFFFFu), c.id, m.id.text);
-    Text("class", Upper(m.className), ClassName(c.className));
-    switch (m.text.kind) {
-      case rc::ControlText::Kind::kString:
-        if (c.text.ordinal) {
-          Differ("text", Quoted(m.text.string), NameKey(c.text));
-        } else {
-          Text("text", m.text.string, c.text.text);
-        }
-        break;
-      case rc::ControlText::Kind::kReference: Name("text", m.text.reference, c.text); break;
-      case rc::ControlText::Kind::kNone: Text("text", "", c.text.text); break;
-    }
-    Frame(m, c);
-  }
-
-  // The fields a dialog and its controls hold alike.
+  // DIALOG: style, exstyle; DIALOGEX: helpID, exstyle, style. The style read.
   template <typename Resource>
-  void Frame(const Resource& m, const ResFrame& c) {
-    const struct {
-      const char* field;
-      const rc::Value& model;
-      std::int16_t compiler;
-    } numbers[] = {
-        {"x", m.x, c.x}, {"y", m.y, c.y}, {"cx", m.width, c.width}, {"cy", m.height, c.height}};
-    for (const auto& n : numbers) Number(n.field, Of16(n.model), n.compiler, n.model.text);
-    Bits("style", m.style.number, c.style, m.style.text);
-    Bits("exstyle", m.exStyle.number, c.exStyle, m.exStyle.text);
+  std::uint32_t Styles(const Resource& m, Cursor& in, bool extended) {
+    if (extended) in.U32();
+    const std::uint32_t first = in.U32(), second = in.U32();
+    Bits("style", m.style.number, extended ? second : first, m.style.text);
+    Bits("exstyle", m.exStyle.number, extended ? first : second, m.exStyle.text);
+    return extended ? second : first;
   }
 
-  void One(const rc::Menu& m, const ResMenu& c) {
-    ++counts_.menus;
-    std::vector<FlatItem> expected;
-    Flatten(m.items, 0, c.extended, expected);
-    const std::string menu = resource_;
-    Number("items", static_cast<std::int64_t>(expected.size()),
-           static_cast<std::int64_t>(c.items.size()));
-    for (size_t i = 0; i < expected.size() && i < c.items.size(); ++i) {
-      ++counts_.items;
-      const rc::MenuItem& item = *expected[i].item;
-      const ResMenuItem& r = c.items[i];
-      resource_ = menu + " item " + std::to_string(i + 1) + " (line " +
-                  std::to_string(item.place.line) + ")";
-      Number("depth", expected[i].depth, r.depth);
-      Text("text", item.text, r.text);
-      Number("id", OfBits(item.id, c.extended ? 0xFFFFFFFFu : 0xFFFFu), r.id, Written(item.id));
-      Number("flags", expected[i].flags, r.flags);
-      if (c.extended) {
-        const bool separator = item.kind == rc::MenuItem::Kind::kSeparator;
-        const std::optional<std::uint32_t> type =
-            item.type ? item.type->number : (separator ? kSeparatorType : 0u);
-        Bits("type", type, r.type, Written(item.type));
-        Bits("state", item.state ? item.state->number : 0u, r.state, Written(item.state));
-      }
+  template <typename Resource>
+  void Geometry(const Resource& m, Cursor& in) {
+    for (const auto& [field, value] : {std::pair<const char*, const rc::Value*>{"x", &m.x},
+                                       {"y", &m.y},
+                                       {"cx", &m.width},
+                                       {"cy", &m.height}}) {
+      Number(field, Of16(*value), in.I16(), value->text);
     }
+  }
+
+  //  MENU:   0, 0, then items: flags [, id unless a pop-up (0x10)], text
+  //  MENUEX: 1, offset to the items; each: type, state, id, flags (16 bits), text, aligned to 4,
+  //          and a pop-up's (0x01) help id
+  //  A pop-up's items follow it; 0x80 marks the last item of a level.
+  void One(const rc::Menu& m, Cursor& in) {
+    ++counts_.menus;
+    const bool extended = in.U16() == 1;
+    const std::uint16_t offset = in.U16();
+    in.Skip(extended ? offset : 0);
+    std::vector<FlatItem> expected;
+    Flatten(m.items, 0, extended, expected);
+    const std::string menu = resource_;
+    size_t index = 0;
+    const auto items = [&](const auto& self, int depth) -> void {
+      for (;;) {
+        std::uint32_t type = 0, state = 0, id = 0;
+        std::uint16_t flags = 0;
+        if (extended) {
+          type = in.U32();
+          state = in.U32();
+          id = in.U32();
+          flags = in.U16();
+        } else {
+          flags = in.U16();
+          if (!(flags & 0x10)) id = in.U16();
+        }
+        const std::string text = in.String();
+        if (extended) in.Align4();
+        if (in.failed) return;
+        if (index < expected.size()) {
+          ++counts_.items;
+          const rc::MenuItem& item = *expected[index].item;
+          resource_ = menu + " item " + std::to_string(index + 1) + " (line " +
+                      std::to_string(item.place.line) + ")";
+          Number("depth", expected[index].depth, depth);
+          Text("text", item.text, text);
+          Number("id", OfBits(item.id, extended ? 0xFFFFFFFFu : 0xFFFFu), id, Written(item.id));
+          Number("flags", expected[index].flags, flags);
+          if (extended) {
+            const bool separator = item.kind == rc::MenuItem::Kind::kSeparator;
+            Bits("type", item.type ? item.type->number : (separator ? kSeparatorType : 0u), type,
+                 Written(item.type));
+            Bits("state", item.state ? item.state->number : 0u, state, Written(item.state));
+          }
+        }
+        ++index;
+        if (flags & (extended ? 0x01 : 0x10)) {
+          if (extended) in.U32();
+          if (depth < 64) self(self, depth + 1);
+        }
+        if ((flags & 0x80) || in.failed || in.at >= in.bytes.size()) return;
+      }
+    };
+    items(items, 0);
     resource_ = menu;
+    Number("items", static_cast<std::int64_t>(expected.size()), static_cast<std::int64_t>(index));
   }
 
   void Number(const char* field, std::optional<std::int64_t> model, std::int64_t compiler,
@@ -290,8 +338,8 @@ std::vector<Difference> Compare(const std::string& script, const rc::Model& mode
                                 const std::vector<ResEntry>& entries, std::vector<bool>& matched,
                                 Counts& counts) {
   Comparer cmp(script, entries, matched, counts);
-  cmp.Resources<ResDialog>("dialog", kDialogType, model.dialogs);
-  cmp.Resources<ResMenu>("menu", kMenuType, model.menus);
+  cmp.Resources("dialog", kDialogType, model.dialogs);
+  cmp.Resources("menu", kMenuType, model.menus);
   return std::move(cmp.differences);
 }
 
