@@ -248,18 +248,23 @@ class Comparer {
     Number("items", static_cast<std::int64_t>(expected.size()), static_cast<std::int64_t>(index));
   }
 
+  // A number, unknown in the model when a name in it has no value; the model's side of a
+  // difference shows it as written.
   void Number(const char* field, std::optional<std::int64_t> model, std::int64_t compiler,
-              const std::string& written = "") {
+              const std::string& written = "", bool hex = false) {
     ++counts_.fields;
-    if (model && *model == compiler) return;
-    Differ(field, model ? std::to_string(*model) : written + "=?", std::to_string(compiler));
+    if (model == compiler) return;
+    const auto show = [&](std::int64_t v) {
+      char text[24];
+      std::snprintf(text, sizeof text, hex ? "0x%08llX" : "%lld", static_cast<long long>(v));
+      return std::string(text);
+    };
+    Differ(field, (model ? show(*model) : "?") + (written.empty() ? "" : " {" + written + "}"),
+           show(compiler));
   }
-
   void Bits(const char* field, std::optional<std::uint32_t> model, std::uint32_t compiler,
             const std::string& written) {
-    ++counts_.fields;
-    if (model && *model == compiler) return;
-    Differ(field, (model ? Hex(*model) : std::string("?")) + " {" + written + "}", Hex(compiler));
+    Number(field, model, compiler, written, true);
   }
 
   // Texts: the model's are UTF-8, as the compiler's are read back. A difference that known
@@ -295,22 +300,12 @@ class Comparer {
     differences.push_back({script_, resource_, field, model, compiler});
   }
 
-  static std::string Hex(std::uint32_t v) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(v));
-    return text;
-  }
-
   static std::string Quoted(const std::string& s) {
     std::string out = "\"";
     for (const char c : s) {
-      if (static_cast<unsigned char>(c) >= 0x20) {
-        out += c;
-        continue;
-      }
       char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned>(c));
-      out += hex;
+      std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+      out += static_cast<unsigned char>(c) < 0x20 ? std::string(hex) : std::string(1, c);
     }
     return out + "\"";
   }

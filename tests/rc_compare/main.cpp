@@ -6,6 +6,7 @@
 //   tolvex_rc_compare --cpp CPP --llvm-rc LLVM_RC --headers MINGW_INCLUDE --work DIR
 //                     [--golden DIR]... [--generated COUNT] [--seed SEED]
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -34,36 +35,34 @@ constexpr struct {
 };
 
 // Golden scripts written otherwise for the compiler, where it is stricter than scripts in the
-// wild; `bothSides` leaves a statement out for the reader too.
-constexpr struct {
-  const char* script;
-  const char* from;
-  const char* to;
-  bool bothSides;
+// wild, by reason: the script, what it writes and what the compiler is given instead. `bothSides`
+// leaves a statement out for the reader too.
+const struct {
   const char* reason;
+  std::vector<std::array<const char*, 3>> rows;
+  bool bothSides = false;
 } kRewrites[] = {
-    {"arithmetic.rc", "2*ROW+MARGIN*2", "42", false, "the compiler has no \"*\""},
-    {"arithmetic.rc", "(175+15)-MARGIN*2-64", "112", false, "the compiler has no \"*\""},
-    {"arithmetic.rc", "-1+MARGIN*4", "27", false, "the compiler has no \"*\""},
-    {"arithmetic.rc", "ROW, , WS_EX", "ROW, 0, WS_EX", false, "the compiler has no empty fields"},
-    {"asm_editor.rc", "\n;", "\n//", false, "the compiler has no \";\" comment lines"},
-    {"asm_editor.rc", "\n  ;", "\n  //", false, "the compiler has no \";\" comment lines"},
-    {"asm_editor.rc", "1 24 \"app.manifest\"", "//", false,
-     "the compiler needs the files that resources name; the reader passes them over"},
-    {"asm_editor.rc", "500 ICON DISCARDABLE \"app.ico\"", "//", false,
-     "the compiler needs the files that resources name; the reader passes them over"},
-    {"old_dialog.rc", "IDC_ICON1,8,8\n", "IDC_ICON1,8,8,0,0\n", false,
-     "the compiler needs an ICON control's size"},
-    {"menuex.rc", "MENUITEM SEPARATOR", "MENUITEM \"\", 0, MFT_SEPARATOR", false,
-     "the compiler has no MENUITEM SEPARATOR in a MENUEX"},
-    {"menuex_nested.rc", "MENUITEM SEPARATOR", "MENUITEM \"\", 0, MFT_SEPARATOR", false,
-     "the compiler has no MENUITEM SEPARATOR in a MENUEX"},
-    {"shared_menu.rc", "MENU BIGMENU", "MENU \"BIGMENU\"", false,
-     "the compiler needs a menu name that is not a number in quotes"},
-    {"warnings.rc", "  CONTROL \"Later\",IDC_LATER", "//", true,
-     "IDC_LATER has no value on purpose; the compiler rejects it"},
-    {"warnings.rc", "MENU IDR_GONE", "MENU \"IDR_GONE\"", false,
-     "the compiler needs a menu name that is not a number in quotes"},
+    {"the compiler has no \"*\"",
+     {{"arithmetic.rc", "2*ROW+MARGIN*2", "42"},
+      {"arithmetic.rc", "(175+15)-MARGIN*2-64", "112"},
+      {"arithmetic.rc", "-1+MARGIN*4", "27"}}},
+    {"the compiler has no empty fields", {{"arithmetic.rc", "ROW, , WS_EX", "ROW, 0, WS_EX"}}},
+    {"the compiler has no \";\" comment lines",
+     {{"asm_editor.rc", "\n;", "\n//"}, {"asm_editor.rc", "\n  ;", "\n  //"}}},
+    {"the compiler needs the files that resources name; the reader passes them over",
+     {{"asm_editor.rc", "1 24 \"app.manifest\"", "//"},
+      {"asm_editor.rc", "500 ICON DISCARDABLE \"app.ico\"", "//"}}},
+    {"the compiler needs an ICON control's size",
+     {{"old_dialog.rc", "IDC_ICON1,8,8\n", "IDC_ICON1,8,8,0,0\n"}}},
+    {"the compiler has no MENUITEM SEPARATOR in a MENUEX",
+     {{"menuex.rc", "MENUITEM SEPARATOR", "MENUITEM \"\", 0, MFT_SEPARATOR"},
+      {"menuex_nested.rc", "MENUITEM SEPARATOR", "MENUITEM \"\", 0, MFT_SEPARATOR"}}},
+    {"the compiler needs a menu name that is not a number in quotes",
+     {{"shared_menu.rc", "MENU BIGMENU", "MENU \"BIGMENU\""},
+      {"warnings.rc", "MENU IDR_GONE", "MENU \"IDR_GONE\""}}},
+    {"IDC_LATER has no value on purpose; the compiler rejects it",
+     {{"warnings.rc", "  CONTROL \"Later\",IDC_LATER", "//"}},
+     true},
 };
 
 // Every `from` replaced by `to`; a `from` that starts with a line end matches the first line too.
@@ -135,10 +134,12 @@ class Run {
       Job job{label, path.string(), ReadFile(path.string(), ok), "", false};
       job.compiler = CompilerEncoding(job.reader);
       for (const auto& r : kRewrites) {
-        if (name != r.script) continue;
-        job.compiler = Replace(job.compiler, r.from, r.to);
-        if (r.bothSides) job.reader = Replace(job.reader, r.from, r.to);
-        rewritten_.insert(label + ": " + r.reason);
+        for (const auto& [script, from, to] : r.rows) {
+          if (name != script) continue;
+          job.compiler = Replace(job.compiler, from, to);
+          if (r.bothSides) job.reader = Replace(job.reader, from, to);
+          rewritten_.insert(label + ": " + r.reason);
+        }
       }
       Batch(folder + "-" + path.stem().string(), label, {job}, {dir});
     }
