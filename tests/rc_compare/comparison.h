@@ -14,18 +14,19 @@ struct Difference {
   std::string script, resource, field, model, compiler;
 };
 
-// A difference that is known and allowed, with the reason.
+// A difference that is known and allowed: the field it concerns, why, and how it turns the
+// model's text and the compiler's into texts that agree when the deviation is all that parts them.
 struct KnownDeviation {
-  const char* field;  // the field it concerns: "text", "caption" ...
+  const char* field;
   const char* reason;
+  void (*allow)(std::string& model, std::string& compiler);
 };
+const std::vector<KnownDeviation>& KnownDeviations();
 
 struct Counts {
   int scripts = 0, dialogs = 0, controls = 0, menus = 0, items = 0, fields = 0;
-  std::vector<int> deviationsSeen;  // by the index of the deviation in KnownDeviations()
+  std::vector<int> allowed = std::vector<int>(KnownDeviations().size());  // by deviation
 };
-
-const std::vector<KnownDeviation>& KnownDeviations();
 
 // Compares the model's dialogs and menus with the compiler's entries of the same type and name,
 // marking in `matched` the entries it takes. Returns the differences that no known deviation
@@ -37,8 +38,5 @@ std::vector<Difference> Compare(const std::string& script, const rc::Model& mode
 std::vector<Difference> UnmatchedResources(const std::string& label,
                                            const std::vector<ResEntry>& entries,
                                            const std::vector<bool>& matched);
-
-// A resource's name as the comparison prints it: "#N" or the name in upper case.
-std::string NameKey(const ResName& name);
 
 }  // namespace tolvex::rc_compare

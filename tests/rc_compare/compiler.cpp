@@ -1,9 +1,10 @@
 #include "tests/rc_compare/compiler.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace tolvex::rc_compare {
@@ -17,28 +18,53 @@ std::string Shell(const std::string& s) {
   return out + "'";
 }
 
+// A directive the reduced headers keep (a line without comments).
 bool IsDirective(const std::string& line) {
-  size_t i = line.find_first_not_of(" \t");
-  if (i == std::string::npos || line[i] != '#') return false;
-  i = line.find_first_not_of(" \t", i + 1);
-  if (i == std::string::npos) return false;
-  for (const char* d :
-       {"define", "undef", "ifdef", "ifndef", "if", "elif", "else", "endif", "include"}) {
-    const std::string word(d);
-    if (line.compare(i, word.size(), word) == 0) {
-      const size_t after = i + word.size();
-      if (after == line.size() ||
-          !(std::isalnum(static_cast<unsigned char>(line[after])) || line[after] == '_')) {
-        return true;
-      }
-    }
-  }
-  return false;
+  static const std::regex kKept(
+      R"(^[ \t]*#[ \t]*(define|undef|ifn?def|if|elif|else|endif|include)\b)");
+  return line.find('#') != std::string::npos && std::regex_search(line, kKept);
 }
 
 // The headers as for a current Windows: scripts use styles newer than the headers' defaults.
 constexpr const char* kVersionDefines =
     "-D_WIN32_WINNT=0x0A00 -DWINVER=0x0A00 -D_WIN32_IE=0x0A00 -DNTDDI_VERSION=0x0A000000";
+
+// The C headers reduced to their preprocessor lines (#define, #undef, #if..., #include), comments
+// and all declarations left out: with RC_INVOKED the real headers still hold C that the resource
+// compiler cannot read. Comments go first (a directive may open one that closes lines later), each
+// as a blank that keeps its line ends; then the lines are joined where a backslash continues them.
+std::string PreprocessorLines(const std::string& header) {
+  std::string text;
+  for (size_t i = 0; i < header.size(); ++i) {
+    if (header.compare(i, 2, "/*") == 0) {
+      const size_t end = std::min(header.find("*/", i + 2), header.size());
+      text.append(static_cast<size_t>(std::count(&header[i], &header[0] + end, '\n')), '\n');
+      if (end < header.size()) text += ' ';
+      i = end + 1;
+    } else if (header.compare(i, 2, "//") == 0) {
+      i = std::min(header.find('\n', i), header.size()) - 1;
+    } else if (header[i] == '"') {
+      size_t end = i + 1;  // the closing quote or line end, a backslash's next character passed
+      while (end < header.size() && header[end] != '"' && header[end] != '\n') {
+        end += header[end] == '\\' && end + 1 < header.size() ? 2 : 1;
+      }
+      text += header.substr(i, end + 1 - i);
+      i = end;
+    } else if (header[i] != '\r') {
+      text += header[i];
+    }
+  }
+  std::string out, logical;
+  std::istringstream lines(text);
+  for (std::string l; std::getline(lines, l);) {
+    const bool continued = !l.empty() && l.back() == '\\';
+    logical += continued ? l.substr(0, l.size() - 1) : l;
+    if (continued) continue;
+    if (IsDirective(logical)) out += logical + "\n";
+    logical.clear();
+  }
+  return out;
+}
 
 }  // namespace
 
@@ -54,61 +80,6 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
   out << bytes;
   return static_cast<bool>(out);
-}
-
-std::string PreprocessorLines(const std::string& header) {
-  // Comments out first (a directive may open one that closes lines later), then the lines joined
-  // where a backslash continues them.
-  std::string text;
-  bool block = false, line = false, quoted = false;
-  for (size_t i = 0; i < header.size(); ++i) {
-    const char c = header[i];
-    const char next = i + 1 < header.size() ? header[i + 1] : '\0';
-    if (block) {
-      if (c == '*' && next == '/') {
-        block = false;
-        ++i;
-        text += ' ';
-      } else if (c == '\n') {
-        text += '\n';
-      }
-    } else if (line) {
-      if (c == '\n') {
-        line = false;
-        text += '\n';
-      }
-    } else if (quoted) {
-      text += c;
-      if (c == '\\' && next != '\0') {
-        text += next;
-        ++i;
-      } else if (c == '"' || c == '\n') {
-        quoted = false;
-      }
-    } else if (c == '/' && next == '*') {
-      block = true;
-      ++i;
-    } else if (c == '/' && next == '/') {
-      line = true;
-      ++i;
-    } else {
-      if (c == '"') quoted = true;
-      if (c != '\r') text += c;
-    }
-  }
-  std::string out, logical;
-  std::istringstream lines(text);
-  for (std::string l; std::getline(lines, l);) {
-    if (!l.empty() && l.back() == '\\') {
-      l.pop_back();
-      logical += l;
-      continue;
-    }
-    logical += l;
-    if (IsDirective(logical)) out += logical + "\n";
-    logical.clear();
-  }
-  return out;
 }
 
 bool Compiler::Prepare(const CompilerTools& tools, std::string& error) {

@@ -31,11 +31,6 @@ class Compiler {
   std::string prelude_;
 };
 
-// The C headers reduced to their preprocessor lines (#define, #undef, #if..., #include), comments
-// and all declarations left out: with RC_INVOKED the real headers still hold C that the resource
-// compiler cannot read.
-std::string PreprocessorLines(const std::string& header);
-
 std::string ReadFile(const std::string& path, bool& ok);
 bool WriteFile(const std::string& path, const std::string& bytes);
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <random>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -11,50 +13,41 @@
 namespace tolvex::rc_compare {
 namespace {
 
-// A piece of script as each side is given it.
+// A piece of script as each side is given it; a plain string is the same for both.
 struct Text {
+  Text() = default;
+  Text(const char* s) : reader(s), compiler(s) {}
+  Text(const std::string& s) : reader(s), compiler(s) {}
+  Text(std::string r, std::string c) : reader(std::move(r)), compiler(std::move(c)) {}
   std::string reader, compiler;
 };
 
-Text Both(const std::string& s) { return {s, s}; }
 Text operator+(const Text& a, const Text& b) {
   return {a.reader + b.reader, a.compiler + b.compiler};
 }
 
-// The statements that take a control's text first, and those without text.
-constexpr std::string_view kTextStatements[] = {
-    "LTEXT",        "RTEXT",  "CTEXT",      "PUSHBUTTON",  "DEFPUSHBUTTON",   "PUSHBOX", "CHECKBOX",
-    "AUTOCHECKBOX", "STATE3", "AUTO3STATE", "RADIOBUTTON", "AUTORADIOBUTTON", "GROUPBOX"};
-constexpr std::string_view kNoTextStatements[] = {"EDITTEXT", "LISTBOX", "COMBOBOX", "SCROLLBAR"};
-// CONTROL's classes: the keywords the reader takes unquoted, and the common controls' names.
-constexpr std::string_view kClassKeywords[] = {"BUTTON",  "EDIT",      "STATIC",
-                                               "LISTBOX", "SCROLLBAR", "COMBOBOX"};
-constexpr std::string_view kClassNames[] = {"Button",
-                                            "Edit",
-                                            "Static",
-                                            "ListBox",
-                                            "ScrollBar",
-                                            "ComboBox",
-                                            "SysListView32",
-                                            "SysTreeView32",
-                                            "SysTabControl32",
-                                            "msctls_trackbar32",
-                                            "msctls_updown32",
-                                            "msctls_progress32",
-                                            "SysDateTimePick32",
-                                            "SysMonthCal32",
-                                            "SysIPAddress32",
-                                            "SysLink",
-                                            "RichEdit20W",
-                                            "SysAnimate32",
-                                            "msctls_statusbar32",
-                                            "ComboBoxEx32",
-                                            "SysHeader32",
-                                            "ToolbarWindow32",
-                                            "ReBarWindow32",
-                                            "tooltips_class32"};
-constexpr std::string_view kMenuOptions[] = {"CHECKED",  "GRAYED",       "HELP",
-                                             "INACTIVE", "MENUBARBREAK", "MENUBREAK"};
+std::vector<std::string> Words(const char* text) {
+  std::istringstream in(text);
+  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+// The statements that take a control's text first, and those without text; CONTROL's classes:
+// the keywords the reader takes unquoted, and the common controls' names.
+const auto kTextStatements = Words(
+    "LTEXT RTEXT CTEXT PUSHBUTTON DEFPUSHBUTTON PUSHBOX CHECKBOX AUTOCHECKBOX STATE3 AUTO3STATE "
+    "RADIOBUTTON AUTORADIOBUTTON GROUPBOX");
+const auto kNoTextStatements = Words("EDITTEXT LISTBOX COMBOBOX SCROLLBAR");
+const auto kClassKeywords = Words("BUTTON EDIT STATIC LISTBOX SCROLLBAR COMBOBOX");
+const auto kClassNames = Words(
+    "Button Edit Static ListBox ScrollBar ComboBox SysListView32 SysTreeView32 SysTabControl32 "
+    "msctls_trackbar32 msctls_updown32 msctls_progress32 SysDateTimePick32 SysMonthCal32 "
+    "SysIPAddress32 SysLink RichEdit20W SysAnimate32 msctls_statusbar32 ComboBoxEx32 SysHeader32 "
+    "ToolbarWindow32 ReBarWindow32 tooltips_class32");
+const auto kMenuOptions = Words("CHECKED GRAYED HELP INACTIVE MENUBARBREAK MENUBREAK");
+const auto kMenuTypes = Words(
+    "MFT_STRING MFT_MENUBARBREAK MFT_MENUBREAK MFT_RADIOCHECK MFT_RIGHTJUSTIFY MFT_RIGHTORDER");
+const auto kMenuStates = Words("MFS_GRAYED MFS_CHECKED MFS_HILITE MFS_DEFAULT MFS_ENABLED");
+const std::vector<std::string> kFaces = {"MS Shell Dlg", "Tahoma", "Segoe UI", "MS Sans Serif"};
 // Pieces of texts: plain, the doubled quote, escapes, and characters beyond ASCII (UTF-8).
 constexpr std::string_view kTextPieces[] = {
     "OK",  "&File", "Save as...", "a b",   "%d",  ";x", "//kept",    "/*kept*/", "\"\"", "\\t",
@@ -85,10 +78,8 @@ class Generator {
   GeneratedScript Script() {
     GeneratedScript script;
     script.name = "gen-" + std::to_string(index_) + ".rc";
-    script.utf16 = Chance(8);
-    utf16_ = script.utf16;
-    Text out = Both(utf16_ ? "" : "#pragma code_page(65001)\n");
-    out = out + Comment();
+    script.utf16 = utf16_ = Chance(8);
+    Text out = Text(utf16_ ? "" : "#pragma code_page(65001)\n") + Comment();
     const int dialogs = Between(1, 3), menus = Between(0, 2);
     for (int k = 0; k < dialogs; ++k) out = out + Dialog(k);
     for (int k = 0; k < menus; ++k) out = out + Menu(dialogs + k);
@@ -105,12 +96,17 @@ class Generator {
     return std::string(
         list[static_cast<size_t>(Between(0, static_cast<int>(std::size(list)) - 1))]);
   }
+  static std::string Hex(unsigned value) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%X", value);
+    return hex;
+  }
 
   // A comment line: ";" for the reader is a "//" line for the compiler.
   Text Comment() {
-    if (Chance(3)) return Both("// " + prefix_ + " comment\n");
+    if (Chance(3)) return "// " + prefix_ + " comment\n";
     if (Chance(2)) return {"; " + prefix_ + " comment\n", "// " + prefix_ + " comment\n"};
-    return Both("");
+    return "";
   }
 
   // A number written as a number, an expression, or a define made for it.
@@ -118,18 +114,14 @@ class Generator {
     switch (Between(0, 7)) {
       case 0: {
         const int a = Between(0, 50);
-        return Both(std::to_string(value - a) + "+" + std::to_string(a));
+        return std::to_string(value - a) + "+" + std::to_string(a);
       }
       case 1: {
         const int a = Between(1, 20);
-        return Both("(" + std::to_string(value + a) + " - " + std::to_string(a) + ")");
+        return "(" + std::to_string(value + a) + " - " + std::to_string(a) + ")";
       }
       case 2:
-        if (value >= 0) {
-          char hex[16];
-          std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(value));
-          return Both(hex);
-        }
+        if (value >= 0) return Hex(static_cast<unsigned>(value));
         break;
       case 3:
         // "*" and "/", which the compiler lacks: it is given the value.
@@ -138,21 +130,17 @@ class Generator {
       case 4: {
         const std::string name = prefix_ + "N" + std::to_string(defines_++);
         definesText_ += "#define " + name + " " + std::to_string(value) + "\n";
-        return Both(name);
+        return name;
       }
       default: break;
     }
-    return Both(std::to_string(value));
+    return std::to_string(value);
   }
 
   // A style term: a name of the table, or a number.
   std::string Term(const std::vector<std::string>& names) {
-    if (Chance(6)) {
-      char hex[16];
-      std::snprintf(hex, sizeof hex, "0x%X", 1u << Between(0, 15));
-      return hex;
-    }
-    return names[static_cast<size_t>(Between(0, static_cast<int>(names.size()) - 1))];
+    if (Chance(6)) return Hex(1u << Between(0, 15));
+    return Pick(names);
   }
 
   // A style: terms joined by "|" and "+", in parentheses at times, NOT after "|" or first.
@@ -170,13 +158,13 @@ class Generator {
         s += Term(names);
       }
     }
-    return Both(s);
+    return s;
   }
 
-  // A string literal's body, as written and as the compiler needs it: no characters beyond
-  // U+00FF in a UTF-16 script.
-  std::string TextBody() {
-    std::string s;
+  // A string literal, as written and as the compiler needs it: no characters beyond U+00FF in a
+  // UTF-16 script.
+  std::string Quoted() {
+    std::string s = "\"";
     const int pieces = Between(0, 3);
     for (int i = 0; i < pieces; ++i) {
       if (i > 0 && Chance(2)) s += ' ';
@@ -190,32 +178,31 @@ class Generator {
         s += Pick(kTextPieces);
       }
     }
-    return s;
+    return s + "\"";
   }
-  std::string Quoted() { return "\"" + TextBody() + "\""; }
 
   // A resource name: a number, an identifier, a word with "-", or a string the reader takes in
   // quotes (the compiler, only bare).
   Text ResourceName(int k) {
     const std::string unique = std::to_string(index_) + "_" + std::to_string(k);
     switch (Between(0, 3)) {
-      case 0: return Both(std::to_string(1 + index_ * 8 + k));
-      case 1: return Both("RES_" + unique);
-      case 2: return Both("SKIN-" + std::to_string(index_) + "-" + std::to_string(k));
+      case 0: return std::to_string(1 + index_ * 8 + k);
+      case 1: return "RES_" + unique;
+      case 2: return "SKIN-" + std::to_string(index_) + "-" + std::to_string(k);
       default: return {"\"Q" + unique + "\"", "Q" + unique};
     }
   }
 
   // An id: a number, IDC_STATIC, an expression or a define.
   Text Id(bool extended) {
-    if (Chance(8)) return Both(Chance(2) ? "IDC_STATIC" : "-1");
-    if (Chance(10)) return Both(Pick(std::vector<std::string>{"IDOK", "IDCANCEL", "IDHELP"}));
+    if (Chance(8)) return Chance(2) ? "IDC_STATIC" : "-1";
+    if (Chance(10)) return Pick(Words("IDOK IDCANCEL IDHELP"));
     return Number(Between(1, extended ? 100000 : 65000));
   }
 
   Text Geometry() {
-    return Number(Between(-20, 300)) + Both(", ") + Number(Between(-20, 300)) + Both(", ") +
-           Number(Between(0, 300)) + Both(", ") + Number(Between(0, 200));
+    return Number(Between(-20, 300)) + ", " + Number(Between(-20, 300)) + ", " +
+           Number(Between(0, 300)) + ", " + Number(Between(0, 200));
   }
 
   // [, style [, exstyle [, helpID]]] (CONTROL: from exstyle on), a field left empty before a
@@ -229,7 +216,7 @@ class Generator {
         t = t + Text{",", ", 0"};
         continue;
       }
-      t = t + Both(", ") +
+      t = t + ", " +
           (p == 1   ? Style(styles_)
            : p == 2 ? Style(exStyles_)
                     : Number(Between(0, 1000)));
@@ -244,69 +231,65 @@ class Generator {
   Text WithDefines(const Text& resource) {
     std::string defines;
     defines.swap(definesText_);
-    return Both(defines) + resource;
+    return defines + resource;
   }
 
   Text Control(bool extended) {
-    Text t = Both("    ");
+    Text t = "    ";
     const int kind = Between(0, 9);
     if (kind < 4) {
-      t = t + Both(Pick(kTextStatements) + " " + Quoted() + ", ") + Id(extended) + Both(", ") +
-          Geometry() + Trailing(extended, true);
+      t = t + (Pick(kTextStatements) + " " + Quoted() + ", ") + Id(extended) + ", " + Geometry() +
+          Trailing(extended, true);
     } else if (kind < 6) {
-      t = t + Both(Pick(kNoTextStatements) + " ") + Id(extended) + Both(", ") + Geometry() +
+      t = t + (Pick(kNoTextStatements) + " ") + Id(extended) + ", " + Geometry() +
           Trailing(extended, true);
     } else if (kind == 6) {
       // ICON text, id, x, y [, width, height ...]: the compiler needs the size.
-      const Text text = Both(Chance(2) ? Quoted() : std::to_string(Between(1, 500)));
-      t = t + Both("ICON ") + text + Both(", ") + Id(extended) + Both(", ") +
-          Number(Between(0, 200)) + Both(", ") + Number(Between(0, 200));
+      const Text text = Chance(2) ? Quoted() : std::to_string(Between(1, 500));
+      t = t + "ICON " + text + ", " + Id(extended) + ", " + Number(Between(0, 200)) + ", " +
+          Number(Between(0, 200));
       if (Chance(2)) {
         t = t + Text{"", ", 0, 0"};
       } else {
-        t = t + Both(", ") + Number(Between(0, 40)) + Both(", ") + Number(Between(0, 40)) +
+        t = t + ", " + Number(Between(0, 40)) + ", " + Number(Between(0, 40)) +
             Trailing(extended, true);
       }
     } else {
       // CONTROL text, id, class, style, x, y, width, height [, exstyle [, helpID]]
-      Text cls = Both("\"" + Pick(kClassNames) + "\"");
+      Text cls = "\"" + Pick(kClassNames) + "\"";
       if (Chance(3)) {
         const std::string keyword = Pick(kClassKeywords);
         cls = {keyword, "\"" + keyword + "\""};
       }
-      const Text text = Both(Chance(6) ? std::to_string(Between(1, 500)) : Quoted());
+      const Text text = Chance(6) ? std::to_string(Between(1, 500)) : Quoted();
       const Text style = Chance(8) ? Text{"", "0"} : Style(styles_);
-      t = t + Both("CONTROL ") + text + Both(", ") + Id(extended) + Both(", ") + cls + Both(", ") +
-          style + Both(", ") + Geometry() + Trailing(extended, false);
+      t = t + "CONTROL " + text + ", " + Id(extended) + ", " + cls + ", " + style + ", " +
+          Geometry() + Trailing(extended, false);
     }
-    return t + Both(Chance(8) ? "  // a control\n" : "\n");
+    return t + (Chance(8) ? "  // a control\n" : "\n");
   }
 
   Text Dialog(int k) {
     const bool extended = Chance(4) != 1;
-    Text t = Comment() + ResourceName(k) + Both(extended ? " DIALOGEX " : " DIALOG ") +
-             Both(Chance(6) ? "DISCARDABLE " : "") + Geometry();
-    if (extended && Chance(5)) t = t + Both(", ") + Number(Between(0, 999));
-    t = t + Both("\n");
+    Text t = Comment() + ResourceName(k) + (extended ? " DIALOGEX " : " DIALOG ") +
+             (Chance(6) ? "DISCARDABLE " : "") + Geometry();
+    if (extended && Chance(5)) t = t + ", " + Number(Between(0, 999));
+    t = t + "\n";
     // The options in any order.
     std::vector<Text> options;
     const bool font = Chance(3) != 1;
     if (Chance(4) != 1) {
       Text style = Style(windowStyles_);
-      if (font && Chance(3)) style = style + Both(" | DS_SETFONT");
-      options.push_back(Both("STYLE ") + style);
+      if (font && Chance(3)) style = style + " | DS_SETFONT";
+      options.push_back("STYLE " + style);
     }
-    if (Chance(3)) options.push_back(Both("EXSTYLE ") + Style(exStyles_));
-    if (Chance(4) != 1) options.push_back(Both("CAPTION " + Quoted()));
+    if (Chance(3)) options.push_back("EXSTYLE " + Style(exStyles_));
+    if (Chance(4) != 1) options.push_back("CAPTION " + Quoted());
     if (font) {
-      Text f = Both("FONT ") + Number(Between(6, 14)) +
-               Both(", \"" +
-                    Pick(std::vector<std::string>{"MS Shell Dlg", "Tahoma", "Segoe UI",
-                                                  "MS Sans Serif"}) +
-                    "\"");
+      Text f = "FONT " + Number(Between(6, 14)) + (", \"" + Pick(kFaces) + "\"");
       if (extended && Chance(2)) {
-        f = f + Both(", ") + Number(Chance(2) ? 400 : 700) + Both(", ") + Number(Between(0, 1)) +
-            Both(", ") + Number(Between(0, 1));
+        f = f + ", " + Number(Chance(2) ? 400 : 700) + ", " + Number(Between(0, 1)) + ", " +
+            Number(Between(0, 1));
       }
       options.push_back(f);
     }
@@ -315,20 +298,20 @@ class Generator {
       if (Chance(2)) {
         options.push_back({"MENU " + menu, "MENU \"" + menu + "\""});
       } else {
-        options.push_back(Both("MENU " + std::to_string(Between(1, 60000))));
+        options.push_back("MENU " + std::to_string(Between(1, 60000)));
       }
     }
     if (Chance(4)) {
-      options.push_back(Chance(2) ? Text{"CLASS MyClass" + std::to_string(k),
-                                         "CLASS \"MyClass" + std::to_string(k) + "\""}
-                                  : Both("CLASS \"Dlg.Class\""));
+      const std::string cls = "MyClass" + std::to_string(k);
+      options.push_back(Chance(2) ? Text{"CLASS " + cls, "CLASS \"" + cls + "\""}
+                                  : Text("CLASS \"Dlg.Class\""));
     }
     std::shuffle(options.begin(), options.end(), random_);
-    for (const Text& o : options) t = t + o + Both("\n");
-    t = t + Both(Chance(4) ? "{\n" : "BEGIN\n");
+    for (const Text& o : options) t = t + o + "\n";
+    t = t + (Chance(4) ? "{\n" : "BEGIN\n");
     const int controls = Between(0, 12);
     for (int c = 0; c < controls; ++c) t = t + Control(extended);
-    return WithDefines(t + Both("END\n\n"));
+    return WithDefines(t + "END\n\n");
   }
 
   // MENU:   MENUITEM text, id [, options] | MENUITEM SEPARATOR | POPUP text [, options] BEGIN END
@@ -339,42 +322,35 @@ class Generator {
     for (int i = 0; i < items; ++i) {
       const bool popup = depth < 3 && Chance(3);
       if (!popup && Chance(6)) {
-        t = t + (extended ? Text{indent + "MENUITEM SEPARATOR\n",
-                                 indent + "MENUITEM \"\", 0, MFT_SEPARATOR\n"}
-                          : Both(indent + "MENUITEM SEPARATOR\n"));
+        const std::string separator = indent + "MENUITEM SEPARATOR\n";
+        t = t + (extended ? Text{separator, indent + "MENUITEM \"\", 0, MFT_SEPARATOR\n"}
+                          : Text(separator));
         continue;
       }
-      t = t + Both(indent + (popup ? "POPUP " : "MENUITEM ") + Quoted());
+      t = t + (indent + (popup ? "POPUP " : "MENUITEM ") + Quoted());
       if (extended) {
         const int fields = Between(0, popup ? 4 : 3);
         for (int f = 1; f <= fields; ++f) {
-          t = t + Both(",");
+          t = t + ",";
           if (f < fields && Chance(3)) continue;  // an empty field
-          t = t + Both(" ") +
+          t = t + " " +
               (f == 1   ? Number(Between(0, 100000))
-               : f == 2 ? Style(std::vector<std::string>{"MFT_STRING", "MFT_MENUBARBREAK",
-                                                         "MFT_MENUBREAK", "MFT_RADIOCHECK",
-                                                         "MFT_RIGHTJUSTIFY", "MFT_RIGHTORDER"})
-               : f == 3 ? Style(std::vector<std::string>{"MFS_GRAYED", "MFS_CHECKED", "MFS_HILITE",
-                                                         "MFS_DEFAULT", "MFS_ENABLED"})
+               : f == 2 ? Style(kMenuTypes)
+               : f == 3 ? Style(kMenuStates)
                         : Number(Between(0, 1000)));
         }
       } else {
-        if (!popup) t = t + Both(", ") + Number(Between(1, 65000));
+        if (!popup) t = t + ", " + Number(Between(1, 65000));
         const int options = Between(0, 3) == 0 ? Between(1, 3) : 0;
         for (int o = 0; o < options; ++o) {
           const std::string word = Pick(kMenuOptions);
-          if (o == 0 || Chance(2)) {
-            t = t + Both(", " + word);
-          } else {
-            t = t + Text{" " + word, ", " + word};
-          }
+          t = t + (o == 0 || Chance(2) ? Text(", " + word) : Text{" " + word, ", " + word});
         }
       }
-      t = t + Both("\n");
+      t = t + "\n";
       if (popup) {
-        t = t + Both(indent + "BEGIN\n") + MenuItems(extended, depth + 1, indent + "  ") +
-            Both(indent + "END\n");
+        t = t + (indent + "BEGIN\n") + MenuItems(extended, depth + 1, indent + "  ") +
+            (indent + "END\n");
       }
     }
     return t;
@@ -384,9 +360,9 @@ class Generator {
     const bool extended = Chance(2);
     Text t = Comment();
     Text name = ResourceName(k);
-    if (Chance(3)) name = Both(prefix_ + "MENU" + std::to_string(k));
-    return WithDefines(t + name + Both(extended ? " MENUEX\nBEGIN\n" : " MENU\nBEGIN\n") +
-                       MenuItems(extended, 0, "  ") + Both("END\n\n"));
+    if (Chance(3)) name = prefix_ + "MENU" + std::to_string(k);
+    return WithDefines(t + name + (extended ? " MENUEX\nBEGIN\n" : " MENU\nBEGIN\n") +
+                       MenuItems(extended, 0, "  ") + "END\n\n");
   }
 
   std::mt19937 random_;
