@@ -181,7 +181,7 @@ TEST(DialogReader, EachDialogIsReadFromItsHeaderToItsEnd) {
                Button("IDC_BTN1") + "END",
            Window(1, "a", kSmall, "f") + Window(2, "b", kSmall, "f") + Gadget("IDC_BTN1") +
                Case("IDC_BTN1")},
-          {"each dialog numbers its controls from one, the next header right after END",
+          {"each dialog keeps its controls, the next header right after END",
            Dialog("A DIALOGEX 0,0,1,1", Button("IDC_BTN1") + Button("IDC_BTN2")) +
                Dialog("B DIALOGEX 0,0,1,1", Button("IDC_BTN3")),
            Window(1, "Cap", kSmall, "Face") + Gadget("IDC_BTN1") + Gadget("IDC_BTN2") +
@@ -198,6 +198,17 @@ TEST(DialogReader, EachDialogIsReadFromItsHeaderToItsEnd) {
            Window(1, "c", kSmall, "f") + Gadget("IDC_BTN1") + Case("IDC_BTN1")},
       },
       Windows);
+}
+
+// Behind the lines: each dialog numbers its controls from one, a dialog without any holds none.
+TEST(DialogReader, EachDialogNumbersItsControlsFromOne) {
+  const Converted two(L(Dialog("A DIALOGEX 0,0,1,1", Button("IDC_BTN1") + Button("IDC_BTN2")) +
+                        Dialog("B DIALOGEX 0,0,1,1", Button("IDC_BTN3"))));
+  EXPECT_EQ(two.state.SIDNAME.get(2, 1, 0), "IDC_BTN3");
+  const Converted none(
+      L(Dialog("A DIALOGEX 0,0,1,1", "") + Dialog("B DIALOGEX 0,0,1,1", Button("IDC_BTN1"))));
+  EXPECT_EQ(none.state.SIDNAME.entryCount(1), 0);
+  EXPECT_EQ(none.state.SIDNAME.get(2, 1, 0), "IDC_BTN1");
 }
 
 const std::string kIdm = "#define IDM_A 1\n#define IDM_B 2\n#define IDM_C 3\n";
