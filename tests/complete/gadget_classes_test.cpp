@@ -40,19 +40,15 @@ TEST(GadgetClasses, KindComesFromPrefixThenClassAndStyle) {
   }
 }
 
+// The bars of the designed all_kinds, which --complete writes byte for byte, are not repeated.
 TEST(GadgetClasses, BarsLieAsTheirStyleBitsSay) {
   const struct {
     const char* className;
     std::uint32_t style;
     const char* orientation;
   } cases[] = {
-      {"ScrollBar", 0x50000000, "SBS_HORZ"},
-      {"ScrollBar", 0x50000001, "SBS_VERT"},
       {"ScrollBar", 0x50000003, "SBS_VERT"},
-      {"msctls_progress32", 0x50000000, ""},
-      {"msctls_progress32", 0x50000004, "PBS_VERTICAL"},
       {"msctls_trackbar32", 0x50000001, ""},
-      {"msctls_trackbar32", 0x50000002, "TRB_VERT"},
       {"Button", 0x50000001, ""},
   };
   for (const auto& c : cases) {

@@ -42,18 +42,6 @@ TEST(Robustness, HundredsOfDialogsAndThousandsOfControlsConvertWhole) {
   EXPECT_EQ(CountStarting(out, "Dim As HMENU hMessages"), 0u);  // no menu resource anywhere
 }
 
-TEST(Robustness, LongLinesAreReadWhole) {
-  const std::string caption(10000, 'c');
-  const Converted c({"#define IDC_BTN1 " + std::string(10000, '7'), "D DIALOGEX 0,0,1,1",
-                     "CAPTION \"" + caption + "\"", "FONT 8,\"f\"", "BEGIN",
-                     "CONTROL \"" + caption + "\",IDC_BTN1,\"Button\",0x5,1,1,1,1", "END"});
-  const Lines out = c.lines();
-  EXPECT_EQ(CountStarting(out, "   ButtonGadget(" + std::string(10000, '7') + ",2,2,2,2,\"" +
-                                   caption + "\")"),
-            1u);
-  EXPECT_EQ(c.state.SDIALVAL.get(1, 4), caption);
-}
-
 TEST(Robustness, HugeNumbersAreWrittenInFullAndInfiniteOnesAsZero) {
   const Converted c({"D DIALOGEX 0,0,1e300,1e309", "CAPTION \"c\"", "FONT 8,\"f\"", "BEGIN",
                      "CONTROL \"\",IDC_BTN1,\"B\",0x5,1e20,-1e20,1e400,0", "END"});

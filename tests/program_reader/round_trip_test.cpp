@@ -32,6 +32,14 @@ ProgramPlan ReadClean(const Lines& lines) {
 
 std::string Literal(const Text& text) { return text.mark + "\"" + text.written + "\""; }
 
+std::string Numbers(std::initializer_list<std::int64_t> numbers) {
+  std::string text;
+  for (const std::int64_t n : numbers) text += std::to_string(n) + " ";
+  return text;
+}
+std::string Numbers(const Geometry& g) { return Numbers({g.x, g.y, g.width, g.height}); }
+std::int64_t N(std::string_view text) { return text.empty() ? 0 : std::stoll(std::string(text)); }
+
 TEST(RoundTrip, WindowLinesReadBackToTheirFields) {
   const shapes::WindowShape rows[] = {
       {1, "All kinds", " 0", "0", "470", "372", "Tahoma", " 9", "", ""},
@@ -48,17 +56,14 @@ TEST(RoundTrip, WindowLinesReadBackToTheirFields) {
     const Window& window = plan.windows[i];
     SCOPED_TRACE(window.line);
     EXPECT_EQ(window.variable, "hwnd" + std::to_string(row.number));
-    EXPECT_EQ(window.caption.mark, row.captionMark);
-    EXPECT_EQ(window.caption.written, row.caption);
-    EXPECT_EQ(window.geometry.x, std::stoll(std::string(row.x)));
-    EXPECT_EQ(window.geometry.y, std::stoll(std::string(row.y)));
-    EXPECT_EQ(window.geometry.width, std::stoll(std::string(row.width)));
-    EXPECT_EQ(window.geometry.height, std::stoll(std::string(row.height)));
+    EXPECT_EQ(Literal(window.caption),
+              std::string(row.captionMark) + "\"" + std::string(row.caption) + "\"");
+    EXPECT_EQ(Numbers(window.geometry), Numbers({N(row.x), N(row.y), N(row.width), N(row.height)}));
     ASSERT_GE(window.font, 0);
     const Font& font = plan.fonts[static_cast<size_t>(window.font)];
-    EXPECT_EQ(font.face.mark, row.fontFaceMark);
-    EXPECT_EQ(font.face.written, row.fontFace);
-    EXPECT_EQ(font.size, row.fontSize.empty() ? 0 : std::stoll(std::string(row.fontSize)));
+    EXPECT_EQ(Literal(font.face),
+              std::string(row.fontFaceMark) + "\"" + std::string(row.fontFace) + "\"");
+    EXPECT_EQ(font.size, N(row.fontSize));
   }
   EXPECT_EQ(plan.windows[2].caption.value, "Say \"Hello\" && Wave");
   EXPECT_EQ(plan.fonts[2].face.value, "A\\B");
@@ -97,10 +102,8 @@ TEST(RoundTrip, GadgetLinesOfEveryKindReadBackToTheirValues) {
       EXPECT_EQ(gadget.kind, &kind);
       EXPECT_EQ(gadget.id.written, shape.id);
       EXPECT_EQ(gadget.id.value, rows[i].value);
-      EXPECT_EQ(gadget.geometry.x, std::stoll(std::string(shape.x)));
-      EXPECT_EQ(gadget.geometry.y, std::stoll(std::string(shape.y)));
-      EXPECT_EQ(gadget.geometry.width, std::stoll(std::string(shape.width)));
-      EXPECT_EQ(gadget.geometry.height, std::stoll(std::string(shape.height)));
+      EXPECT_EQ(Numbers(gadget.geometry),
+                Numbers({N(shape.x), N(shape.y), N(shape.width), N(shape.height)}));
       EXPECT_EQ(gadget.font, plan.windows[0].font);
       ASSERT_EQ(gadget.text.has_value(), captioned);
       if (captioned) {
@@ -129,10 +132,8 @@ TEST(RoundTrip, FurtherValuesOfTheKindsAreRead) {
   const ProgramPlan plan = ReadClean(lines);
   const std::vector<Gadget>& g = plan.windows.at(0).gadgets;
   ASSERT_EQ(g.size(), 6u);
-  EXPECT_EQ(g[0].minimum, 0);
-  EXPECT_EQ(g[0].maximum, 470);
-  EXPECT_EQ(g[1].minimum, 0);
-  EXPECT_EQ(g[1].maximum, 10);
+  EXPECT_EQ(Numbers({*g[0].minimum, *g[0].maximum, *g[1].minimum, *g[1].maximum}),
+            Numbers({0, 470, 0, 10}));
   EXPECT_EQ(g[2].style, "WS_EX_CLIENTEDGE");
   EXPECT_EQ(g[2].styleValue, 0x200);
   EXPECT_EQ(g[3].image->value, "C: \\  ");
@@ -148,31 +149,28 @@ TEST(RoundTrip, MenuLinesReadBackToTheirNesting) {
   Lines lines = Head();
   lines.push_back("");
   Append(lines, shapes::MenuBarLines(1));
-  for (int popup : {11, 12}) lines.push_back(shapes::PopupHandleLine(popup));
-  lines.push_back(shapes::MenuTitleLine(11, 1, "\"File\""));
-  lines.push_back(shapes::SubMenuLine(12, 11, "!\"Print\\tNow\""));
-  lines.push_back(shapes::MenuItemLine("11", 12, "\"Text\""));
-  lines.push_back(shapes::MenuItemLine("IDC_NAMED", 11, "\"xit\""));
-  lines.push_back(shapes::MenuTitleLine(12, 1, "\"Help\""));
-  lines.push_back(shapes::MenuItemLine("-3", 12, "\"About\""));
+  Append(
+      lines,
+      {shapes::PopupHandleLine(11), shapes::PopupHandleLine(12),
+       shapes::MenuTitleLine(11, 1, "\"File\""), shapes::SubMenuLine(12, 11, "!\"Print\\tNow\""),
+       shapes::MenuItemLine("11", 12, "\"Text\""), shapes::MenuItemLine("IDC_NAMED", 11, "\"xit\""),
+       shapes::MenuTitleLine(12, 1, "\"Help\""), shapes::MenuItemLine("-3", 12, "\"About\"")});
   Append(lines, shapes::WindowLines({2, "Second", "0", "0", "10", "10", "", "", "", ""}));
   Append(lines, shapes::MenuBarLines(2));
-  lines.push_back(shapes::PopupHandleLine(21));
-  lines.push_back(shapes::MenuTitleLine(21, 2, "\"Only\""));
-  lines.push_back(shapes::MenuItemLine("3001", 21, "\"One\""));
+  Append(lines, {shapes::PopupHandleLine(21), shapes::MenuTitleLine(21, 2, "\"Only\""),
+                 shapes::MenuItemLine("3001", 21, "\"One\"")});
 
   const ProgramPlan plan = ReadClean(lines);
   ASSERT_EQ(plan.windows.size(), 2u);
   ASSERT_TRUE(plan.windows[0].menu && plan.windows[1].menu);
   EXPECT_EQ(plan.windows[0].menu->variable, "hMessages1");
   using K = MenuEntry::Kind;
-  struct Expected {
+  const struct {
     K kind;
     int parent;
     std::string literal, variable, id;
     std::optional<std::int64_t> value;
-  };
-  const Expected expected[] = {
+  } expected[] = {
       {K::kTitle, -1, "\"File\"", "MenName11", "", std::nullopt},
       {K::kSubMenu, 0, "!\"Print\\tNow\"", "MenName12", "", std::nullopt},
       {K::kItem, 1, "\"Text\"", "", "11", 11},
@@ -197,39 +195,26 @@ TEST(RoundTrip, MenuLinesReadBackToTheirNesting) {
   EXPECT_EQ(plan.MenuItemCount(), 4);
 }
 
-TEST(RoundTrip, EventLoopLinesGiveTheirCaseIdsInOrder) {
+// The loop's Case ids in order, by branch; and each define's name and value, an alias resolved.
+TEST(RoundTrip, EventLoopAndDefineLinesReadBackToTheirIds) {
   Lines lines = Head();
-  Append(lines, shapes::LoopHeadLines());
-  Append(lines, shapes::MenuBranchHeadLines());
-  Append(lines, shapes::MenuCaseLines("IDM_OPEN", "301"));
-  Append(lines, shapes::MenuCaseLines("12", "12"));
-  Append(lines, shapes::MenuBranchTailLines());
-  Append(lines, shapes::GadgetBranchHeadLines());
-  Append(lines, shapes::GadgetCaseLines("IDC_NAMED", "77"));
-  Append(lines, shapes::GadgetCaseLines("113", "IDOK in SECOND"));
-  Append(lines, shapes::LoopTailLines());
-  const ProgramPlan plan = ReadClean(lines);
-  ASSERT_EQ(plan.cases.size(), 4u);
-  using B = CaseId::Branch;
-  const std::vector<std::tuple<B, std::string, std::optional<std::int64_t>>> expected = {
-      {B::kMenu, "IDM_OPEN", std::nullopt},
-      {B::kMenu, "12", 12},
-      {B::kGadget, "IDC_NAMED", 77},
-      {B::kGadget, "113", 113}};
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(plan.cases[i].branch, std::get<0>(expected[i]));
-    EXPECT_EQ(plan.cases[i].id.written, std::get<1>(expected[i]));
-    EXPECT_EQ(plan.cases[i].id.value, std::get<2>(expected[i]));
-  }
-}
+  for (const Lines& part :
+       {shapes::LoopHeadLines(), shapes::MenuBranchHeadLines(),
+        shapes::MenuCaseLines("IDM_OPEN", "301"), shapes::MenuCaseLines("12", "12"),
+        shapes::MenuBranchTailLines(), shapes::GadgetBranchHeadLines(),
+        shapes::GadgetCaseLines("IDC_NAMED", "77"),
+        shapes::GadgetCaseLines("113", "IDOK in SECOND"), shapes::LoopTailLines()})
+    Append(lines, part);
+  std::string cases;
+  for (const CaseId& id : ReadClean(lines).cases)
+    cases += (id.branch == CaseId::Branch::kMenu ? "menu " : "gadget ") + IdText(id.id) + "; ";
+  EXPECT_EQ(cases, "menu IDM_OPEN (no value); menu 12; gadget IDC_NAMED = 77; gadget 113; ");
 
-TEST(RoundTrip, DefineLinesReadBackToNameAndValue) {
   const std::pair<const char*, const char*> rows[] = {
       {"IDD_KINDS", "2000"}, {"IDC_STATIC", "-1"}, {"IDC_HEX", "&h10"}, {"IDC_ALIAS", "IDD_KINDS"}};
-  Lines lines;
+  lines.clear();
   for (const auto& row : rows) lines.push_back(shapes::DefineLine(row.first, row.second));
-  lines.push_back("   ButtonGadget(IDC_ALIAS,1,2,3,4,\"\")");
-  lines.insert(lines.begin() + 4, "Var hwnd1=OpenWindow(\"\",0,0,1,1)");
+  Append(lines, {"Var hwnd1=OpenWindow(\"\",0,0,1,1)", "   ButtonGadget(IDC_ALIAS,1,2,3,4,\"\")"});
   const ProgramPlan plan = ReadClean(lines);
   ASSERT_EQ(plan.defines.size(), std::size(rows));
   for (size_t i = 0; i < std::size(rows); ++i) {

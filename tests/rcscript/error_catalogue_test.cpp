@@ -81,6 +81,9 @@ TEST(ErrorCatalogueTest, EachFaultHasItsMessageAtItsPlace) {
        {},
        "s.rc:1:9: warning: the define F takes arguments, which the reader does not replace; it "
        "is passed over and its uses stay names\n"},
+      {"#pragma code_page(utf8)\n#pragma once\n",
+       {},
+       "s.rc:1:1: warning: #pragma code_page needs a number or DEFAULT; it is passed over\n"},
       {"#include foo\n", {}, "s.rc:1:10: error: expected \"file\" or <file> after #include\n"},
       {"#include \"gone.h\"\n#include <gone.h>\n#include \"afxres.h\"\n",
        {},
@@ -110,30 +113,6 @@ TEST(ErrorCatalogueTest, EachFaultHasItsMessageAtItsPlace) {
     const rc::Reading reading = ReadText(c.script, c.files);
     EXPECT_EQ(Messages(reading), c.messages);
   }
-}
-
-TEST(ErrorCatalogueTest, StatementsMayShareALineOrSpreadOverSeveral) {
-  const rc::Reading reading = ReadText(
-      "D DIALOGEX 0,0,1,1 BEGIN LTEXT \"a\",1,2,3,4,5 LTEXT \"b\",2,\n2,\n3,4,5 END\n"
-      "M MENU BEGIN MENUITEM \"x\", 1 MENUITEM \"y\", 2 END\n");
-  EXPECT_EQ(Messages(reading), "");
-  ASSERT_EQ(reading.model.dialogs.size(), 1u);
-  EXPECT_EQ(reading.model.dialogs[0].controls.size(), 2u);
-  ASSERT_EQ(reading.model.menus.size(), 1u);
-  EXPECT_EQ(reading.model.menus[0].items.size(), 2u);
-}
-
-TEST(ErrorCatalogueTest, AnErrorCostsOnlyItsStatement) {
-  const rc::Reading reading = ReadText(
-      "D DIALOGEX 0,0,1,1\nBEGIN\nLTEXT \"a\",1,2,3,4\nLTEXT \"b\",2,2,3,4,5\nEND\n"
-      "M MENU\nBEGIN\nMENUITEM \"x\" 1\nMENUITEM \"y\", 2\nEND\n");
-  EXPECT_EQ(reading.errors, 2);
-  ASSERT_EQ(reading.model.dialogs.size(), 1u);
-  ASSERT_EQ(reading.model.dialogs[0].controls.size(), 1u);
-  EXPECT_EQ(reading.model.dialogs[0].controls[0].text.string, "b");
-  ASSERT_EQ(reading.model.menus.size(), 1u);
-  ASSERT_EQ(reading.model.menus[0].items.size(), 1u);
-  EXPECT_EQ(reading.model.menus[0].items[0].text, "y");
 }
 
 TEST(ErrorCatalogueTest, AMissingScriptIsAMessageAboutTheWholeFile) {

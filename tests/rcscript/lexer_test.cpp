@@ -74,41 +74,33 @@ TEST(LexerTest, NumbersAreDecimalOrHexadecimalWithSuffixesAndNeverOctal) {
   }
 }
 
-TEST(LexerTest, TokensCarryTheirColumnInBytesAndCommentsVanish) {
-  rc::DiagnosticList diagnostics;
-  const std::vector<rc::Token> tokens = Lex("\tA|/* x */B // C", diagnostics);
-  ASSERT_EQ(tokens.size(), 3u);
-  EXPECT_EQ(tokens[0].text, "A");
-  EXPECT_EQ(tokens[0].column, 2);  // a tab counts one
-  EXPECT_TRUE(tokens[0].lineStart);
-  EXPECT_EQ(tokens[1].text, "|");
-  EXPECT_EQ(tokens[2].text, "B");
-  EXPECT_EQ(tokens[2].column, 11);
-  EXPECT_FALSE(tokens[2].lineStart);
-}
-
-TEST(LexerTest, ABlockCommentCarriesOverToTheNextLine) {
-  rc::DiagnosticList diagnostics;
-  std::vector<rc::Token> tokens;
-  rc::LexState state;
-  const std::string first = "A /* open", second = "still */ B";
-  rc::LexLine(first, 0, first.size(), 0, 1, state, tokens, "s.rc", diagnostics);
-  EXPECT_TRUE(state.inComment);
-  rc::LexLine(second, 0, second.size(), 0, 2, state, tokens, "s.rc", diagnostics);
-  ASSERT_EQ(tokens.size(), 2u);
-  EXPECT_EQ(tokens[1].text, "B");
-  EXPECT_EQ(tokens[1].line, 2);
-  EXPECT_TRUE(tokens[1].lineStart);  // the first token of its line, a comment before it or not
-}
-
-TEST(LexerTest, AnUnterminatedStringIsAnErrorAtItsOpeningQuote) {
-  rc::DiagnosticList diagnostics;
-  const std::vector<rc::Token> tokens = Lex("CAPTION \"open", diagnostics);
-  ASSERT_EQ(tokens.size(), 2u);
-  EXPECT_EQ(tokens[1].text, "open");
-  ASSERT_EQ(diagnostics.All().size(), 1u);
-  EXPECT_EQ(rc::FormatDiagnostic(diagnostics.All()[0]),
-            "s.rc:1:9: error: a string is not closed before the end of its line");
+// Each token as TEXT@LINE:COLUMN, with ^ when it is the first of its line (a comment before it
+// or not).
+TEST(LexerTest, TokensCarryTheirPlaceAndCommentsVanish) {
+  const struct {
+    std::vector<std::string> lines;
+    const char* tokens;
+  } cases[] = {
+      {{"\tA|/* x */B // C"}, "A@1:2^ |@1:3 B@1:11 "},   // a tab counts one
+      {{"A /* open", "still */ B"}, "A@1:1^ B@2:10^ "},  // a block comment carries over
+      // An unterminated string ends at the line's end; its message is in the error catalogue.
+      {{"CAPTION \"open"}, "CAPTION@1:1^ open@1:9 "},
+  };
+  for (const auto& c : cases) {
+    rc::DiagnosticList diagnostics;
+    std::vector<rc::Token> tokens;
+    rc::LexState state;
+    for (size_t i = 0; i < c.lines.size(); ++i) {
+      rc::LexLine(c.lines[i], 0, c.lines[i].size(), 0, static_cast<int>(i) + 1, state, tokens,
+                  "s.rc", diagnostics);
+    }
+    std::string text;
+    for (const rc::Token& t : tokens) {
+      text += t.text + "@" + std::to_string(t.line) + ":" + std::to_string(t.column) +
+              (t.lineStart ? "^ " : " ");
+    }
+    EXPECT_EQ(text, c.tokens) << c.lines[0];
+  }
 }
 
 }  // namespace

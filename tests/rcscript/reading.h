@@ -11,15 +11,16 @@ namespace tolvex::testing {
 
 inline rc::Reading ReadText(const std::string& script,
                             const std::map<std::string, std::string>& files = {},
-                            const std::vector<std::string>& includeDirs = {}) {
+                            const std::vector<std::string>& includeDirs = {},
+                            const std::string& path = "s.rc") {
   rc::ReadOptions options;
   options.includeDirs = includeDirs;
-  options.files = [files](const std::string& path) -> std::optional<std::string> {
-    const auto found = files.find(path);
+  options.files = [files](const std::string& file) -> std::optional<std::string> {
+    const auto found = files.find(file);
     if (found == files.end()) return std::nullopt;
     return found->second;
   };
-  return rc::ReadScriptBytes("s.rc", script, options);
+  return rc::ReadScriptBytes(path, script, options);
 }
 
 // Every message of a reading, one a line.

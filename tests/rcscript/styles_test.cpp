@@ -25,35 +25,26 @@ TEST(StylesTest, AControlsStyleIsItsImpliedBitsWithTheWrittenTermsAddedAndNotTer
     std::uint32_t style;
   } cases[] = {
       {"CONTROL \"\",1,\"Button\",0,1,2,3,4", 0x50000000},
-      {"CONTROL \"\",1,\"Button\",BS_AUTOCHECKBOX | WS_TABSTOP,1,2,3,4", 0x50010003},
       {"CONTROL \"\",1,\"Button\",NOT WS_VISIBLE,1,2,3,4", 0x40000000},
       {"CONTROL \"\",1,\"Button\",WS_CHILD|NOT WS_VISIBLE|WS_GROUP,1,2,3,4", 0x40020000},
       {"CONTROL \"\",1,\"Button\",NOT WS_VISIBLE | WS_VISIBLE,1,2,3,4", 0x50000000},
       {"CONTROL \"\",1,\"Button\",,1,2,3,4", 0x50000000},
-      {"LTEXT \"\",1,1,2,3,4", 0x50020000},
       {"LTEXT \"\",1,1,2,3,4,NOT WS_GROUP", 0x50000000},
       {"RTEXT \"\",1,1,2,3,4", 0x50020002},
       {"CTEXT \"\",1,1,2,3,4,SS_NOPREFIX", 0x50020081},
-      {"PUSHBUTTON \"\",1,1,2,3,4", 0x50010000},
-      {"PUSHBUTTON \"\",1,1,2,3,4,NOT WS_TABSTOP | WS_DISABLED", 0x58000000},
-      {"DEFPUSHBUTTON \"\",1,1,2,3,4", 0x50010001},
       {"PUSHBOX \"\",1,1,2,3,4", 0x5001000A},
-      {"CHECKBOX \"\",1,1,2,3,4", 0x50010002},
       {"AUTOCHECKBOX \"\",1,1,2,3,4", 0x50010003},
       {"STATE3 \"\",1,1,2,3,4", 0x50010005},
       {"AUTO3STATE \"\",1,1,2,3,4", 0x50010006},
       {"RADIOBUTTON \"\",1,1,2,3,4", 0x50000004},
       {"AUTORADIOBUTTON \"\",1,1,2,3,4", 0x50000009},
       {"AUTORADIOBUTTON \"\",1,1,2,3,4,WS_GROUP", 0x50020009},
-      {"GROUPBOX \"\",1,1,2,3,4", 0x50000007},
-      {"EDITTEXT 1,1,2,3,4", 0x50810000},
       {"EDITTEXT 1,1,2,3,4,ES_MULTILINE | NOT WS_BORDER", 0x50010004},
       {"LISTBOX 1,1,2,3,4", 0x50800001},
       {"COMBOBOX 1,1,2,3,4", 0x50000000},
       {"COMBOBOX 1,1,2,3,4,CBS_DROPDOWNLIST", 0x50000003},
       {"COMBOBOX 100, 5, 5, 80, 40, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP", 0x50210002},
       {"SCROLLBAR 1,1,2,3,4,SBS_VERT", 0x50000001},
-      {"ICON \"APP\",1,1,2", 0x50000003},
       {"CONTROL \"\",1,\"Static\",(DWORD)0x10 + 1,1,2,3,4", 0x50000011},
       {"CONTROL \"\",1,\"msctls_statusbar32\",SBARS_SIZEGRIP | CCS_BOTTOM,1,2,3,4", 0x50000103},
       {"CONTROL \"\",1,\"SysAnimate32\",ACS_CENTER | ACS_TRANSPARENT,1,2,3,4", 0x50000003},
@@ -73,22 +64,12 @@ TEST(StylesTest, AControlsStyleIsItsImpliedBitsWithTheWrittenTermsAddedAndNotTer
   }
 }
 
-TEST(StylesTest, AStyleWithANameWithoutAValueHasNoNumberButKeepsItsText) {
-  const rc::Reading reading = ReadText(
-      "D DIALOGEX 0,0,10,10\nBEGIN\nCONTROL \"\",1,\"X\",MY_STYLE|WS_TABSTOP,1,2,3,4\nEND\n");
-  ASSERT_EQ(reading.model.dialogs.at(0).controls.size(), 1u);
-  const rc::Style& style = reading.model.dialogs[0].controls[0].style;
-  EXPECT_FALSE(style.number);
-  EXPECT_EQ(style.text, "MY_STYLE | WS_TABSTOP");
-}
-
 TEST(StylesTest, ADialogsStyleTakesItsDefaultsCaptionAndFontBits) {
   const struct {
     const char* statements;
     std::uint32_t style;
   } cases[] = {
       {"", 0x80880000},                                            // WS_POPUP|WS_BORDER|WS_SYSMENU
-      {"CAPTION \"c\"", 0x80C80000},                               // and WS_CAPTION
       {"FONT 8, \"f\"", 0x80880040},                               // and DS_SETFONT
       {"STYLE WS_CHILD", 0x40000000},                              // STYLE replaces the default
       {"STYLE WS_CHILD\nCAPTION \"c\"", 0x40C00000},               // and WS_CAPTION all the same
