@@ -2,42 +2,27 @@
 // what was written of what the script holds.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/conversion_run.h"
 #include "app/script_loader.h"
-#include "tests/files/scratch_folder.h"
 
 namespace tolvex::testing {
 namespace {
 
-namespace fs = std::filesystem;
+// A case of the complete conversion's folder, converted as the window's Run converts it.
+ConversionRun RunCase(const std::string& name, bool complete) {
+  const std::string script = std::string(TOLVEX_COMPLETE_GOLDEN_DIR) + "/" + name + ".rc";
+  std::vector<std::string> lines;
+  std::string bytes;
+  EXPECT_TRUE(ReadScriptLines(script, lines, &bytes));
+  RunInputs inputs = DefaultRunInputs();
+  inputs.complete = complete;
+  return ConvertForRun({script, lines, bytes}, inputs, {}, true);
+}
 
-// Runs a case of the complete conversion's folder as tolvex-cli runs it there: from within it,
-// the script named as the runner names it.
-class ConversionRunTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    before_ = fs::current_path();
-    fs::current_path(TOLVEX_COMPLETE_GOLDEN_DIR);
-  }
-  void TearDown() override { fs::current_path(before_); }
-  static ConversionRun Run(const std::string& name, bool complete) {
-    std::vector<std::string> lines;
-    std::string bytes;
-    EXPECT_TRUE(ReadScriptLines(name + ".rc", lines, &bytes));
-    RunInputs inputs = DefaultRunInputs();
-    inputs.complete = complete;
-    return ConvertForRun({name + ".rc", lines, bytes}, inputs, {}, true);
-  }
-
- private:
-  fs::path before_;
-};
-
-TEST_F(ConversionRunTest, CountsSayWhatWasWrittenOfWhatTheScriptHolds) {
+TEST(ConversionRunTest, CountsSayWhatWasWrittenOfWhatTheScriptHolds) {
   const struct {
     const char* name;
     bool complete;
@@ -57,7 +42,7 @@ TEST_F(ConversionRunTest, CountsSayWhatWasWrittenOfWhatTheScriptHolds) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.name) + (c.complete ? " ticked" : " unticked"));
-    EXPECT_EQ(CountsText(Run(c.name, c.complete)), c.counts);
+    EXPECT_EQ(CountsText(RunCase(c.name, c.complete)), c.counts);
   }
 }
 
