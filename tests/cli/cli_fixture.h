@@ -26,7 +26,14 @@ struct Outcome {
   std::string out, err;
 };
 
-inline const std::string kUsageStart = "Usage: tolvex-cli [options] SCRIPT...\n";
+// One run and what it must give. Everywhere "@/" stands for the scratch folder's path and a
+// separator; in err, "{*}" for any text of at least one byte (a system's reason, a random name).
+struct Row {
+  std::vector<std::string> arguments;
+  int status;
+  std::string err;
+  std::string redirection = "";  // of the standard streams; empty: output into a file
+};
 
 // Messages are text: on Windows a line of the error stream ends with CR LF.
 inline std::string TextLines(std::string text) {
@@ -38,6 +45,17 @@ inline std::string TextLines(std::string text) {
   text = lines;
 #endif
   return text;
+}
+
+// Whether text is pattern, each "{*}" of pattern standing for any text but the empty one.
+inline bool Matches(const std::string& text, const std::string& pattern) {
+  const size_t any = pattern.find("{*}");
+  if (any == std::string::npos) return text == pattern;
+  if (text.compare(0, any, pattern, 0, any) != 0) return false;
+  for (size_t from = any + 1; from <= text.size(); ++from) {
+    if (Matches(text.substr(from), pattern.substr(any + 3))) return true;
+  }
+  return false;
 }
 
 // The system's own wording for a missing file or folder, as the converter reports it.
@@ -53,16 +71,14 @@ inline std::string MissingFileReason(bool folder) {
 
 class CliTest : public ::testing::Test {
  protected:
-  Outcome Cli(const std::vector<std::string>& arguments) {
-    return Command("", arguments, "> \"" + (folder / "stdout") + "\"");
-  }
-  // tolvex-cli after before (a pipe into it, a change of folder), its standard output sent as
-  // output says.
-  Outcome Command(const std::string& before, const std::vector<std::string>& arguments,
-                  const std::string& output) {
+  // tolvex-cli after before (a pipe into it, a change of folder), its standard streams sent as
+  // streams says (by default its output into a file).
+  Outcome Cli(const std::vector<std::string>& arguments, std::string streams = "",
+              const std::string& before = "") {
+    if (streams.empty()) streams = "> \"" + (folder / "stdout") + "\"";
     std::string command = before + "\"" + TOLVEX_CLI + "\"";
     for (const std::string& a : arguments) command += " \"" + a + "\"";
-    command += " " + output + " 2> \"" + (folder / "stderr") + "\"";
+    command += " " + streams + " 2> \"" + (folder / "stderr") + "\"";
 #ifdef _WIN32
     command = "\"" + command + "\"";  // the shell drops the outer quotes
 #endif
@@ -75,6 +91,29 @@ class CliTest : public ::testing::Test {
     fs::remove(folder / "stderr");
     return run;
   }
+  void ExpectRows(const std::vector<Row>& rows, const std::string& before = "") {
+    for (const Row& row : rows) {
+      std::vector<std::string> arguments;
+      std::string name = before + "tolvex-cli";
+      for (const std::string& a : row.arguments) {
+        arguments.push_back(Here(a));
+        name += " " + arguments.back();
+      }
+      SCOPED_TRACE(name + " " + Here(row.redirection));
+      const Outcome run = Cli(arguments, Here(row.redirection), before);
+      EXPECT_EQ(run.status, row.status) << run.err;
+      EXPECT_TRUE(row.status != 2 || run.out.empty()) << "a usage error converts nothing";
+      EXPECT_TRUE(Matches(run.err, Here(row.err))) << run.err << "is not\n" << Here(row.err);
+    }
+  }
+  std::string Here(std::string text) const {
+    const std::string path = (folder.path() / "").string();
+    for (size_t at = text.find("@/"); at != std::string::npos; at = text.find("@/", at)) {
+      text.replace(at, 2, path);
+      at += path.size();
+    }
+    return text;
+  }
   // A copy of a whole-output case's script in the scratch folder; its path.
   std::string Golden(const std::string& name, const std::string& as = "") {
     const std::string path = folder / (as.empty() ? name + ".rc" : as);
@@ -83,14 +122,6 @@ class CliTest : public ::testing::Test {
   }
   static std::string Expected(const std::string& name, const std::string& extension = ".bas") {
     return BytesOf(std::string(TOLVEX_GOLDEN_DIR) + "/" + name + extension);
-  }
-
-  // The Visual Studio case of the complete conversion, with the header it includes; its path.
-  std::string VisualStudioScript() {
-    const std::string golden = std::string(TOLVEX_COMPLETE_GOLDEN_DIR) + "/";
-    WriteBytes(folder / "resource.h", BytesOf(golden + "resource.h"));
-    WriteBytes(folder / "vs.rc", BytesOf(golden + "vs_resource.rc"));
-    return folder / "vs.rc";
   }
 
   ScratchFolder folder;

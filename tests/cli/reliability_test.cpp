@@ -22,9 +22,6 @@ namespace {
 std::string AsUnprivilegedUser() {
   return ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups -- " : "";
 }
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 bool CanRunUnprivileged() {
   return ::geteuid() != 0 ||
@@ -59,14 +56,12 @@ TEST_F(SaveSafety, AFilePlantedAtATemporaryNameIsNeverWrittenThrough) {
       fs::remove(folder / name);
       fs::create_symlink("victim", folder / name);
     }
-    const Outcome run =
-        Command(runner, {"--save-settings", script}, "> \"" + (folder / "out") + "\"");
+    const Outcome run = Cli({"--save-settings", script}, "> /dev/null", runner);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(BytesOf(folder / "victim"), "secret");
     EXPECT_FALSE(fs::is_symlink(folder / "ab.bas"));
     EXPECT_TRUE(BytesOf(folder / "ab.bas") == Expected("menu"));
     EXPECT_EQ(BytesOf(folder / "tolvex.ini"), " 1.000\r\n 1.000\r\n 1.000\r\n 1.000\r\n");
-    fs::remove(folder / "out");
   }
   EXPECT_EQ(folder.Names(),
             "ab.bas ab.bas.bak ab.bas.tolvex-tmp ab.rc tolvex.ini tolvex.ini.tolvex-tmp victim");
@@ -76,17 +71,16 @@ TEST_F(SaveSafety, ALinkLoopOrAnotherUsersLinkFailsWithItsReasonAndStays) {
   fs::create_symlink("ab.bas", folder / "ab.bas");
   fs::create_symlink("loop.b", folder / "tolvex.ini");
   fs::create_symlink("tolvex.ini", folder / "loop.b");
-  const Outcome run = Cli({"--save-settings", script});
-  EXPECT_EQ(run.status, 1);
   const std::string loop = "Too many levels of symbolic links";
-  const std::string settings = folder / "tolvex.ini";
-  EXPECT_EQ(run.err, settings + ": warning: cannot read it: " + loop +
-                         "; coefficients not given as options are \" 1.000\"\n" + script +
-                         ": error: cannot write " + (folder / "ab.bas") + ": " + loop + "\n" +
-                         script + ": error: cannot write " + settings +
-                         ": it exists but cannot be read (" + loop + "), so it is not replaced\n");
-  EXPECT_TRUE(fs::is_symlink(folder / "ab.bas"));
-  EXPECT_TRUE(fs::is_symlink(folder / "tolvex.ini"));
+  ExpectRows(
+      {{{"--save-settings", "@/ab.rc"},
+        1,
+        "@/tolvex.ini: warning: cannot read it: " + loop +
+            "; coefficients not given as options are \" 1.000\"\n"
+            "@/ab.rc: error: cannot write @/ab.bas: " +
+            loop + "\n@/ab.rc: error: cannot write @/tolvex.ini: it exists but cannot be read (" +
+            loop + "), so it is not replaced\n"}});
+  EXPECT_TRUE(fs::is_symlink(folder / "ab.bas") && fs::is_symlink(folder / "tolvex.ini"));
 
   // A link another user planted in a folder both can write is not followed by root.
   if (::geteuid() != 0) GTEST_SKIP() << "only root can make a link another user's";
@@ -94,9 +88,11 @@ TEST_F(SaveSafety, ALinkLoopOrAnotherUsersLinkFailsWithItsReasonAndStays) {
   WriteBytes(folder / "victim", "secret");
   fs::create_symlink("victim", folder / "ab.bas");
   ASSERT_EQ(::lchown((folder / "ab.bas").c_str(), 65534, 65534), 0);
-  EXPECT_EQ(Cli({script}).err, script + ": error: cannot write " + (folder / "ab.bas") +
-                                   ": it is a symbolic link of another user, which is not "
-                                   "followed\n");
+  ExpectRows(
+      {{{"@/ab.rc"},
+        1,
+        "@/ab.rc: error: cannot write @/ab.bas: it is a symbolic link of another user, which "
+        "is not followed\n"}});
   EXPECT_EQ(BytesOf(folder / "victim"), "secret");
 }
 
@@ -140,224 +136,164 @@ TEST_F(SaveSafety, ConcurrentRunsOnOneScriptEachPutOneWholeProgramInPlace) {
 }
 
 TEST_F(ScriptIsNeverOutput, NoNameOrStreamLeadsAnOutputOntoAScript) {
+  Golden("traced", "a.rc");
   Golden("submenu", "b.rc");
   fs::create_symlink("b.rc", folder / "a.bas");
-  Golden("traced", "a.rc");
-  const std::string in = "< \"" + script + "\" > \"" + (folder / "stdout") + "\"";
-  const struct {
-    std::vector<std::string> arguments;
-    std::string redirection, err;
-  } cases[] = {
-      {{"-o", script, "-"},
-       in,
-       "-: error: " + script + " is the script itself: the program is not written over it\n"},
-      {{folder / "a.rc", folder / "b.rc"},
-       "",
-       folder / "a.rc" + ": error: " + (folder / "a.bas") + " is the script " + (folder / "b.rc") +
-           ": the program is not written over it\n"},
-      {{"--quiet", "--save-settings", folder / "tolvex.ini"},
-       "",
-       folder / "tolvex.ini" + ": error: " + (folder / "tolvex.ini") +
-           " is the script itself: the settings are not written over it\n"},
-  };
-  WriteBytes(folder / "tolvex.ini", Expected("menu", ".rc"));
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.err);
-    const Outcome run =
-        Command("", c.arguments,
-                c.redirection.empty() ? "> \"" + (folder / "stdout") + "\"" : c.redirection);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
-  }
+  WriteBytes(folder / "tolvex.ini", Expected("menu", ".rc"));  // warned of as coefficients
+  fs::copy_file(script, folder / "out.bas.tolvex-tmp");
+  const std::string notOver = ": the program is not written over it\n";
+  ExpectRows({
+      {{"-o", "@/ab.rc", "-"},
+       1,
+       "-: error: @/ab.rc is the script itself" + notOver,
+       "< @/ab.rc > /dev/null"},
+      {{"@/a.rc", "@/b.rc"}, 1, "{*}@/a.rc: error: @/a.bas is the script @/b.rc" + notOver + "{*}"},
+      {{"--quiet", "--save-settings", "@/tolvex.ini"},
+       1,
+       "{*}@/tolvex.ini: error: @/tolvex.ini is the script itself: the settings are not written "
+       "over it\n"},
+      // A script under the name the temporary once had is converted like any other.
+      {{"-o", "@/out.bas", "@/out.bas.tolvex-tmp"}, 0, "{*}"},
+  });
   EXPECT_EQ(BytesOf(script), Expected("menu", ".rc"));
   EXPECT_EQ(BytesOf(folder / "b.rc"), Expected("submenu", ".rc"));
   EXPECT_EQ(BytesOf(folder / "tolvex.ini"), Expected("menu", ".rc"));
-
-  // A script under the name the temporary once had is converted like any other.
-  fs::copy_file(script, folder / "out.bas.tolvex-tmp");
-  EXPECT_EQ(Cli({"-o", folder / "out.bas", folder / "out.bas.tolvex-tmp"}).status, 0);
   EXPECT_EQ(BytesOf(folder / "out.bas.tolvex-tmp"), Expected("menu", ".rc"));
-  // A - after the first script needs -o as much as a first one.
-  const Outcome run = Cli({script, "-"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err.rfind("tolvex-cli: error: a script on standard input (-) needs -o", 0), 0u);
 }
 
-TEST_F(NoAbort, FoldersDevicesAndFifosAreRefusedWithTheirReason) {
+// What stands where a file belongs (a folder, a FIFO, a device, a sparse terabyte), and standard
+// streams that cannot be read or written, each get their reason, never a wait or an abort.
+TEST_F(NoAbort, FoldersDevicesFifosAndBrokenStreamsAreRefusedWithTheirReason) {
   fs::create_directory(folder / "d");
+  fs::create_directory(folder / "ab.bas");
   WriteBytes(folder / "inc.rc", "#include \"d\"\n#include \".\"\n" + Expected("menu", ".rc"));
   ASSERT_EQ(::mkfifo((folder / "fifo.rc").c_str(), 0600), 0);
-  const std::string d = folder / "d", inc = folder / "inc.rc";
-  const std::string included = inc +
-                               ":1:10: warning: cannot open the include file \"d\": Is a "
-                               "directory; reading goes on\n" +
-                               inc +
-                               ":2:10: warning: cannot open the include file \".\": Is a "
-                               "directory; reading goes on\n";
-  const struct {
-    std::vector<std::string> arguments;
-    int status;
-    std::string err;
-  } cases[] = {
-      {{"-o", "-", inc}, 0, ""},
-      {{"--complete", "-o", "-", inc}, 0, included},
-      {{"--dump", inc}, 0, included},
-      {{"--dump", d}, 1, d + ": error: cannot read the script: Is a directory\n"},
-      {{d}, 1, d + ": error: cannot read the script: Is a directory\n"},
-      {{folder / "fifo.rc"},
+  WriteBytes(folder / "big.bas", Expected("menu"));
+  fs::resize_file(folder / "big.bas", std::uintmax_t{1} << 40);  // --check reads 1 byte past
+  const std::string included =
+      "@/inc.rc:1:10: warning: cannot open the include file \"d\": Is a directory; reading goes "
+      "on\n@/inc.rc:2:10: warning: cannot open the include file \".\": Is a directory; reading "
+      "goes on\n";
+  const std::string unread = ": error: cannot read the script: ", dir = ": Is a directory\n";
+  const std::string full =
+      "tolvex-cli: error: cannot write to standard output: No space left on "
+      "device\n";
+  ExpectRows({
+      {{"-o", "-", "@/inc.rc"}, 0, ""},
+      {{"--complete", "-o", "-", "@/inc.rc"}, 0, included},
+      {{"--dump", "@/inc.rc"}, 0, included},
+      {{"--dump", "@/d"}, 1, "@/d" + unread + "Is a directory\n"},
+      {{"@/d"}, 1, "@/d" + unread + "Is a directory\n"},
+      {{"@/fifo.rc"}, 1, "@/fifo.rc" + unread + "it is a FIFO, not a regular file\n"},
+      {{"--check", "-o", "@/d", "@/ab.rc"}, 1, "@/ab.rc: error: cannot read @/d" + dir},
+      {{"--check", "@/ab.rc"}, 1, "@/ab.rc: error: cannot read @/ab.bas" + dir},
+      {{"--check", "-o", "/dev/zero", "@/ab.rc"},
        1,
-       folder / "fifo.rc" + ": error: cannot read the script: it is a FIFO, not a regular file\n"},
-      {{"--check", "-o", d, script},
+       "@/ab.rc: error: cannot read /dev/zero: it is a device, not a regular file\n"},
+      {{"--check", "-o", "@/big.bas", "@/ab.rc"},
        1,
-       script + ": error: cannot read " + d + ": Is a directory\n"},
-      {{"--check", "-o", "/dev/zero", script},
+       "@/ab.rc: error: @/big.bas differs from the conversion\n"},
+      {{"--help"}, 1, full, "> /dev/full"},
+      {{"--version"}, 1, full, "> /dev/full"},
+      {{"--dump", "@/ab.rc"}, 1, full, "> /dev/full"},
+      {{"-o", "-", "@/ab.rc"},
        1,
-       script + ": error: cannot read /dev/zero: it is a device, not a regular file\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.arguments[c.arguments.size() - 1] + " " + c.arguments[0]);
-    const Outcome run = Cli(c.arguments);
-    EXPECT_EQ(run.status, c.status);
-    EXPECT_EQ(run.err, c.err);
-  }
-  // The program's own name taken by a folder, checked.
-  fs::create_directory(folder / "ab.bas");
-  EXPECT_EQ(Cli({"--check", script}).err,
-            script + ": error: cannot read " + (folder / "ab.bas") + ": Is a directory\n");
+       "@/ab.rc: error: cannot write the program to standard output: No space left on device\n",
+       "> /dev/full"},
+      // An input that cannot be read is not an empty one; a missing script says so under --dump.
+      {{"-o", "@/x.bas", "-"}, 1, "-" + unread + "Bad file descriptor\n", "<&-"},
+      {{"--dump", "@/gone.rc"}, 1, "@/gone.rc" + unread + "No such file or directory\n"},
+  });
+  EXPECT_TRUE(fs::is_fifo(folder / "fifo.rc"));
+  EXPECT_TRUE(fs::is_empty(folder / "ab.bas"));
 }
 
-TEST_F(NoAbort, CheckReadsNoFurtherThanOneBytePastTheProgram) {
-  const std::string program = folder / "ab.bas";
-  WriteBytes(program, Expected("menu"));
-  fs::resize_file(program, std::uintmax_t{1} << 40);  // a terabyte, sparse
-  const Outcome run = Cli({"--check", script});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, script + ": error: " + program + " differs from the conversion\n");
-}
-
-TEST_F(Budgets, DefinesThatMultiplyStopAtTheReadingsTokenBudget) {
-  // Each define names one of 4,096 tokens: a reading of 21 KB may expand 1,048,576 tokens and
-  // four more for each of its bytes, which the 281st define passes.
-  std::string bytes = "#define BIG";
-  for (int i = 0; i < 4096; ++i) bytes += " 1";
-  bytes += "\n";
-  for (int i = 0; i < 1000; ++i) bytes += "#define D" + std::to_string(i) + " BIG\n";
-  WriteBytes(script, bytes);
-  const Outcome run = Cli({"--dump", script});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, script + ":282:14: error: the defines of this reading expand to more than " +
-                         std::to_string((1 << 20) + 4 * bytes.size()) +
-                         " tokens in all; this use of BIG and every later one are left out\n");
-}
-
-TEST_F(Budgets, IncludedFilesStopAtTheReadingsByteBudget) {
-  // A header of a megabyte and a byte included twenty times: the sixteenth passes the 16 MiB a
-  // reading takes.
+// A reading replaces defines into at most a million tokens and four for each byte it read, and
+// takes at most 16 MiB from included files; the hint reads at most 4 MiB; a settings line keeps
+// the 1,023 bytes its field holds.
+TEST_F(Budgets, EachInputStopsAtItsBudgetWithItsMessage) {
+  // Each define names one of 4,096 tokens: the 281st passes the budget of a reading of 21 KB.
+  std::string tokens = "#define BIG";
+  for (int i = 0; i < 4096; ++i) tokens += " 1";
+  tokens += "\n";
+  for (int i = 0; i < 1000; ++i) tokens += "#define D" + std::to_string(i) + " BIG\n";
+  WriteBytes(folder / "tokens.rc", tokens);
+  // A header of a megabyte included twenty times: the sixteenth passes 16 MiB.
   WriteBytes(folder / "h.h", std::string(1 << 20, ' ') + "\n");
-  std::string bytes;
-  for (int i = 0; i < 20; ++i) bytes += "#include \"h.h\"\n";
-  WriteBytes(script, bytes);
-  const Outcome run = Cli({"--dump", script});
-  EXPECT_EQ(run.status, 1);
-  std::string err;
-  for (int line = 16; line <= 20; ++line) {
-    err += script + ":" + std::to_string(line) +
-           ":10: error: the included files pass 16777216 bytes in all; \"h.h\" is passed over\n";
+  std::string includes, passed;
+  for (int line = 1; line <= 20; ++line) {
+    includes += "#include \"h.h\"\n";
+    if (line >= 16) {
+      passed +=
+          "@/includes.rc:" + std::to_string(line) +
+          ":10: error: the included files pass 16777216 bytes in all; \"h.h\" is passed over\n";
+    }
   }
-  EXPECT_EQ(run.err, err);
-}
-
-TEST_F(Budgets, ALargeScriptLeavesTheHintOutWithANote) {
-  std::string bytes = Expected("menu", ".rc");
-  while (bytes.size() <= (size_t{9} << 19)) bytes += "// a comment line that pads the script\n";
-  WriteBytes(script, bytes);
-  const Outcome run = Cli({script});
-  EXPECT_EQ(run.status, 0);
-  // The bytes as the source listing holds the lines, each with one line end.
-  EXPECT_EQ(run.err.rfind(script + ": the hint is left out: the script's ", 0), 0u) << run.err;
-  EXPECT_TRUE(EndsWith(run.err, " bytes pass the 4194304 it reads\n")) << run.err;
-}
-
-TEST_F(Budgets, ASettingsLineIsKeptAsItsFieldHoldsItAndQuotedEscapedAndCut) {
-  WriteBytes(folder / "tolvex.ini", "\x1b[31m" + std::string(3 << 20, 'x') + "\r\n 1.000\r\n");
-  const Outcome run = Cli({"-o", "-", script});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.err, folder / "tolvex.ini" + ":1:1: warning: \"\\x1B[31m" + std::string(75, 'x') +
-                         "\"... (1023 bytes) is not a finite number greater than 0; it reads as "
-                         "0\n");
+  WriteBytes(folder / "includes.rc", includes);
+  std::string large = Expected("menu", ".rc");
+  while (large.size() <= (size_t{9} << 19)) large += "// a comment line that pads the script\n";
+  WriteBytes(folder / "large.rc", large);
+  fs::create_directory(folder / "wide");
+  Golden("menu", "wide/ab.rc");
+  WriteBytes(folder / "wide/tolvex.ini", "\x1b[31m" + std::string(3 << 20, 'x') + "\r\n 1.000\r\n");
+  ExpectRows({
+      {{"--dump", "@/tokens.rc"},
+       1,
+       "@/tokens.rc:282:14: error: the defines of this reading expand to more than " +
+           std::to_string((1 << 20) + 4 * tokens.size()) +
+           " tokens in all; this use of BIG and every later one are left out\n"},
+      {{"--dump", "@/includes.rc"}, 1, passed},
+      // The bytes as the source listing holds the lines, each with one line end.
+      {{"@/large.rc"},
+       0,
+       "@/large.rc: the hint is left out: the script's {*} bytes pass the 4194304 it reads\n"},
+      {{"-o", "-", "@/wide/ab.rc"},
+       0,
+       "@/wide/tolvex.ini:1:1: warning: \"\\x1B[31m" + std::string(75, 'x') +
+           "\"... (1023 bytes) is not a finite number greater than 0; it reads as 0\n"},
+  });
 }
 
 TEST_F(NoHang, AFifoSettingsFileIsNeitherWaitedForNorReplaced) {
-  const std::string settings = folder / "tolvex.ini";
-  ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0);
-  const std::string why = "it is a FIFO, not a regular file";
-  Outcome run = Cli({"--save-settings", script});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, settings + ": warning: cannot read it: " + why +
-                         "; coefficients not given as options are \" 1.000\"\n" + script +
-                         ": error: cannot write " + settings + ": it exists but cannot be read (" +
-                         why + "), so it is not replaced\n");
-  EXPECT_TRUE(fs::is_fifo(settings));
+  ASSERT_EQ(::mkfifo((folder / "tolvex.ini").c_str(), 0600), 0);
+  const std::string fifo = "it is a FIFO, not a regular file";
+  const std::string warning = "@/tolvex.ini: warning: cannot read it: " + fifo +
+                              "; coefficients not given as options are \" 1.000\"\n";
+  ExpectRows(
+      {{{"--save-settings", "@/ab.rc"},
+        1,
+        warning + "@/ab.rc: error: cannot write @/tolvex.ini: it exists but cannot be read (" +
+            fifo + "), so it is not replaced\n"}});
+  EXPECT_TRUE(fs::is_fifo(folder / "tolvex.ini"));
   EXPECT_TRUE(BytesOf(folder / "ab.bas") == Expected("menu"));
   // A FIFO as the program's file with no program reading it.
   fs::remove(folder / "ab.bas");
   ASSERT_EQ(::mkfifo((folder / "ab.bas").c_str(), 0600), 0);
-  run = Cli({"--quiet", script});
-  EXPECT_TRUE(EndsWith(run.err, script + ": error: cannot write " + (folder / "ab.bas") +
-                                    ": it is a FIFO that no program reads\n"))
-      << run.err;
+  ExpectRows(
+      {{{"--quiet", "@/ab.rc"},
+        1,
+        warning + "@/ab.rc: error: cannot write @/ab.bas: it is a FIFO that no program reads\n"}});
 }
 
 TEST_F(NoHang, AnUnreadableFileGetsItsOwnReasonAndIsNotReplaced) {
   if (!CanRunUnprivileged()) GTEST_SKIP() << "setpriv cannot run the converter as user nobody";
-  const std::string settings = folder / "tolvex.ini", program = folder / "ab.bas";
-  WriteBytes(settings, " 2\r\n 2\r\n 2\r\n 2\r\n");
-  WriteBytes(program, "old");
-  fs::permissions(settings, fs::perms::none);
-  fs::permissions(program, fs::perms::none);
-  const std::string denied = "Permission denied";
-  Outcome run = Command(AsUnprivilegedUser(), {"--check", script}, "> /dev/null");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, settings + ": warning: cannot read it: " + denied +
-                         "; coefficients not given as options are \" 1.000\"\n" + script +
-                         ": error: cannot read " + program + ": " + denied + "\n");
-  run = Command(AsUnprivilegedUser(), {"--quiet", "--save-settings", "-o", "-", script},
-                "> /dev/null");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("cannot write " + settings + ": it exists but cannot be read"),
-            std::string::npos)
-      << run.err;
-  fs::permissions(settings, fs::perms::owner_read);
-  EXPECT_EQ(BytesOf(settings), " 2\r\n 2\r\n 2\r\n 2\r\n");
-}
-
-TEST_F(NoHang, OutputThatCannotBeWrittenFailsInEveryModeWithItsReason) {
-  const std::string full =
-      "tolvex-cli: error: cannot write to standard output: No space left on "
-      "device\n";
-  const struct {
-    std::vector<std::string> arguments;
-    std::string err;
-  } cases[] = {
-      {{"--help"}, full},
-      {{"--version"}, full},
-      {{"--dump", script}, full},
-      {{"-o", "-", script},
-       script + ": error: cannot write the program to standard output: No space left on device\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.arguments[0]);
-    const Outcome run = Command("", c.arguments, "> /dev/full");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, c.err);
-  }
-  // An input that cannot be read is not an empty one; a missing script says so under --dump.
-  Outcome run = Command("", {"-o", folder / "x.bas", "-"}, "<&-");
-  EXPECT_EQ(run.err, "-: error: cannot read the script: Bad file descriptor\n");
-  run = Cli({"--dump", folder / "gone.rc"});
-  EXPECT_EQ(run.err, folder / "gone.rc" +
-                         ": error: cannot read the script: No such file or "
-                         "directory\n");
+  WriteBytes(folder / "tolvex.ini", " 2\r\n 2\r\n 2\r\n 2\r\n");
+  WriteBytes(folder / "ab.bas", "old");
+  fs::permissions(folder / "tolvex.ini", fs::perms::none);
+  fs::permissions(folder / "ab.bas", fs::perms::none);
+  ExpectRows({{{"--check", "@/ab.rc"},
+               1,
+               "@/tolvex.ini: warning: cannot read it: Permission denied; coefficients not given "
+               "as options are \" 1.000\"\n@/ab.rc: error: cannot read @/ab.bas: Permission "
+               "denied\n",
+               "> /dev/null"},
+              {{"--quiet", "--save-settings", "-o", "-", "@/ab.rc"},
+               1,
+               "{*}cannot write @/tolvex.ini: it exists but cannot be read{*}",
+               "> /dev/null"}},
+             AsUnprivilegedUser());
+  fs::permissions(folder / "tolvex.ini", fs::perms::owner_read);
+  EXPECT_EQ(BytesOf(folder / "tolvex.ini"), " 2\r\n 2\r\n 2\r\n 2\r\n");
 }
 
 }  // namespace

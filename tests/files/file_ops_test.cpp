@@ -20,15 +20,13 @@ Lines ReadAllLines(FileHandle handle) {
   return lines;
 }
 
-struct LineCase {
-  const char* what;
-  std::string bytes;
-  Lines lines;
-};
-
 TEST(ReadString, SplitsLinesAtLineFeedAndDropsEveryCarriageReturn) {
   const std::string longLine(3000, 'x');  // longer than any single block the reader takes
-  const LineCase cases[] = {
+  const struct {
+    const char* what;
+    std::string bytes;
+    Lines lines;
+  } cases[] = {
       {"CR LF ends", "a\r\nb\r\n", {"a", "b"}},
       {"last line without line end", "a\r\nb", {"a", "b"}},
       {"LF only", "a\nb", {"a", "b"}},
@@ -43,7 +41,7 @@ TEST(ReadString, SplitsLinesAtLineFeedAndDropsEveryCarriageReturn) {
       {"long line", longLine + "\r\nz", {longLine, "z"}},
   };
   ScratchFolder folder;
-  for (const LineCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     WriteBytes(folder / "lines.txt", c.bytes);
     const FileHandle handle = READ_FILE((folder / "lines.txt").c_str(), kNormalFile);
@@ -57,45 +55,31 @@ TEST(ReadString, SplitsLinesAtLineFeedAndDropsEveryCarriageReturn) {
   }
 }
 
-// A 10 MB script of mixed line lengths and line ends, one line longer than a megabyte.
-std::string LargeScript(std::vector<long long>& lineEnds) {
-  std::string bytes;
-  for (int i = 0; bytes.size() < 10u * 1000 * 1000; ++i) {
-    const size_t length = i == 700 ? (1u << 21) : static_cast<size_t>(i * 37 % 300);
-    bytes.append(length, static_cast<char>('A' + i % 26));
-    bytes += i % 3 == 0 ? "\n" : i % 3 == 1 ? "\r\n" : "\r\r\n";
-    lineEnds.push_back(static_cast<long long>(bytes.size()));
-  }
-  return bytes;
-}
-
 TEST(ReadString, LargeScriptReadsInBlocksAndThePositionFollowsEveryLine) {
+  // 10 MB of mixed line lengths and line ends, one line longer than a megabyte.
+  std::string bytes;
+  std::vector<long long> ends, positions;
+  for (int i = 0; bytes.size() < 10u * 1000 * 1000; ++i) {
+    bytes.append(i == 700 ? size_t{1} << 21 : static_cast<size_t>(i * 37 % 300),
+                 static_cast<char>('A' + i % 26));
+    bytes += i % 3 == 0 ? "\n" : i % 3 == 1 ? "\r\n" : "\r\r\n";
+    ends.push_back(static_cast<long long>(bytes.size()));
+  }
   ScratchFolder folder;
-  std::vector<long long> lineEnds;
-  WriteBytes(folder / "large.rc", LargeScript(lineEnds));
+  WriteBytes(folder / "large.rc", bytes);
   const FileHandle handle = READ_FILE((folder / "large.rc").c_str(), kNormalFile);
   ASSERT_NE(handle, kBadFile);
-
   const std::optional<long long> readsBefore = ReadCallsSoFar();
-  size_t count = 0;
   long long lengths = 0;
-  bool positionsHeld = true;
-  while (E_O_F(handle) == 0 && count < lineEnds.size()) {
-    const std::string line = files::ReadLine(handle);
-    lengths += static_cast<long long>(line.size());
-    const long long position = files::Position(handle);
-    if (position != lineEnds[count] && positionsHeld) {
-      ADD_FAILURE() << "after line " << count + 1 << " the position is " << position
-                    << ", the line ends at " << lineEnds[count];
-      positionsHeld = false;
-    }
-    ++count;
+  while (E_O_F(handle) == 0 && positions.size() < ends.size()) {
+    lengths += static_cast<long long>(files::ReadLine(handle).size());
+    positions.push_back(files::Position(handle));
   }
-  EXPECT_EQ(count, lineEnds.size());
+  EXPECT_TRUE(positions == ends) << "after each line the position is where the line ends";
   EXPECT_EQ(E_O_F(handle), 1);
   if (readsBefore) {
     // A line costs a read of a block or two (a long one a few more), never a read per byte.
-    EXPECT_LE(*ReadCallsSoFar() - *readsBefore, 2 * static_cast<long long>(count) + 100);
+    EXPECT_LE(*ReadCallsSoFar() - *readsBefore, 2 * static_cast<long long>(ends.size()) + 100);
   }
   EXPECT_GT(lengths, 9 * 1000 * 1000);
   CLOSE_FILE(handle);
