@@ -284,11 +284,12 @@ TEST_F(CliTest, CoefficientThatIsNoSoundNumberIsUsedAsReadWithAWarning) {
   // A settings line gets the same warning, named by its file and line, unless an option replaces
   // it.
   WriteBytes(folder / "tolvex.ini", " 1.000\r\n-1\r\n1\r\nx\r\n");
-  ExpectRows(
-      {{{"-o", "-", "--window-y=3", "@/menu.rc"},
-        0,
-        NativePath(folder / "tolvex.ini") +
-            ":2:1: warning: \"-1\" is not a finite number greater than 0; it reads as -1\n"}});
+  // --quiet silences both kinds.
+  ExpectRows({{{"-o", "-", "--window-y=3", "@/menu.rc"},
+               0,
+               NativePath(folder / "tolvex.ini") +
+                   ":2:1: warning: \"-1\" is not a finite number greater than 0; it reads as -1\n"},
+              {{"--quiet", "-o", "-", "--window-x", "abc", "@/menu.rc"}, 0, ""}});
 }
 
 #ifndef _WIN32
