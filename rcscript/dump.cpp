@@ -27,7 +27,7 @@ std::string Printed(const Style& s) {
   return number + " {" + s.text + "}";
 }
 
-std::string Place(const SourcePlace& p) { return " @" + p.file + ":" + std::to_string(p.line); }
+std::string Place(const SourcePlace& p) { return " @" + p.file() + ":" + std::to_string(p.line); }
 
 void Optional(std::string& line, const char* label, const std::optional<Value>& v) {
   if (v) line += std::string(" ") + label + " " + Printed(*v);

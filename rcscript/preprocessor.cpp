@@ -99,7 +99,7 @@ void Preprocessor::OpenFile(std::string path, std::string name, std::string_view
   frame.lines = std::move(read.lines);
   frame.lex.coding = {read.fromUtf16, codePage_};
   frame.conditionalBase = conditionals_.size();
-  fileNames_.push_back(std::move(name));
+  fileNames_.push_back(std::make_shared<const std::string>(std::move(name)));
   frames_.push_back(std::move(frame));
 }
 
@@ -143,7 +143,7 @@ bool Preprocessor::FillLine() {
     if (!Active()) continue;
     if (!frame.lex.inComment && first < line.size() && line[first] == ';') continue;
     raw_.clear();  // its tokens were moved out last time; the vector keeps its capacity
-    LexLine(line, 0, line.size(), frame.file, lineNumber, frame.lex, raw_, fileNames_[frame.file],
+    LexLine(line, 0, line.size(), frame.file, lineNumber, frame.lex, raw_, *fileNames_[frame.file],
             reporter_.List());
     Expand(std::move(raw_), pending_, reporter_);
     if (!pending_.empty()) return true;
@@ -153,7 +153,7 @@ bool Preprocessor::FillLine() {
 
 void Preprocessor::FinishFile() {
   Frame& frame = frames_.back();
-  const std::string& name = fileNames_[frame.file];
+  const std::string& name = *fileNames_[frame.file];
   if (frame.lex.inComment) {
     reporter_.List().Error(name, frame.lex.commentLine, frame.lex.commentColumn,
                            "a /* comment is not closed before the end of the file");
@@ -208,7 +208,7 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
     const bool continued = end > from && piece[end - 1] == '\\';
     if (read) {
       LexLine(piece, from, continued ? end - 1 : piece.size(), file, pieceLine, frame.lex, tokens,
-              fileNames_[file], reporter_.List());
+              *fileNames_[file], reporter_.List());
     }
     if (!continued || frame.next >= frame.lines.size()) break;
     piece = frame.lines[frame.next++];
@@ -357,7 +357,7 @@ void Preprocessor::AddDefine(const Token& name, std::vector<Token> body, bool fu
   }
   rc::Define record;
   record.name = name.text;
-  record.place = {fileNames_[name.file], name.line};
+  record.place = reporter_.PlaceOf(name);
   WrittenText written;
   for (const Token& t : body) written.Append(t);
   record.text = written.Text();
@@ -388,7 +388,7 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
   const int file = frame.file;
   const size_t open = SkipBlanks(rest, 0);
   const int at = column + static_cast<int>(open);
-  const std::string& fileName = fileNames_[file];
+  const std::string& fileName = *fileNames_[file];
   if (open >= rest.size() || (rest[open] != '"' && rest[open] != '<')) {
     reporter_.List().Error(fileName, lineNumber, at, "expected \"file\" or <file> after #include");
     return;

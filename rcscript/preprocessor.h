@@ -45,7 +45,6 @@ class Preprocessor {
   Token Next();
 
   Reporter& Report() { return reporter_; }
-  const std::vector<std::string>& FileNames() const { return fileNames_; }
   std::vector<Define>& Defines() { return defines_; }
   std::vector<std::string>& UnreadIncludes() { return unreadIncludes_; }
 
@@ -87,7 +86,7 @@ class Preprocessor {
 
   std::vector<std::string> includeDirs_;
   FileReader reader_;
-  std::vector<std::string> fileNames_;
+  std::vector<SharedName> fileNames_;
   Reporter reporter_;
   std::vector<Frame> frames_;
   std::vector<Conditional> conditionals_;

@@ -213,7 +213,12 @@ namespace tolvex::rc {
 
 const std::string& Reporter::FileName(int file) const {
   static const std::string kNone;
-  return file >= 0 && static_cast<size_t>(file) < fileNames_.size() ? fileNames_[file] : kNone;
+  return file >= 0 && static_cast<size_t>(file) < fileNames_.size() ? *fileNames_[file] : kNone;
+}
+
+SourcePlace Reporter::PlaceOf(const Token& token) const {
+  const bool known = token.file >= 0 && static_cast<size_t>(token.file) < fileNames_.size();
+  return {known ? fileNames_[token.file] : SharedName(), token.line};
 }
 
 void Reporter::ErrorAt(const Token& token, std::string message) {

@@ -71,15 +71,16 @@ namespace tolvex::rc {
 // Reports diagnostics at a token's place, naming its file as the reading knows it.
 class Reporter {
  public:
-  Reporter(const std::vector<std::string>& fileNames, DiagnosticList& list)
+  Reporter(const std::vector<SharedName>& fileNames, DiagnosticList& list)
       : fileNames_(fileNames), list_(list) {}
   void ErrorAt(const Token& token, std::string message);
   void WarningAt(const Token& token, std::string message);
   const std::string& FileName(int file) const;
+  SourcePlace PlaceOf(const Token& token) const;
   DiagnosticList& List() { return list_; }
 
  private:
-  const std::vector<std::string>& fileNames_;
+  const std::vector<SharedName>& fileNames_;
   DiagnosticList& list_;
 };
 
