@@ -86,7 +86,7 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
   }
   scriptBytes_ = bytes.size();
   OpenFile(scriptPath, scriptPath, bytes);
-  const std::vector<std::string>& lines = frames_.back().lines;
+  const std::vector<std::string_view>& lines = frames_.back().lines;
   endLine_ = std::max<int>(1, static_cast<int>(lines.size()));
   endColumn_ = lines.empty() ? 1 : static_cast<int>(lines.back().size()) + 1;
 }
@@ -95,7 +95,7 @@ void Preprocessor::OpenFile(std::string path, std::string name, std::string_view
   Frame frame;
   frame.file = static_cast<int>(fileNames_.size());
   frame.path = std::move(path);
-  ReaderLines read = SplitReaderLines(bytes);
+  ReaderLines read = SplitReaderLines(bytes, texts_);
   frame.lines = std::move(read.lines);
   frame.lex.coding = {read.fromUtf16, codePage_};
   frame.conditionalBase = conditionals_.size();
@@ -444,7 +444,7 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
       return;
     }
     includedBytes_ += bytes.size();
-    OpenFile(candidate, name, bytes);
+    OpenFile(candidate, name, texts_.emplace_back(std::move(*read.bytes)));
     return;
   }
   const std::string lowered = Lowered(path.substr(path.find_last_of('/') + 1));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,6 +36,8 @@ using FileReader = std::function<FileBytes(const std::string& path)>;
 //   #pragma code_page(N)   (the code page of the texts after it, in every file)
 //   #pragma ...   #error ...   #line ...   (passed over)
 // A line whose first non-blank byte is ";" is a comment.
+//
+// The script's bytes are read where they are: they must outlive the preprocessor.
 class Preprocessor {
  public:
   Preprocessor(const std::string& scriptPath, std::string_view bytes,
@@ -51,8 +54,8 @@ class Preprocessor {
  private:
   struct Frame {
     int file = 0;
-    std::string path;  // as opened: the folder of later includes
-    std::vector<std::string> lines;
+    std::string path;                     // as opened: the folder of later includes
+    std::vector<std::string_view> lines;  // into the script's bytes or texts_
     size_t next = 0;
     LexState lex;
     size_t conditionalBase = 0;
@@ -87,6 +90,9 @@ class Preprocessor {
   std::vector<std::string> includeDirs_;
   FileReader reader_;
   std::vector<SharedName> fileNames_;
+  // The included files' bytes and the text of lines not found whole in a file's bytes, kept for
+  // the whole reading: lines and tokens are views into them.
+  std::deque<std::string> texts_;
   Reporter reporter_;
   std::vector<Frame> frames_;
   std::vector<Conditional> conditionals_;
