@@ -91,7 +91,7 @@ class ExpressionReader {
   bool Apply(const Token& op, std::int64_t& left, std::int64_t right, std::uint32_t rightCleared) {
     const auto l = static_cast<std::uint64_t>(left);
     const auto r = static_cast<std::uint64_t>(right);
-    const std::string& o = op.text;
+    const std::string_view o = op.text;
     if (o == "|") {
       left = Wrap((l & ~static_cast<std::uint64_t>(rightCleared)) | r);
     } else if (o == "&") {

@@ -81,9 +81,9 @@ class Preprocessor {
   bool Active() const { return conditionals_.empty() || conditionals_.back().active; }
   void OpenFile(std::string path, std::string name, std::string_view bytes);
   void Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter);
-  void AppendExpansion(const Macro& macro, const std::string& name, int depth,
-                       std::vector<const std::string*>& active, std::vector<Token>& out,
-                       size_t start, bool& overflowed);
+  void AppendExpansion(const Macro& macro, std::string_view name, int depth,
+                       std::vector<std::string_view>& active, std::vector<Token>& out, size_t start,
+                       bool& overflowed);
   Token EndToken() const;
   size_t ExpansionBudget() const;
 
@@ -96,7 +96,7 @@ class Preprocessor {
   Reporter reporter_;
   std::vector<Frame> frames_;
   std::vector<Conditional> conditionals_;
-  std::unordered_map<std::string, Macro> macros_;
+  std::unordered_map<std::string_view, Macro> macros_;  // keyed by the names' tokens
   std::vector<Define> defines_;
   std::vector<std::string> unreadIncludes_;
   std::vector<Token> raw_, pending_;

@@ -1,6 +1,7 @@
 // The lexer: string escapes, numbers, comments and where each token stands.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -9,10 +10,13 @@
 namespace tolvex::testing {
 namespace {
 
+// The tokens are views into their line and into the lexer's store of texts: both are kept.
 std::vector<rc::Token> Lex(const std::string& line, rc::DiagnosticList& diagnostics) {
+  static std::deque<std::string> kept;
+  const std::string& held = kept.emplace_back(line);
   std::vector<rc::Token> tokens;
   rc::LexState state;
-  rc::LexLine(line, 0, line.size(), 0, 1, state, tokens, "s.rc", diagnostics);
+  rc::LexLine(held, 0, held.size(), 0, 1, state, tokens, kept, "s.rc", diagnostics);
   return tokens;
 }
 
@@ -91,10 +95,11 @@ TEST(LexerTest, ABlockCommentCarriesOverToTheNextLine) {
   rc::DiagnosticList diagnostics;
   std::vector<rc::Token> tokens;
   rc::LexState state;
+  std::deque<std::string> texts;
   const std::string first = "A /* open", second = "still */ B";
-  rc::LexLine(first, 0, first.size(), 0, 1, state, tokens, "s.rc", diagnostics);
+  rc::LexLine(first, 0, first.size(), 0, 1, state, tokens, texts, "s.rc", diagnostics);
   EXPECT_TRUE(state.inComment);
-  rc::LexLine(second, 0, second.size(), 0, 2, state, tokens, "s.rc", diagnostics);
+  rc::LexLine(second, 0, second.size(), 0, 2, state, tokens, texts, "s.rc", diagnostics);
   ASSERT_EQ(tokens.size(), 2u);
   EXPECT_EQ(tokens[1].text, "B");
   EXPECT_EQ(tokens[1].line, 2);
