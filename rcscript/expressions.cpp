@@ -56,7 +56,7 @@ class ExpressionReader {
 
   bool Read() {
     const bool read = Binary(1, out_.value, out_.cleared);
-    out_.text = written_.Text();
+    out_.text = written_.TakeText();
     return read;
   }
 

@@ -5,6 +5,7 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "rcscript/diagnostics.h"
@@ -94,6 +95,7 @@ class WrittenText {
  public:
   void Append(const Token& token);
   const std::string& Text() const { return text_; }
+  std::string TakeText() { return std::move(text_); }
 
  private:
   std::string text_;
