@@ -1,7 +1,7 @@
 #include "rcscript/dump.h"
 
+#include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <sstream>
 #include <string_view>
 
@@ -13,10 +13,11 @@ namespace {
 
 // Every piece is appended to the one text being written: a listing line is never built of
 // temporary strings.
-// A number's digits, in `digits`; returns them.
+// A number's digits, in `digits`; returns them. Formatted by hand: a listing prints a number for
+// nearly every field, and the formatting functions of the C library cost more than the rest.
 std::string_view Digits(std::int64_t number, char (&digits)[24]) {
-  const int length = std::snprintf(digits, sizeof digits, "%lld", static_cast<long long>(number));
-  return {digits, static_cast<size_t>(length)};
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+  return {digits, static_cast<size_t>(end.ptr - digits)};
 }
 
 void AppendNumber(std::int64_t number, std::string& out) {
@@ -41,9 +42,10 @@ void Print(const Value& v, std::string& out) {
 
 void Print(const Style& s, std::string& out) {
   if (s.number) {
-    char hex[16];
-    const int length = std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(*s.number));
-    out.append(hex, static_cast<size_t>(length));
+    static constexpr char kHexDigits[] = "0123456789ABCDEF";
+    char hex[10] = {'0', 'x'};
+    for (int i = 0; i < 8; ++i) hex[2 + i] = kHexDigits[*s.number >> (28 - 4 * i) & 0xF];
+    out.append(hex, sizeof hex);
   } else {
     out += '?';
   }
