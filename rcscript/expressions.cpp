@@ -30,7 +30,7 @@ int LevelOf(const Token& token, ExpressionMode mode) {
   if (token.kind != TokenKind::kOperator) return 0;
   const std::string_view text = token.text;
   for (const BinaryOperator& op : kBinaryOperators) {
-    if (text == op.spelling) {
+    if (IsSpelt(text, op.spelling)) {
       return mode == ExpressionMode::kStatement ? op.statementLevel : op.conditionLevel;
     }
   }

@@ -186,7 +186,7 @@ void LexLine(std::string_view s, size_t from, size_t to, int file, int lineNumbe
       token.kind = TokenKind::kOperator;
       size_t length = 0;
       for (const std::string_view op : kTwoByteOperators) {
-        if (s.substr(i, 2) == op && i + 2 <= end) length = 2;
+        if (i + 2 <= end && IsSpelt(s.substr(i, 2), op)) length = 2;
       }
       if (length == 0) {
         length = 1;
@@ -211,7 +211,7 @@ bool IsKeyword(const Token& token, std::string_view keyword) {
 }
 
 bool IsOperator(const Token& token, std::string_view op) {
-  return token.kind == TokenKind::kOperator && token.text == op;
+  return token.kind == TokenKind::kOperator && IsSpelt(token.text, op);
 }
 
 std::string Described(const Token& token) {

@@ -65,6 +65,15 @@ void LexLine(std::string_view line, size_t from, size_t to, int file, int lineNu
 // Whether a token is the keyword (an identifier equal to it whatever the case).
 bool IsKeyword(const Token& token, std::string_view keyword);
 bool IsOperator(const Token& token, std::string_view op);
+// Whether a short text (an operator's) is `spelling`: compared byte by byte in place, since a
+// call to compare bytes costs more than the bytes.
+inline bool IsSpelt(std::string_view text, std::string_view spelling) {
+  if (text.size() != spelling.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != spelling[i]) return false;
+  }
+  return true;
+}
 
 // A token as a message names it: its written form in quotes, or "the end of the file".
 std::string Described(const Token& token);
