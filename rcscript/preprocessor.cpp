@@ -284,10 +284,10 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
       macros_.erase(defined.text);
       return;
     }
-    tokens.erase(tokens.begin());
     const size_t after = static_cast<size_t>(defined.column - 1) + defined.text.size();
-    // A "(" right after the name makes a define with arguments.
-    AddDefine(defined, std::move(tokens),
+    // A "(" right after the name makes a define with arguments. The body is made to its size: a
+    // script may hold tens of thousands of defines, and each keeps its body for the reading.
+    AddDefine(defined, std::vector<Token>(tokens.begin() + 1, tokens.end()),
               after < line.size() && line[after] == '(' && defined.line == lineNumber);
     return;
   }
