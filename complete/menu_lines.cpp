@@ -64,7 +64,7 @@ void ResolveMenuIds(const rc::Menu& menu, ProgramNames& names, MenuItemIds& ids,
     } else if (item.kind == Kind::kItem && ids.count(&item) == 0) {
       // Marked as met, so that a menu two dialogs use is warned about once.
       ids[&item] = {};
-      warnings.Warning(item.place.file, item.place.line, 0,
+      warnings.Warning(item.place.file(), item.place.line, 0,
                        "menu item " + rc::Quoted(item.text) + " stands in the menu bar of " +
                            menu.name.text + ": no line is written for it");
     }

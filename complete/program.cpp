@@ -86,7 +86,7 @@ class Converter {
       for (const rc::Control& control : dialog.controls) {
         const GadgetKindLines* kind = KindOfControl(control);
         if (kind == nullptr) {
-          warnings_.Warning(control.place.file, control.place.line, 0,
+          warnings_.Warning(control.place.file(), control.place.line, 0,
                             "control " + control.id.text + " of class " +
                                 rc::Quoted(control.className) +
                                 " has no gadget kind: a comment line stands in its place");
@@ -129,7 +129,7 @@ class Converter {
   const rc::Menu* MenuOf(const rc::Dialog& dialog) {
     if (!dialog.menu) return nullptr;
     if (const rc::Menu* menu = NamedMenu(model_, dialog)) return menu;
-    warnings_.Warning(dialog.place.file, dialog.place.line, 0,
+    warnings_.Warning(dialog.place.file(), dialog.place.line, 0,
                       "dialog " + dialog.name.text + " names the menu " + dialog.menu->text +
                           ", which the script does not hold: no menu is written for it");
     return nullptr;
@@ -161,7 +161,7 @@ class Converter {
 
   double Units(const rc::Value& value, const rc::SourcePlace& place) {
     if (value.number) return *value.number;
-    warnings_.Warning(place.file, place.line, 0,
+    warnings_.Warning(place.file(), place.line, 0,
                       value.text + " has no known value: 0 is written in its place");
     return 0;
   }

@@ -54,10 +54,10 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
     if (!define.number || IsStandardId(define.name)) continue;
     const std::string key = UpperCase(define.name);
     if (IsProgramName(key)) {
-      if (define.place.file == scriptFile) clashes_.push_back(define);
+      if (define.place.file() == scriptFile) clashes_.push_back(define);
       continue;
     }
-    const bool fromScript = define.place.file == scriptFile;
+    const bool fromScript = define.place.file() == scriptFile;
     auto [at, added] = names_.try_emplace(key);
     if (added || (fromScript && !at->second.fromScript)) {
       at->second = {define.name, define.text, *define.number, std::nullopt, fromScript};
@@ -103,7 +103,7 @@ void ProgramNames::GiveValues(std::int64_t above, const std::vector<std::string>
   if (!why.empty()) why += unreadIncludes.size() == 1 ? " was not read)" : " were not read)";
   for (Unknown& unknown : unknown_) {
     unknown.value = ++above;
-    warnings.Warning(unknown.place.file, unknown.place.line, 0,
+    warnings.Warning(unknown.place.file(), unknown.place.line, 0,
                      unknown.text + " has no value" + why + ": " +
                          (unknown.defined ? "defined as " : "written as ") +
                          NumberText(unknown.value));
@@ -139,7 +139,7 @@ shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
     }
   }
   for (const rc::Define& define : clashes_) {
-    warnings.Warning(define.place.file, define.place.line, 0,
+    warnings.Warning(define.place.file(), define.place.line, 0,
                      define.name +
                          " is a name the program declares itself: its #define is not "
                          "written and its uses are written as " +
@@ -150,7 +150,7 @@ shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
     const std::int64_t value = name.kept.value_or(name.value);
     if (define.value == value) continue;
     warnings.Warning(
-        define.place.file, define.place.line, 0,
+        define.place.file(), define.place.line, 0,
         name.name + " is defined with more than one value: the program keeps " + NumberText(value));
   }
   return lines;

@@ -87,7 +87,7 @@ std::string ProgramTexts::Of(std::string_view text, const rc::TextCoding& coding
   }
   if (!written) {
     if (unwritable_.insert(codePage).second) {
-      warnings.Warning(place.file, place.line, 0,
+      warnings.Warning(place.file(), place.line, 0,
                        "code page " + std::to_string(codePage) +
                            " cannot be written here: its texts keep each character below 256 "
                            "as that byte");
@@ -95,7 +95,8 @@ std::string ProgramTexts::Of(std::string_view text, const rc::TextCoding& coding
     written = Latin1(text);
   }
   if (!written->lacking.empty()) {
-    const auto at = lackingIndex_.emplace(std::make_pair(place.file, place.line), lacking_.size());
+    const auto at =
+        lackingIndex_.emplace(std::make_pair(place.file(), place.line), lacking_.size());
     if (at.second) lacking_.push_back({place, codePage, {}});
     std::vector<std::string>& listed = lacking_[at.first->second].characters;
     for (const std::string& c : written->lacking) {
@@ -108,7 +109,7 @@ std::string ProgramTexts::Of(std::string_view text, const rc::TextCoding& coding
 void ProgramTexts::LackingWarnings(rc::DiagnosticList& warnings) const {
   for (const Lacking& line : lacking_) {
     const bool one = line.characters.size() == 1;
-    warnings.Warning(line.place.file, line.place.line, 0,
+    warnings.Warning(line.place.file(), line.place.line, 0,
                      "code page " + std::to_string(line.codePage) + " has no " +
                          Listed(line.characters) + (one ? ": it is" : ": each is") +
                          " written as ?");

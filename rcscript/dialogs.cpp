@@ -301,6 +301,9 @@ void ReadDialog(StatementStream& tokens, const Token& start, Value name, const T
     tokens.Expected("a control statement or END", "in " + what);
     tokens.SkipStatement(start_of_statement);
   }
+  // A model holds every dialog of the script at once: the room the growing list left over would
+  // be most of a large script's model.
+  d.controls.shrink_to_fit();
   model.dialogs.push_back(std::move(d));
 }
 

@@ -1,8 +1,9 @@
 #include "rcscript/dump.h"
 
+#include <charconv>
+#include <cstdint>
 #include <sstream>
-
-#include <cstdio>
+#include <string_view>
 
 #include "rcscript/diagnostics.h"
 #include "rcscript/reader.h"
@@ -10,80 +11,158 @@
 namespace tolvex::rc {
 namespace {
 
-std::string Printed(const Value& v) {
-  if (!v.number) return v.text + "=?";
-  const std::string number = std::to_string(*v.number);
-  if (v.text.empty() || v.text == number) return number;
-  return v.text + "=" + number;
+// Every piece is appended to the one text being written: a listing line is never built of
+// temporary strings.
+// A number's digits, in `digits`; returns them. Formatted by hand: a listing prints a number for
+// nearly every field, and the formatting functions of the C library cost more than the rest.
+std::string_view Digits(std::int64_t number, char (&digits)[24]) {
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
+  return {digits, static_cast<size_t>(end.ptr - digits)};
 }
 
-std::string Printed(const Style& s) {
-  std::string number = "?";
-  if (s.number) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(*s.number));
-    number = hex;
+void AppendNumber(std::int64_t number, std::string& out) {
+  char digits[24];
+  out += Digits(number, digits);
+}
+
+void Print(const Value& v, std::string& out) {
+  if (!v.number) {
+    out += v.text;
+    out += "=?";
+    return;
   }
-  return number + " {" + s.text + "}";
+  char buffer[24];
+  const std::string_view number = Digits(*v.number, buffer);
+  if (!v.text.empty() && v.text != number) {
+    out += v.text;
+    out += '=';
+  }
+  out += number;
 }
 
-std::string Place(const SourcePlace& p) { return " @" + p.file + ":" + std::to_string(p.line); }
-
-void Optional(std::string& line, const char* label, const std::optional<Value>& v) {
-  if (v) line += std::string(" ") + label + " " + Printed(*v);
+void Print(const Style& s, std::string& out) {
+  if (s.number) {
+    static constexpr char kHexDigits[] = "0123456789ABCDEF";
+    char hex[10] = {'0', 'x'};
+    for (int i = 0; i < 8; ++i) hex[2 + i] = kHexDigits[*s.number >> (28 - 4 * i) & 0xF];
+    out.append(hex, sizeof hex);
+  } else {
+    out += '?';
+  }
+  out += " {";
+  out += s.text;
+  out += '}';
 }
 
-void Optional(std::string& line, const char* label, const std::optional<Style>& s) {
-  if (s) line += std::string(" ") + label + " " + Printed(*s);
+void Place(const SourcePlace& p, std::string& out) {
+  out += " @";
+  out += p.file();
+  out += ':';
+  AppendNumber(p.line, out);
+  out += '\n';
 }
 
-std::string ControlTextOf(const ControlText& t) {
+void Optional(const char* label, const std::optional<Value>& v, std::string& out) {
+  if (!v) return;
+  out += ' ';
+  out += label;
+  out += ' ';
+  Print(*v, out);
+}
+
+void Optional(const char* label, const std::optional<Style>& s, std::string& out) {
+  if (!s) return;
+  out += ' ';
+  out += label;
+  out += ' ';
+  Print(*s, out);
+}
+
+void Field(const char* label, const Value& v, std::string& out) {
+  out += label;
+  Print(v, out);
+}
+
+void Field(const char* label, const Style& s, std::string& out) {
+  out += label;
+  Print(s, out);
+}
+
+void PrintControlText(const ControlText& t, std::string& out) {
   switch (t.kind) {
-    case ControlText::Kind::kString: return QuotedWhole(t.string);
-    case ControlText::Kind::kReference: return Printed(t.reference);
+    case ControlText::Kind::kString: out += QuotedWhole(t.string); return;
+    case ControlText::Kind::kReference: Print(t.reference, out); return;
     case ControlText::Kind::kNone: break;
   }
-  return "-";
+  out += '-';
 }
 
 void DumpDialog(const Dialog& d, std::string& out) {
-  std::string line = "dialog " + Printed(d.name) + " " + d.statement + " x " + Printed(d.x) +
-                     " y " + Printed(d.y) + " w " + Printed(d.width) + " h " + Printed(d.height);
-  Optional(line, "help", d.helpId);
-  if (d.caption) line += " caption " + QuotedWhole(*d.caption);
+  out += "dialog ";
+  Print(d.name, out);
+  out += ' ';
+  out += d.statement;
+  Field(" x ", d.x, out);
+  Field(" y ", d.y, out);
+  Field(" w ", d.width, out);
+  Field(" h ", d.height, out);
+  Optional("help", d.helpId, out);
+  if (d.caption) {
+    out += " caption ";
+    out += QuotedWhole(*d.caption);
+  }
   if (d.font) {
-    line += " font " + Printed(d.font->size) + " " + QuotedWhole(d.font->face);
+    Field(" font ", d.font->size, out);
+    out += ' ';
+    out += QuotedWhole(d.font->face);
     for (const auto* field : {&d.font->weight, &d.font->italic, &d.font->charset}) {
-      if (*field) line += " " + Printed(**field);
+      if (*field) Field(" ", **field, out);
     }
   }
-  line += " style " + Printed(d.style) + " exstyle " + Printed(d.exStyle);
-  Optional(line, "menu", d.menu);
-  Optional(line, "class", d.className);
-  out += line + Place(d.place) + "\n";
+  Field(" style ", d.style, out);
+  Field(" exstyle ", d.exStyle, out);
+  Optional("menu", d.menu, out);
+  Optional("class", d.className, out);
+  Place(d.place, out);
   for (const Control& c : d.controls) {
-    std::string l = "  control " + c.statement + " " + ControlTextOf(c.text) + " id " +
-                    Printed(c.id) + " class " + QuotedWhole(c.className) + " x " + Printed(c.x) +
-                    " y " + Printed(c.y) + " w " + Printed(c.width) + " h " + Printed(c.height) +
-                    " style " + Printed(c.style) + " exstyle " + Printed(c.exStyle);
-    Optional(l, "help", c.helpId);
-    out += l + Place(c.place) + "\n";
+    out += "  control ";
+    out += c.statement;
+    out += ' ';
+    PrintControlText(c.text, out);
+    Field(" id ", c.id, out);
+    out += " class ";
+    out += QuotedWhole(c.className);
+    Field(" x ", c.x, out);
+    Field(" y ", c.y, out);
+    Field(" w ", c.width, out);
+    Field(" h ", c.height, out);
+    Field(" style ", c.style, out);
+    Field(" exstyle ", c.exStyle, out);
+    Optional("help", c.helpId, out);
+    Place(c.place, out);
   }
 }
 
 void DumpItems(const std::vector<MenuItem>& items, const std::string& indent, std::string& out) {
   static const char* const kKinds[] = {"item", "separator", "popup"};
   for (const MenuItem& item : items) {
-    std::string line = indent + kKinds[static_cast<int>(item.kind)];
+    out += indent;
+    out += kKinds[static_cast<int>(item.kind)];
     const bool bare = item.kind == MenuItem::Kind::kSeparator && item.text.empty() && !item.id &&
                       !item.type && !item.state;
-    if (!bare) line += " " + QuotedWhole(item.text);
-    Optional(line, "id", item.id);
-    if (!item.options.empty()) line += " options " + item.options;
-    Optional(line, "type", item.type);
-    Optional(line, "state", item.state);
-    Optional(line, "help", item.helpId);
-    out += line + Place(item.place) + "\n";
+    if (!bare) {
+      out += ' ';
+      out += QuotedWhole(item.text);
+    }
+    Optional("id", item.id, out);
+    if (!item.options.empty()) {
+      out += " options ";
+      out += item.options;
+    }
+    Optional("type", item.type, out);
+    Optional("state", item.state, out);
+    Optional("help", item.helpId, out);
+    Place(item.place, out);
     DumpItems(item.items, indent + "  ", out);
   }
 }
@@ -100,10 +179,19 @@ void DumpModel(const Model& model, std::ostream& stream) {
     out.clear();
   };
   for (const Define& d : model.defines) {
-    std::string value = "?";
-    if (d.string) value = QuotedWhole(*d.string);
-    if (d.number) value = std::to_string(*d.number);
-    out += "define " + d.name + " {" + d.text + "} = " + value + Place(d.place) + "\n";
+    out += "define ";
+    out += d.name;
+    out += " {";
+    out += d.text;
+    out += "} = ";
+    if (d.number) {
+      AppendNumber(*d.number, out);
+    } else if (d.string) {
+      out += QuotedWhole(*d.string);
+    } else {
+      out += '?';
+    }
+    Place(d.place, out);
     flush(kPiece);
   }
   for (const Dialog& d : model.dialogs) {
@@ -111,12 +199,22 @@ void DumpModel(const Model& model, std::ostream& stream) {
     flush(kPiece);
   }
   for (const Menu& m : model.menus) {
-    out += "menu " + Printed(m.name) + " " + m.statement + Place(m.place) + "\n";
+    out += "menu ";
+    Print(m.name, out);
+    out += ' ';
+    out += m.statement;
+    Place(m.place, out);
     DumpItems(m.items, "  ", out);
     flush(kPiece);
   }
   for (const SkippedResource& s : model.skipped) {
-    out += "skipped " + (s.name.empty() ? "" : s.name + " ") + s.type + Place(s.place) + "\n";
+    out += "skipped ";
+    if (!s.name.empty()) {
+      out += s.name;
+      out += ' ';
+    }
+    out += s.type;
+    Place(s.place, out);
     flush(kPiece);
   }
   flush(0);

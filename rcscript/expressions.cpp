@@ -30,7 +30,7 @@ int LevelOf(const Token& token, ExpressionMode mode) {
   if (token.kind != TokenKind::kOperator) return 0;
   const std::string_view text = token.text;
   for (const BinaryOperator& op : kBinaryOperators) {
-    if (text == op.spelling) {
+    if (IsSpelt(text, op.spelling)) {
       return mode == ExpressionMode::kStatement ? op.statementLevel : op.conditionLevel;
     }
   }
@@ -56,7 +56,7 @@ class ExpressionReader {
 
   bool Read() {
     const bool read = Binary(1, out_.value, out_.cleared);
-    out_.text = written_.Text();
+    out_.text = written_.TakeText();
     return read;
   }
 
@@ -91,7 +91,7 @@ class ExpressionReader {
   bool Apply(const Token& op, std::int64_t& left, std::int64_t right, std::uint32_t rightCleared) {
     const auto l = static_cast<std::uint64_t>(left);
     const auto r = static_cast<std::uint64_t>(right);
-    const std::string& o = op.text;
+    const std::string_view o = op.text;
     if (o == "|") {
       left = Wrap((l & ~static_cast<std::uint64_t>(rightCleared)) | r);
     } else if (o == "&") {

@@ -3,15 +3,29 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tolvex::rc {
 
+// A file's name as the reading knows it, held once and shared by every place in that file.
+using SharedName = std::shared_ptr<const std::string>;
+
 // Where a thing starts: the file as the command line or the #include named it, and its line.
 struct SourcePlace {
-  std::string file;
+  SourcePlace() = default;
+  SourcePlace(SharedName name, int lineNumber) : fileName(std::move(name)), line(lineNumber) {}
+  SourcePlace(std::string name, int lineNumber)
+      : fileName(std::make_shared<const std::string>(std::move(name))), line(lineNumber) {}
+  const std::string& file() const {
+    static const std::string kNone;
+    return fileName ? *fileName : kNone;
+  }
+
+  SharedName fileName;  // none for a place in no file
   int line = 0;
 };
 

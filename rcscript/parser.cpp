@@ -122,7 +122,7 @@ class TopLevel {
       ReadMenu(tokens_, start, std::move(name), type, model_);
       if (model_.menus.size() > read) model_.menus.back().texts = texts;
     } else {
-      const std::string typeText = known ? UpperCase(type.text) : type.written;
+      const std::string typeText = known ? UpperCase(type.text) : std::string(type.written);
       Skipped(name.text, typeText, start);
       if (known && known->shape == Shape::kBlock) {
         PassOverBlockResource("the " + typeText + " resource " + Quoted(name.text));

@@ -86,7 +86,7 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
   }
   scriptBytes_ = bytes.size();
   OpenFile(scriptPath, scriptPath, bytes);
-  const std::vector<std::string>& lines = frames_.back().lines;
+  const std::vector<std::string_view>& lines = frames_.back().lines;
   endLine_ = std::max<int>(1, static_cast<int>(lines.size()));
   endColumn_ = lines.empty() ? 1 : static_cast<int>(lines.back().size()) + 1;
 }
@@ -95,11 +95,11 @@ void Preprocessor::OpenFile(std::string path, std::string name, std::string_view
   Frame frame;
   frame.file = static_cast<int>(fileNames_.size());
   frame.path = std::move(path);
-  ReaderLines read = SplitReaderLines(bytes);
+  ReaderLines read = SplitReaderLines(bytes, texts_);
   frame.lines = std::move(read.lines);
   frame.lex.coding = {read.fromUtf16, codePage_};
   frame.conditionalBase = conditionals_.size();
-  fileNames_.push_back(std::move(name));
+  fileNames_.push_back(std::make_shared<const std::string>(std::move(name)));
   frames_.push_back(std::move(frame));
 }
 
@@ -143,8 +143,8 @@ bool Preprocessor::FillLine() {
     if (!Active()) continue;
     if (!frame.lex.inComment && first < line.size() && line[first] == ';') continue;
     raw_.clear();  // its tokens were moved out last time; the vector keeps its capacity
-    LexLine(line, 0, line.size(), frame.file, lineNumber, frame.lex, raw_, fileNames_[frame.file],
-            reporter_.List());
+    LexLine(line, 0, line.size(), frame.file, lineNumber, frame.lex, raw_, texts_,
+            *fileNames_[frame.file], reporter_.List());
     Expand(std::move(raw_), pending_, reporter_);
     if (!pending_.empty()) return true;
   }
@@ -153,13 +153,13 @@ bool Preprocessor::FillLine() {
 
 void Preprocessor::FinishFile() {
   Frame& frame = frames_.back();
-  const std::string& name = fileNames_[frame.file];
+  const std::string& name = *fileNames_[frame.file];
   if (frame.lex.inComment) {
     reporter_.List().Error(name, frame.lex.commentLine, frame.lex.commentColumn,
                            "a /* comment is not closed before the end of the file");
   }
   while (conditionals_.size() > frame.conditionalBase) {
-    reporter_.ErrorAt(conditionals_.back().at, "#" + conditionals_.back().at.text +
+    reporter_.ErrorAt(conditionals_.back().at, "#" + std::string(conditionals_.back().at.text) +
                                                    " has no #endif before the end of the file");
     conditionals_.pop_back();
   }
@@ -175,11 +175,11 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
   while (i < line.size() && IsIdentifierByte(line[i])) ++i;
   Token at;
   at.kind = TokenKind::kIdentifier;
-  at.text = at.written = std::string(line.substr(nameStart, i - nameStart));
+  at.text = at.written = line.substr(nameStart, i - nameStart);
   at.file = file;
   at.line = lineNumber;
   at.column = static_cast<int>(hash + 1);
-  const std::string& name = at.text;
+  const std::string name(at.text);
   const rc::Directive directive = DirectiveOf(name);
   if (directive == rc::Directive::kInclude) {
     if (Active()) Include(line.substr(i), lineNumber, static_cast<int>(i + 1));
@@ -208,7 +208,7 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
     const bool continued = end > from && piece[end - 1] == '\\';
     if (read) {
       LexLine(piece, from, continued ? end - 1 : piece.size(), file, pieceLine, frame.lex, tokens,
-              fileNames_[file], reporter_.List());
+              texts_, *fileNames_[file], reporter_.List());
     }
     if (!continued || frame.next >= frame.lines.size()) break;
     piece = frame.lines[frame.next++];
@@ -284,10 +284,10 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
       macros_.erase(defined.text);
       return;
     }
-    tokens.erase(tokens.begin());
     const size_t after = static_cast<size_t>(defined.column - 1) + defined.text.size();
-    // A "(" right after the name makes a define with arguments.
-    AddDefine(defined, std::move(tokens),
+    // A "(" right after the name makes a define with arguments. The body is made to its size: a
+    // script may hold tens of thousands of defines, and each keeps its body for the reading.
+    AddDefine(defined, std::vector<Token>(tokens.begin() + 1, tokens.end()),
               after < line.size() && line[after] == '(' && defined.line == lineNumber);
     return;
   }
@@ -319,7 +319,7 @@ bool Preprocessor::Condition(std::vector<Token> tokens, const Token& at) {
       value.kind = TokenKind::kNumber;
       value.number = macros_.count(tokens[nameAt].text) ? 1 : 0;
       value.numberValid = true;
-      value.text = std::to_string(value.number);
+      value.text = value.number ? "1" : "0";
       resolved.push_back(std::move(value));
       i = paren ? nameAt + 1 : nameAt;
       continue;
@@ -333,16 +333,16 @@ bool Preprocessor::Condition(std::vector<Token> tokens, const Token& at) {
   LineCursor cursor(expanded, end);
   Expression value;
   if (expanded.empty()) {
-    reporter_.ErrorAt(at, "#" + at.text + " needs a condition");
+    reporter_.ErrorAt(at, "#" + std::string(at.text) + " needs a condition");
     return false;
   }
-  if (!ReadExpression(cursor, ExpressionMode::kCondition, "the condition of #" + at.text, reporter_,
-                      value)) {
+  if (!ReadExpression(cursor, ExpressionMode::kCondition,
+                      "the condition of #" + std::string(at.text), reporter_, value)) {
     return false;
   }
   if (!cursor.AtEnd()) {
     reporter_.ErrorAt(cursor.Peek(0), "unexpected " + Described(cursor.Peek(0)) +
-                                          " after the condition of #" + at.text);
+                                          " after the condition of #" + std::string(at.text));
     return false;
   }
   return value.value != 0;
@@ -350,14 +350,14 @@ bool Preprocessor::Condition(std::vector<Token> tokens, const Token& at) {
 
 void Preprocessor::AddDefine(const Token& name, std::vector<Token> body, bool functionLike) {
   if (functionLike) {
-    reporter_.WarningAt(name, "the define " + name.text +
+    reporter_.WarningAt(name, "the define " + std::string(name.text) +
                                   " takes arguments, which the reader does not replace; it is "
                                   "passed over and its uses stay names");
     return;
   }
   rc::Define record;
   record.name = name.text;
-  record.place = {fileNames_[name.file], name.line};
+  record.place = reporter_.PlaceOf(name);
   WrittenText written;
   for (const Token& t : body) written.Append(t);
   record.text = written.Text();
@@ -388,7 +388,7 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
   const int file = frame.file;
   const size_t open = SkipBlanks(rest, 0);
   const int at = column + static_cast<int>(open);
-  const std::string& fileName = fileNames_[file];
+  const std::string& fileName = *fileNames_[file];
   if (open >= rest.size() || (rest[open] != '"' && rest[open] != '<')) {
     reporter_.List().Error(fileName, lineNumber, at, "expected \"file\" or <file> after #include");
     return;
@@ -444,7 +444,7 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
       return;
     }
     includedBytes_ += bytes.size();
-    OpenFile(candidate, name, bytes);
+    OpenFile(candidate, name, texts_.emplace_back(std::move(*read.bytes)));
     return;
   }
   const std::string lowered = Lowered(path.substr(path.find_last_of('/') + 1));
@@ -458,7 +458,7 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
 }
 
 void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter) {
-  std::vector<const std::string*> active;
+  std::vector<std::string_view> active;
   for (Token& token : in) {
     const auto macro =
         token.kind == TokenKind::kIdentifier ? macros_.find(token.text) : macros_.end();
@@ -479,14 +479,14 @@ void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Repo
       expansionsSpent_ = true;
       reporter_.ErrorAt(token, "the defines of this reading expand to more than " +
                                    std::to_string(ExpansionBudget()) +
-                                   " tokens in all; this use of " + token.text +
+                                   " tokens in all; this use of " + std::string(token.text) +
                                    " and every later one are left out");
       continue;
     }
     expandedTokens_ += made;
     if (overflowed) {
       out.resize(start);
-      reporter.ErrorAt(token, "the define " + token.text + " expands beyond " +
+      reporter.ErrorAt(token, "the define " + std::string(token.text) + " expands beyond " +
                                   std::to_string(kMaxMacroTokens) + " tokens or " +
                                   std::to_string(kMaxMacroDepth) + " levels; its use is left out");
       continue;
@@ -497,25 +497,25 @@ void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Repo
       t.line = token.line;
       t.column = token.column;
       t.lineStart = i == start && token.lineStart;
-      t.written = i == start ? token.written : std::string();
+      t.written = i == start ? token.written : std::string_view();
     }
   }
 }
 
-void Preprocessor::AppendExpansion(const Macro& macro, const std::string& name, int depth,
-                                   std::vector<const std::string*>& active, std::vector<Token>& out,
+void Preprocessor::AppendExpansion(const Macro& macro, std::string_view name, int depth,
+                                   std::vector<std::string_view>& active, std::vector<Token>& out,
                                    size_t start, bool& overflowed) {
   if (depth > kMaxMacroDepth) {
     overflowed = true;
     return;
   }
-  active.push_back(&name);
+  active.push_back(name);
   for (const Token& t : macro.body) {
     if (overflowed) break;
     const auto nested = t.kind == TokenKind::kIdentifier ? macros_.find(t.text) : macros_.end();
     const bool expands =
-        nested != macros_.end() && std::none_of(active.begin(), active.end(),
-                                                [&](const std::string* a) { return *a == t.text; });
+        nested != macros_.end() &&
+        std::none_of(active.begin(), active.end(), [&](std::string_view a) { return a == t.text; });
     if (expands) {
       AppendExpansion(nested->second, nested->first, depth + 1, active, out, start, overflowed);
     } else if (out.size() - start >= kMaxMacroTokens) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,6 +36,8 @@ using FileReader = std::function<FileBytes(const std::string& path)>;
 //   #pragma code_page(N)   (the code page of the texts after it, in every file)
 //   #pragma ...   #error ...   #line ...   (passed over)
 // A line whose first non-blank byte is ";" is a comment.
+//
+// The script's bytes are read where they are: they must outlive the preprocessor.
 class Preprocessor {
  public:
   Preprocessor(const std::string& scriptPath, std::string_view bytes,
@@ -45,15 +48,14 @@ class Preprocessor {
   Token Next();
 
   Reporter& Report() { return reporter_; }
-  const std::vector<std::string>& FileNames() const { return fileNames_; }
   std::vector<Define>& Defines() { return defines_; }
   std::vector<std::string>& UnreadIncludes() { return unreadIncludes_; }
 
  private:
   struct Frame {
     int file = 0;
-    std::string path;  // as opened: the folder of later includes
-    std::vector<std::string> lines;
+    std::string path;                     // as opened: the folder of later includes
+    std::vector<std::string_view> lines;  // into the script's bytes or texts_
     size_t next = 0;
     LexState lex;
     size_t conditionalBase = 0;
@@ -79,19 +81,22 @@ class Preprocessor {
   bool Active() const { return conditionals_.empty() || conditionals_.back().active; }
   void OpenFile(std::string path, std::string name, std::string_view bytes);
   void Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter);
-  void AppendExpansion(const Macro& macro, const std::string& name, int depth,
-                       std::vector<const std::string*>& active, std::vector<Token>& out,
-                       size_t start, bool& overflowed);
+  void AppendExpansion(const Macro& macro, std::string_view name, int depth,
+                       std::vector<std::string_view>& active, std::vector<Token>& out, size_t start,
+                       bool& overflowed);
   Token EndToken() const;
   size_t ExpansionBudget() const;
 
   std::vector<std::string> includeDirs_;
   FileReader reader_;
-  std::vector<std::string> fileNames_;
+  std::vector<SharedName> fileNames_;
+  // The included files' bytes and the text of lines not found whole in a file's bytes, kept for
+  // the whole reading: lines and tokens are views into them.
+  std::deque<std::string> texts_;
   Reporter reporter_;
   std::vector<Frame> frames_;
   std::vector<Conditional> conditionals_;
-  std::unordered_map<std::string, Macro> macros_;
+  std::unordered_map<std::string_view, Macro> macros_;  // keyed by the names' tokens
   std::vector<Define> defines_;
   std::vector<std::string> unreadIncludes_;
   std::vector<Token> raw_, pending_;

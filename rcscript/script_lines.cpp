@@ -7,6 +7,9 @@ bool StartsWith(std::string_view bytes, std::string_view mark) {
   return bytes.substr(0, mark.size()) == mark;
 }
 
+constexpr std::string_view kUtf16LittleEndian = "\xFF\xFE", kUtf16BigEndian = "\xFE\xFF",
+                           kUtf8Mark = "\xEF\xBB\xBF";
+
 }  // namespace
 
 void AppendUtf8(std::string& text, unsigned c) {
@@ -59,23 +62,26 @@ std::string DecodeUtf16(std::string_view bytes, bool bigEndian, bool utf8) {
   return text;
 }
 
-// finalNeedsText: whether a last segment of CRs alone is dropped (UTF-16) or kept (bytes).
-void Split(std::string_view text, bool finalNeedsText,
-           const std::function<void(const std::string&)>& take) {
-  std::string line;
+// finalNeedsText: whether a last segment of CRs alone is dropped (UTF-16) or kept (bytes). Each
+// line goes to `take` as a view: into `text` where the line stands there whole, else into
+// `scratch`, which holds it until the next line.
+template <typename Take>
+void Split(std::string_view text, bool finalNeedsText, std::string& scratch, const Take& take) {
   size_t start = 0;
   while (start < text.size()) {
     const size_t lf = text.find('\n', start);
     const size_t end = lf == std::string_view::npos ? text.size() : lf;
     std::string_view raw = text.substr(start, end - start);
     raw = raw.substr(0, raw.find('\0'));
-    // A CR most often ends the line alone: the rest is taken whole.
+    // A CR most often ends the line alone: the line is then the bytes before it.
     const size_t cr = raw.find('\r');
-    line.assign(raw.substr(0, cr));
-    if (cr != std::string_view::npos) {
+    std::string_view line = raw.substr(0, cr);
+    if (cr != std::string_view::npos && raw.find_first_not_of('\r', cr) != std::string_view::npos) {
+      scratch.assign(line);
       for (char c : raw.substr(cr)) {
-        if (c != '\r') line += c;
+        if (c != '\r') scratch += c;
       }
+      line = scratch;
     }
     const bool last = lf == std::string_view::npos;
     if (!last || !finalNeedsText ||
@@ -87,29 +93,35 @@ void Split(std::string_view text, bool finalNeedsText,
   }
 }
 
-constexpr std::string_view kUtf16LittleEndian = "\xFF\xFE", kUtf16BigEndian = "\xFE\xFF",
-                           kUtf8Mark = "\xEF\xBB\xBF";
-
 bool IsUtf16(std::string_view bytes) {
   return StartsWith(bytes, kUtf16LittleEndian) || StartsWith(bytes, kUtf16BigEndian);
 }
 
-// utf8: how a UTF-16 script's characters are kept (see DecodeUtf16).
-void ForEachLine(std::string_view bytes, bool utf8,
-                 const std::function<void(const std::string&)>& take) {
-  if (IsUtf16(bytes)) {
-    const bool bigEndian = StartsWith(bytes, kUtf16BigEndian);
-    return Split(DecodeUtf16(bytes.substr(2), bigEndian, utf8), true, take);
+// The text whose lines a script holds: a UTF-16 script's characters decoded (utf8: see
+// DecodeUtf16) into `decoded`, any other script's bytes after a UTF-8 mark. finalNeedsText: as
+// Split takes it.
+std::string_view LineText(std::string_view bytes, bool utf8, std::string& decoded,
+                          bool& finalNeedsText) {
+  finalNeedsText = IsUtf16(bytes);
+  if (finalNeedsText) {
+    decoded = DecodeUtf16(bytes.substr(2), StartsWith(bytes, kUtf16BigEndian), utf8);
+    return decoded;
   }
   if (StartsWith(bytes, kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
-  Split(bytes, false, take);
+  return bytes;
 }
 
 }  // namespace
 
 void ForEachScriptLine(std::string_view bytes,
                        const std::function<void(const std::string&)>& take) {
-  ForEachLine(bytes, false, take);
+  std::string decoded, scratch, line;
+  bool finalNeedsText = false;
+  const std::string_view text = LineText(bytes, false, decoded, finalNeedsText);
+  Split(text, finalNeedsText, scratch, [&](std::string_view view) {
+    line.assign(view);
+    take(line);
+  });
 }
 
 bool HasScriptLines(std::string_view bytes) {
@@ -139,10 +151,18 @@ std::vector<std::string> SplitScriptLines(std::string_view bytes) {
   return lines;
 }
 
-ReaderLines SplitReaderLines(std::string_view bytes) {
+ReaderLines SplitReaderLines(std::string_view bytes, std::deque<std::string>& store) {
   ReaderLines read;
   read.fromUtf16 = IsUtf16(bytes);
-  ForEachLine(bytes, true, [&read](const std::string& line) { read.lines.push_back(line); });
+  std::string decoded, scratch;
+  bool finalNeedsText = false;
+  std::string_view text = LineText(bytes, true, decoded, finalNeedsText);
+  if (read.fromUtf16) text = store.emplace_back(std::move(decoded));
+  Split(text, finalNeedsText, scratch, [&](std::string_view line) {
+    // A line rebuilt without its CRs is kept where the reading can hold on to it.
+    if (line.data() == scratch.data()) line = store.emplace_back(scratch);
+    read.lines.push_back(line);
+  });
   return read;
 }
 

@@ -2,6 +2,7 @@
 // reader, the tests and the fuzzers.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -31,11 +32,13 @@ void ForEachScriptLine(std::string_view bytes, const std::function<void(const st
 
 // The lines as the resource-script reader reads them: split as above, but a UTF-16 script keeps
 // every character, as UTF-8, so that its texts lose none (an unpaired surrogate becomes '?').
+// Each line is a view into `bytes` where it stands there whole; a UTF-16 script's text and a line
+// with a CR inside it are made in `store`, which keeps them where they are while it grows.
 struct ReaderLines {
-  std::vector<std::string> lines;
+  std::vector<std::string_view> lines;
   bool fromUtf16 = false;  // the lines are UTF-8 decoded from UTF-16
 };
-ReaderLines SplitReaderLines(std::string_view bytes);
+ReaderLines SplitReaderLines(std::string_view bytes, std::deque<std::string>& store);
 
 // Appends a character (a code point below 0x110000) as UTF-8.
 void AppendUtf8(std::string& text, unsigned character);

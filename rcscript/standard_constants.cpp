@@ -469,11 +469,11 @@ constexpr StandardConstantEntry kStandardConstants[] = {
 
 std::optional<std::uint32_t> StandardConstant(std::string_view name) {
   static const auto* const byName = [] {
-    auto* map = new std::unordered_map<std::string, std::uint32_t>;
+    auto* map = new std::unordered_map<std::string_view, std::uint32_t>;
     for (const StandardConstantEntry& e : kStandardConstants) map->emplace(e.name, e.value);
     return map;
   }();
-  const auto found = byName->find(std::string(name));
+  const auto found = byName->find(name);
   if (found == byName->end()) return std::nullopt;
   return found->second;
 }

@@ -1,5 +1,7 @@
 #include "rcscript/statement_stream.h"
 
+#include <utility>
+
 #include "rcscript/resources.h"
 
 namespace tolvex::rc {
@@ -102,7 +104,7 @@ bool StatementStream::FieldWritten() {
 bool StatementStream::ReadValue(std::string_view what, bool needNumber, Value& out) {
   Expression e;
   if (!ReadExpression(*this, ExpressionMode::kStatement, what, Report(), e)) return false;
-  out.text = e.text;
+  out.text = std::move(e.text);
   if (e.known) {
     out.number = static_cast<std::int32_t>(static_cast<std::uint32_t>(e.value));
   } else if (needNumber) {
@@ -115,7 +117,7 @@ bool StatementStream::ReadValue(std::string_view what, bool needNumber, Value& o
 bool StatementStream::ReadStyle(std::string_view what, std::uint32_t implied, Style& out) {
   Expression e;
   if (!ReadExpression(*this, ExpressionMode::kStatement, what, Report(), e)) return false;
-  out.text = e.text;
+  out.text = std::move(e.text);
   if (e.known) {
     out.number = (implied & ~e.cleared) | static_cast<std::uint32_t>(e.value);
   } else {

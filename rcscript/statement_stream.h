@@ -21,7 +21,7 @@ class StatementStream : public TokenCursor {
   const Token& Peek(size_t ahead = 0) override;
   Token Take() override;
   Reporter& Report() { return preprocessor_.Report(); }
-  SourcePlace PlaceOf(const Token& token) { return {Report().FileName(token.file), token.line}; }
+  SourcePlace PlaceOf(const Token& token) { return Report().PlaceOf(token); }
 
   // Reports an error at a token; returns false, for `return Fail(...)`.
   bool Fail(const Token& at, std::string message);

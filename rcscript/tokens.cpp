@@ -102,7 +102,8 @@ constexpr std::string_view kOneByteOperators = "|&+-~*/(),{}!<>=%^";
 }  // namespace
 
 void LexLine(std::string_view s, size_t from, size_t to, int file, int lineNumber, LexState& state,
-             std::vector<Token>& out, const std::string& fileName, DiagnosticList& diagnostics) {
+             std::vector<Token>& out, std::deque<std::string>& texts, const std::string& fileName,
+             DiagnosticList& diagnostics) {
   size_t i = from;
   const size_t end = to < s.size() ? to : s.size();
   bool first = true;
@@ -139,23 +140,34 @@ void LexLine(std::string_view s, size_t from, size_t to, int file, int lineNumbe
     if (c == '"' || wide) {
       token.kind = TokenKind::kString;
       i += wide ? 2 : 1;
-      bool closed = false;
-      while (i < end) {
-        if (s[i] == '"') {
-          if (i + 1 < end && s[i + 1] == '"') {
-            token.text += '"';
-            i += 2;
-            continue;
+      // Most strings hold no escape: their text is the bytes between the quotes.
+      const size_t textStart = i;
+      while (i < end && s[i] != '"' && s[i] != '\\') ++i;
+      const bool plain = i >= end || (s[i] == '"' && (i + 1 >= end || s[i + 1] != '"'));
+      bool closed = plain && i < end;
+      if (plain) {
+        token.text = s.substr(textStart, i - textStart);
+        if (closed) ++i;
+      } else {
+        std::string text(s.substr(textStart, i - textStart));
+        while (i < end) {
+          if (s[i] == '"') {
+            if (i + 1 < end && s[i + 1] == '"') {
+              text += '"';
+              i += 2;
+              continue;
+            }
+            ++i;
+            closed = true;
+            break;
           }
-          ++i;
-          closed = true;
-          break;
+          if (s[i] == '\\') {
+            DecodeEscape(s, i, end, state.coding.utf8, text);
+          } else {
+            text += s[i++];
+          }
         }
-        if (s[i] == '\\') {
-          DecodeEscape(s, i, end, state.coding.utf8, token.text);
-        } else {
-          token.text += s[i++];
-        }
+        token.text = texts.emplace_back(std::move(text));
       }
       if (!closed) {
         diagnostics.Error(fileName, lineNumber, token.column,
@@ -164,26 +176,26 @@ void LexLine(std::string_view s, size_t from, size_t to, int file, int lineNumbe
     } else if (IsIdentifierStart(c)) {
       token.kind = TokenKind::kIdentifier;
       while (i < end && IsIdentifierByte(s[i])) ++i;
-      token.text = std::string(s.substr(start, i - start));
+      token.text = s.substr(start, i - start);
     } else if (IsDigit(c)) {
       token.kind = TokenKind::kNumber;
       while (i < end && IsIdentifierByte(s[i])) ++i;
-      token.text = std::string(s.substr(start, i - start));
+      token.text = s.substr(start, i - start);
       ReadNumber(token);
     } else {
       token.kind = TokenKind::kOperator;
       size_t length = 0;
       for (const std::string_view op : kTwoByteOperators) {
-        if (s.substr(i, 2) == op && i + 2 <= end) length = 2;
+        if (i + 2 <= end && IsSpelt(s.substr(i, 2), op)) length = 2;
       }
       if (length == 0) {
         length = 1;
         if (kOneByteOperators.find(c) == std::string_view::npos) token.kind = TokenKind::kOther;
       }
       i += length;
-      token.text = std::string(s.substr(start, length));
+      token.text = s.substr(start, length);
     }
-    token.written = std::string(s.substr(start, i - start));
+    token.written = s.substr(start, i - start);
     out.push_back(std::move(token));
   }
 }
@@ -199,12 +211,12 @@ bool IsKeyword(const Token& token, std::string_view keyword) {
 }
 
 bool IsOperator(const Token& token, std::string_view op) {
-  return token.kind == TokenKind::kOperator && token.text == op;
+  return token.kind == TokenKind::kOperator && IsSpelt(token.text, op);
 }
 
 std::string Described(const Token& token) {
   if (token.kind == TokenKind::kEnd) return "the end of the file";
-  return Quoted(token.written.empty() ? token.text : token.written);
+  return Quoted(std::string(token.written.empty() ? token.text : token.written));
 }
 
 }  // namespace tolvex::rc
@@ -213,7 +225,12 @@ namespace tolvex::rc {
 
 const std::string& Reporter::FileName(int file) const {
   static const std::string kNone;
-  return file >= 0 && static_cast<size_t>(file) < fileNames_.size() ? fileNames_[file] : kNone;
+  return file >= 0 && static_cast<size_t>(file) < fileNames_.size() ? *fileNames_[file] : kNone;
+}
+
+SourcePlace Reporter::PlaceOf(const Token& token) const {
+  const bool known = token.file >= 0 && static_cast<size_t>(token.file) < fileNames_.size();
+  return {known ? fileNames_[token.file] : SharedName(), token.line};
 }
 
 void Reporter::ErrorAt(const Token& token, std::string message) {

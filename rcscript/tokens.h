@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "rcscript/diagnostics.h"
@@ -22,11 +24,13 @@ enum class TokenKind : std::uint8_t {
 
 struct Token {
   TokenKind kind = TokenKind::kEnd;
-  // An identifier, operator or number as spelt; a string's text with its escapes decoded.
-  std::string text;
+  // An identifier, operator or number as spelt; a string's text with its escapes decoded. Both
+  // are views into the line the token was read from, or into the reading's store of texts: they
+  // live as long as the reading.
+  std::string_view text;
   // How the token reads in the script (a string with its quotes). A token that a define put in
   // place reads as the define's name on its first token and as nothing on the others.
-  std::string written;
+  std::string_view written;
   std::uint32_t number = 0;  // a number's value, modulo 2^32
   bool numberValid = false;  // false for a malformed number such as 12ab or 0x
   bool lineStart = false;    // the first token of its line: where a statement can start again
@@ -52,14 +56,24 @@ struct LexState {
 //   string      [L]"..." with "" for a quote and the escapes \n \t \r \a \b \f \v \\ \" \' \ooo
 //   \xhh operator    | & + - ~ * / ( ) , { } ! < > = and || && == != <= >= << >> comment     // to
 //   the line's end, /* to */ across lines
-// An unterminated string is an error; it ends at the line's end.
+// An unterminated string is an error; it ends at the line's end. The tokens are views into `line`,
+// but for a string whose escapes make a text of its own: that text is kept in `texts`.
 void LexLine(std::string_view line, size_t from, size_t to, int file, int lineNumber,
-             LexState& state, std::vector<Token>& out, const std::string& fileName,
-             DiagnosticList& diagnostics);
+             LexState& state, std::vector<Token>& out, std::deque<std::string>& texts,
+             const std::string& fileName, DiagnosticList& diagnostics);
 
 // Whether a token is the keyword (an identifier equal to it whatever the case).
 bool IsKeyword(const Token& token, std::string_view keyword);
 bool IsOperator(const Token& token, std::string_view op);
+// Whether a short text (an operator's) is `spelling`: compared byte by byte in place, since a
+// call to compare bytes costs more than the bytes.
+inline bool IsSpelt(std::string_view text, std::string_view spelling) {
+  if (text.size() != spelling.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != spelling[i]) return false;
+  }
+  return true;
+}
 
 // A token as a message names it: its written form in quotes, or "the end of the file".
 std::string Described(const Token& token);
@@ -71,15 +85,16 @@ namespace tolvex::rc {
 // Reports diagnostics at a token's place, naming its file as the reading knows it.
 class Reporter {
  public:
-  Reporter(const std::vector<std::string>& fileNames, DiagnosticList& list)
+  Reporter(const std::vector<SharedName>& fileNames, DiagnosticList& list)
       : fileNames_(fileNames), list_(list) {}
   void ErrorAt(const Token& token, std::string message);
   void WarningAt(const Token& token, std::string message);
   const std::string& FileName(int file) const;
+  SourcePlace PlaceOf(const Token& token) const;
   DiagnosticList& List() { return list_; }
 
  private:
-  const std::vector<std::string>& fileNames_;
+  const std::vector<SharedName>& fileNames_;
   DiagnosticList& list_;
 };
 
@@ -89,6 +104,7 @@ class WrittenText {
  public:
   void Append(const Token& token);
   const std::string& Text() const { return text_; }
+  std::string TakeText() { return std::move(text_); }
 
  private:
   std::string text_;
