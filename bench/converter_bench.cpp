@@ -41,6 +41,10 @@ struct Run {
   int status = -1;
 };
 
+double SecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
 // Runs a program to its end: wall time, CPU time and peak resident memory of the child. Spawned,
 // not forked, so that the peak is the program's own and not a copy of this process.
 Run RunProgram(const std::vector<std::string>& arguments) {
@@ -60,7 +64,7 @@ Run RunProgram(const std::vector<std::string>& arguments) {
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);
-  run.wall = std::chrono::duration<double>(Clock::now() - start).count();
+  run.wall = SecondsSince(start);
   run.cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
             static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   run.peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
@@ -93,10 +97,6 @@ void Write(const std::string& path, const std::string& bytes) {
 }
 
 const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
-
-double SecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // Splitting, conversion and the program's bytes in this process.
 double SecondsToConvert(const std::string& script) {
@@ -169,7 +169,7 @@ void LineByLine(const fs::path& dir) {
     ++lines;
   }
   CLOSE_FILE(handle);
-  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  const double seconds = SecondsSince(start);
   std::printf("\n== READ_STRING line by line over the 10 MB script (%ld lines)\n", lines);
   std::printf("%.3f s (target: under 3 s) %s\n", seconds, Verdict(seconds < 3));
 }

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -16,18 +15,13 @@
 
 #include "program_reader/gadget_calls.h"
 #include "program_reader/program_reader.h"
+#include "tests/files/scratch_folder.h"
 
 namespace tolvex::program {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::BytesOf;
 
 // Counted from the text alone: a line whose first word is a gadget constructor (or a Var holding
 // one), and a Case line of the event loop other than its three event labels.
@@ -100,7 +94,7 @@ TEST(GoldenPrograms, EveryGoldenProgramReadsBackWhole) {
       ++programs;
       const std::string name = entry.path().filename().string();
       SCOPED_TRACE(name);
-      const std::string text = ReadFile(entry.path());
+      const std::string text = BytesOf(entry.path().string());
       const ProgramPlan plan = ReadProgram(text);
       for (const UnknownLine& unknown : plan.unknown) ADD_FAILURE() << UnknownLineMessage(unknown);
       ExpectLineCounts(text, plan);
@@ -113,14 +107,13 @@ TEST(GoldenPrograms, EveryGoldenProgramReadsBackWhole) {
 }
 
 TEST(GoldenPrograms, IdsAreNamedWithTheirValuesAndMenusKeepTheirNesting) {
-  const ProgramPlan kinds = ReadProgram(ReadFile(fs::path(TOLVEX_GOLDEN_DIR) / "all_kinds.bas"));
-  const ProgramPlan two = ReadProgram(ReadFile(fs::path(TOLVEX_GOLDEN_DIR) / "two_dialogs.bas"));
+  const ProgramPlan kinds = ReadProgram(BytesOf(TOLVEX_GOLDEN_DIR "/all_kinds.bas"));
+  const ProgramPlan two = ReadProgram(BytesOf(TOLVEX_GOLDEN_DIR "/two_dialogs.bas"));
   EXPECT_EQ(IdText(kinds.cases.at(10).id), "IDC_TRB_V = 2011");
   EXPECT_EQ(IdText(kinds.windows.at(0).gadgets.at(10).id), "2011");
   EXPECT_EQ(IdText(two.windows.at(0).gadgets.at(2).id), "IDC_BTN_LATER (no value)");
 
-  const ProgramPlan nested =
-      ReadProgram(ReadFile(fs::path(TOLVEX_COMPLETE_GOLDEN_DIR) / "menuex_nested.bas"));
+  const ProgramPlan nested = ReadProgram(BytesOf(TOLVEX_COMPLETE_GOLDEN_DIR "/menuex_nested.bas"));
   ASSERT_TRUE(nested.windows.at(0).menu);
   // &File > &Recent > More > Second, then &Quit back in &File.
   std::vector<int> parents;
