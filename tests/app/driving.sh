@@ -10,4 +10,7 @@ wait_for() {  # seconds, command...
     sleep "${poll_seconds:-0.2}"
   done
 }
-window_up() { probe center "$title" 0 >/dev/null; }
+window_up() { probe center "${1:-$title}" 0 >/dev/null; }  # [a window's title]
+source_filled() { [ "$(probe count "$title" 1004)" != "0" ]; }
+changed_since() { [ "$(date -r "$1" +%s%N 2>/dev/null)" != "$2" ]; }  # file, its time before
+requester_gone() { ! xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1; }

@@ -71,8 +71,7 @@ choose_in_requester() {
     chosen_ns=$(date +%s%N)
     xdotool key Return
   fi
-  wait_for 20 bash -c "! xdotool search --onlyvisible --name '^Open\$' >/dev/null 2>&1" ||
-    fail "the file dialog did not close"
+  wait_for 20 requester_gone || fail "the file dialog did not close"
 }
 load_script() {  # path, expected line count
   click_gadget 1016
@@ -85,7 +84,6 @@ run_and_wait() {  # the .bas file to wait for
   wait_for 20 file_exists "$1" || fail "Run wrote no $1"
   sleep 0.5
 }
-changed_since() { [ "$(date -r "$1" +%s%N 2>/dev/null)" != "$2" ]; }
 run_over() {  # the existing .bas file the Run replaces
   local before
   before=$(date -r "$1" +%s%N)
@@ -101,7 +99,6 @@ messages() {
   n=$(probe count "$title" 1022)
   for ((i = 0; i < n; i++)); do probe item "$title" 1022 "$i"; done
 }
-source_filled() { [ "$(probe count "$title" 1004)" != "0" ]; }
 
 echo "== first script: coefficients typed, check box ticked"
 start_tolvex
@@ -184,10 +181,9 @@ case "$window_messages" in
 esac
 
 echo "== Preview opens the program's windows; a click in one names its gadget; Load closes them"
-preview_up() { probe center "$1" 0 >/dev/null; }
 click_gadget 1020
-wait_for 20 preview_up "Notes" || fail "Preview opened no window \"Notes\""
-wait_for 5 preview_up "Find" || fail "Preview opened no window \"Find\""
+wait_for 20 window_up "Notes" || fail "Preview opened no window \"Notes\""
+wait_for 5 window_up "Find" || fail "Preview opened no window \"Find\""
 shot preview
 if [ -n "${TOLVEX_SCREENSHOT_DIR:-}" ]; then
   import -window root -define png:exclude-chunks=date,time "$TOLVEX_SCREENSHOT_DIR/tolvex-preview.png" \
@@ -206,15 +202,15 @@ read -r x1 _ < <(probe center "Notes" 1)
 type_into 1006 " 1.5"
 run_over "$vs_bas"
 click_gadget 1020
-wait_for 20 preview_up "Notes" || fail "Preview after a new Run opened no window \"Notes\""
+wait_for 20 window_up "Notes" || fail "Preview after a new Run opened no window \"Notes\""
 read -r x2 _ < <(probe center "Notes" 1)
 if [ "$x2" -gt "$x1" ]; then pass "a larger global coefficient moves the preview's OK button: x $x1 to $x2"
 else fail "the preview's OK button did not move with the coefficient: x $x1 to $x2"; fi
 # The larger preview now reaches over the main window: closing one window closes only it.
-preview_gone() { ! preview_up "$1"; }
+preview_gone() { ! window_up "$1"; }
 probe close "Notes"
 wait_for 10 preview_gone "Notes" || fail "the preview window \"Notes\" did not close"
-preview_up "Find" && pass "closing one preview window leaves the other open" ||
+window_up "Find" && pass "closing one preview window leaves the other open" ||
   fail "closing \"Notes\" closed \"Find\" too"
 type_into 1006 " 1.000"
 run_over "$vs_bas"
@@ -235,7 +231,7 @@ expect_same_file "a Run that changes nothing keeps the backup as it was" "$work/
 echo "== the box is remembered by its folder"
 load_script "$work/second folder/kinds.rc" "$(grep -c '' "$work/second folder/kinds.rc")"
 expect_eq "another folder's settings untick the box" 0 "$(probe checked "$title" 1019)"
-preview_up "Find" && fail "Load left the preview of the earlier program open"
+window_up "Find" && fail "Load left the preview of the earlier program open"
 expect_eq "a Load clears the counts" "" "$(counts_text)"
 load_script "$vs_rc" "$(grep -c '' "$vs_rc")"
 expect_eq "the same folder's settings tick it again" 1 "$(probe checked "$title" 1019)"

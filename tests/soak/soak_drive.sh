@@ -24,9 +24,6 @@ printf ' 1.000\r\n1.5\r\n 1.000\r\n0.5\r\n' > "$work/b/tolvex.ini"
 scripts=("$work/a/dialogs.rc" "$work/b/kinds.rc")
 programs=("$work/a/dialogs.bas" "$work/b/kinds.bas")
 
-source_filled() { [ "$(probe count "$title" 1004)" != "0" ]; }
-changed_since() { [ "$(date -r "$1" +%s%N 2>/dev/null)" != "$2" ]; }
-dialog_gone() { ! xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1; }
 # A click, then a small move: the toolkit hands over a recorded event when the next message comes.
 click() {
   xdotool mousemove "$(($1 - 3))" "$2" mousemove "$1" "$2" click 1 mousemove "$(($1 + 1))" "$2"
@@ -55,7 +52,7 @@ load_once() {  # script
   xdotool windowfocus --sync "$dialog" 2>/dev/null
   xdotool key ctrl+a type --delay 4 -- "$(winepath -w "$1")"
   xdotool key Return
-  wait_for 20 dialog_gone || { echo "FAIL: the file dialog did not close"; exit 1; }
+  wait_for 20 requester_gone || { echo "FAIL: the file dialog did not close"; exit 1; }
   wait_for 20 source_filled || { echo "FAIL: $1 did not fill the source listing"; exit 1; }
 }
 figures() {  # label
