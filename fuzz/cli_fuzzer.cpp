@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -22,6 +21,7 @@
 
 #include "cli/options.h"
 #include "cli/run.h"
+#include "fuzz/fuzz_files.h"
 
 namespace {
 
@@ -54,30 +54,11 @@ void Plant() {
   if (::mkfifo("p", 0600) != 0) std::abort();
 }
 
-std::string BytesOf(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A folder of its own, in memory where the system has one (every save flushes its file).
-void EnterFolder() {
-  char inMemory[] = "/dev/shm/tolvex-cli-fuzz-XXXXXX";
-  char onDisk[] = "/tmp/tolvex-cli-fuzz-XXXXXX";
-  const char* folder = ::mkdtemp(inMemory);
-  if (folder == nullptr) folder = ::mkdtemp(onDisk);
-  if (folder == nullptr || ::chdir(folder) != 0) std::abort();
-  static const std::string path = folder;
-  std::atexit([] {
-    std::error_code ignored;
-    fs::remove_all(path, ignored);
-  });
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool ready = [] {
-    EnterFolder();
+    if (::chdir(tolvex::fuzzing::FolderOfOurOwn("tolvex-cli-fuzz").c_str()) != 0) std::abort();
     return true;
   }();
   (void)ready;
@@ -103,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::string script : parsed.options.scripts) {
     if (script == tolvex::cli::kStandardInput) script = "in.rc";
     std::error_code unknown;
-    if (fs::is_regular_file(script, unknown)) scripts[script] = BytesOf(script);
+    if (fs::is_regular_file(script, unknown)) scripts[script] = tolvex::fuzzing::BytesOf(script);
   }
 
   std::ostringstream out, errors;
@@ -111,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (status < 0 || status > 2) std::abort();
   if (errors.str().find("internal error") != std::string::npos) std::abort();
   for (const auto& [script, bytes] : scripts) {
-    if (BytesOf(script) != bytes) std::abort();
+    if (tolvex::fuzzing::BytesOf(script) != bytes) std::abort();
   }
   for (const auto& entry : fs::directory_iterator(".")) {
     const std::string name = entry.path().filename().string();

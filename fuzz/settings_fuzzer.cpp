@@ -4,12 +4,10 @@
 // and the complete conversion must be asked for exactly when a fifth line reads "complete";
 // saving them must write exactly what loading them back restores, and the coefficient warning
 // must agree with the number the conversion reads.
-#include <unistd.h>
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -19,6 +17,7 @@
 #include "app/run_inputs.h"
 #include "app/shell_state.h"
 #include "cli/messages.h"
+#include "fuzz/fuzz_files.h"
 #include "generator/numbers.h"
 
 namespace {
@@ -54,25 +53,11 @@ std::vector<std::string> ExpectedFields(const std::string& bytes) {
   return lines;
 }
 
-// In memory where the system has such a folder: saving flushes every file to its disk.
-std::string Folder() {
-  char inMemory[] = "/dev/shm/tolvex-settings-fuzz-XXXXXX";
-  if (::mkdtemp(inMemory) != nullptr) return inMemory;
-  char onDisk[] = "/tmp/tolvex-settings-fuzz-XXXXXX";
-  if (::mkdtemp(onDisk) == nullptr) std::abort();
-  return onDisk;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tolvex;
-  static const std::string folder = Folder();
-  static const int cleared = std::atexit([] {
-    std::remove((folder + "/tolvex.ini").c_str());
-    ::rmdir(folder.c_str());
-  });
-  (void)cleared;
+  static const std::string folder = fuzzing::FolderOfOurOwn("tolvex-settings-fuzz");
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   DIR1040 = folder;
   std::ofstream(SettingsPath(), std::ios::binary | std::ios::trunc)
@@ -86,9 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The round trip: what is saved is what the fields and the box hold, and loads back as it was.
   SAVINI(loaded, complete);
-  std::ifstream in(SettingsPath(), std::ios::binary);
-  const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (saved != SettingsBytes(loaded, complete)) std::abort();
+  if (fuzzing::BytesOf(SettingsPath()) != SettingsBytes(loaded, complete)) std::abort();
   bool completeAgain = !complete;
   if (LoadedFields(completeAgain) != loaded || completeAgain != complete) std::abort();
 
