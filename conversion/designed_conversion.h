@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "conversion/designed.h"
@@ -104,7 +103,6 @@ class DesignedConversion {
   MenuLineIndex menuLines_;
 
   const std::vector<std::string>& script_;
-  std::unordered_map<int, std::string> cutLines_;  // the lines that hold a NUL, cut there
   Coefficients coefficients_;
   bool screen_;
   DesignedProgram program_;

@@ -7,18 +7,11 @@ namespace tolvex {
 
 DesignedConversion::DesignedConversion(const std::vector<std::string>& scriptLines,
                                        const Coefficients& coefficients, bool screen)
-    : script_(scriptLines), coefficients_(coefficients), screen_(screen) {
-  for (size_t i = 0; i < script_.size(); ++i) {
-    const size_t nul = script_[i].find('\0');
-    if (nul != std::string::npos) cutLines_.emplace(static_cast<int>(i), script_[i].substr(0, nul));
-  }
-}
+    : script_(scriptLines), coefficients_(coefficients), screen_(screen) {}
 
 std::string DesignedConversion::SourceLine(int index) const {
   if (index < 0 || index >= SourceLineCount()) return {};
-  const auto cut = cutLines_.find(index);
-  return std::string(
-      ListedLine(cut == cutLines_.end() ? script_[static_cast<size_t>(index)] : cut->second));
+  return std::string(ListedLine(script_[static_cast<size_t>(index)]));
 }
 
 void DesignedConversion::START() {

@@ -1,8 +1,10 @@
-// The gadget library's constructors as the program reader knows them: for each kind of gadget, the
-// function its line calls and what follows the id and the four geometry values.
+// The gadget library's constructors as the program reader knows them: for each of the generator's
+// kinds of gadget, the function its line calls and what follows the id and the four geometry
+// values, both read from the kind's gadget line.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,8 +22,8 @@ enum class GadgetValue {
 };
 
 struct GadgetCall {
-  std::string_view prefix;    // the generator's kind
-  std::string_view function;  // the constructor's name
+  std::string_view prefix;  // the generator's kind
+  std::string function;     // the constructor's name
   std::vector<GadgetValue> values;
 };
 
