@@ -96,11 +96,10 @@ ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& plac
 void ProgramNames::GiveValues(std::int64_t above, const std::vector<std::string>& unreadIncludes,
                               rc::DiagnosticList& warnings) {
   std::string why;
-  for (size_t i = 0; i < unreadIncludes.size(); ++i) {
-    why += i == 0 ? " (" : i + 1 == unreadIncludes.size() ? " and " : ", ";
-    why += unreadIncludes[i];
+  if (!unreadIncludes.empty()) {
+    why = " (" + rc::Listed(unreadIncludes) +
+          (unreadIncludes.size() == 1 ? " was not read)" : " were not read)");
   }
-  if (!why.empty()) why += unreadIncludes.size() == 1 ? " was not read)" : " were not read)";
   for (Unknown& unknown : unknown_) {
     unknown.value = ++above;
     warnings.Warning(unknown.place.file(), unknown.place.line, 0,

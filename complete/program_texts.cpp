@@ -44,12 +44,9 @@ InCodePage Latin1(std::string_view utf8) {
 }
 
 std::string Listed(const std::vector<std::string>& characters) {
-  std::string list;
-  for (size_t i = 0; i < characters.size(); ++i) {
-    if (i > 0) list += i + 1 == characters.size() ? " and " : ", ";
-    list += rc::Quoted(characters[i]);
-  }
-  return list;
+  std::vector<std::string> quoted;
+  for (const std::string& c : characters) quoted.push_back(rc::Quoted(c));
+  return rc::Listed(quoted);
 }
 
 }  // namespace

@@ -37,6 +37,15 @@ std::string Quoted(const std::string& text) {
          " bytes)";
 }
 
+std::string Listed(const std::vector<std::string>& texts) {
+  std::string list;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) list += i + 1 == texts.size() ? " and " : ", ";
+    list += texts[i];
+  }
+  return list;
+}
+
 std::string QuotedWhole(const std::string& text) {
   std::string quoted = "\"";
   for (const char c : text) {

@@ -46,4 +46,7 @@ std::string Quoted(const std::string& text);
 // The same, whole, for the model's dump.
 std::string QuotedWhole(const std::string& text);
 
+// Texts as a message lists them: "a", "a and b", "a, b and c".
+std::string Listed(const std::vector<std::string>& texts);
+
 }  // namespace tolvex::rc

@@ -239,11 +239,12 @@ bool IsControlStatement(const Token& token) {
 //  name DIALOG|DIALOGEX [memory options] x, y, width, height [, helpID]
 //  [options] BEGIN|{ controls END|}
 void ReadDialog(StatementStream& tokens, const Token& start, Value name, const Token& type,
-                Model& model) {
+                const TextCoding& texts, Model& model) {
   Dialog d;
   d.name = std::move(name);
   d.statement = UpperCase(type.text);
   d.place = tokens.PlaceOf(start);
+  d.texts = texts;
   d.exStyle.number = 0;
   const std::string what = "the dialog " + d.name.text;
   tokens.SkipMemoryOptions();

@@ -13,8 +13,8 @@ namespace {
 
 // Every piece is appended to the one text being written: a listing line is never built of
 // temporary strings.
-// A number's digits, in `digits`; returns them. Formatted by hand: a listing prints a number for
-// nearly every field, and the formatting functions of the C library cost more than the rest.
+// A number's digits, in `digits`; returns them. Made by std::to_chars: a listing prints a number
+// for nearly every field, and the formatting functions of the C library cost more than the rest.
 std::string_view Digits(std::int64_t number, char (&digits)[24]) {
   const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
   return {digits, static_cast<size_t>(end.ptr - digits)};
@@ -62,30 +62,19 @@ void Place(const SourcePlace& p, std::string& out) {
   out += '\n';
 }
 
-void Optional(const char* label, const std::optional<Value>& v, std::string& out) {
-  if (!v) return;
+template <typename Printed>
+void Optional(const char* label, const std::optional<Printed>& field, std::string& out) {
+  if (!field) return;
   out += ' ';
   out += label;
   out += ' ';
-  Print(*v, out);
+  Print(*field, out);
 }
 
-void Optional(const char* label, const std::optional<Style>& s, std::string& out) {
-  if (!s) return;
-  out += ' ';
+template <typename Printed>
+void Field(const char* label, const Printed& field, std::string& out) {
   out += label;
-  out += ' ';
-  Print(*s, out);
-}
-
-void Field(const char* label, const Value& v, std::string& out) {
-  out += label;
-  Print(v, out);
-}
-
-void Field(const char* label, const Style& s, std::string& out) {
-  out += label;
-  Print(s, out);
+  Print(field, out);
 }
 
 void PrintControlText(const ControlText& t, std::string& out) {

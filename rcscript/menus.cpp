@@ -174,11 +174,12 @@ class MenuReader {
 //  name MENU|MENUEX [memory options] [LANGUAGE ... | CHARACTERISTICS n | VERSION n]
 //  BEGIN|{ items END|}
 void ReadMenu(StatementStream& tokens, const Token& start, Value name, const Token& type,
-              Model& model) {
+              const TextCoding& texts, Model& model) {
   Menu menu;
   menu.name = std::move(name);
   menu.statement = UpperCase(type.text);
   menu.place = tokens.PlaceOf(start);
+  menu.texts = texts;
   const std::string what = "the menu " + menu.name.text;
   tokens.SkipMemoryOptions();
   while (!IsBlockStart(tokens.Peek())) {

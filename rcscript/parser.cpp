@@ -114,13 +114,9 @@ class TopLevel {
     const int codePage = type.coding.codePage != 0 ? type.coding.codePage : languageCodePage_;
     const TextCoding texts{type.coding.utf8, codePage};
     if (known && known->shape == Shape::kDialog) {
-      const size_t read = model_.dialogs.size();
-      ReadDialog(tokens_, start, std::move(name), type, model_);
-      if (model_.dialogs.size() > read) model_.dialogs.back().texts = texts;
+      ReadDialog(tokens_, start, std::move(name), type, texts, model_);
     } else if (known && known->shape == Shape::kMenu) {
-      const size_t read = model_.menus.size();
-      ReadMenu(tokens_, start, std::move(name), type, model_);
-      if (model_.menus.size() > read) model_.menus.back().texts = texts;
+      ReadMenu(tokens_, start, std::move(name), type, texts, model_);
     } else {
       const std::string typeText = known ? UpperCase(type.text) : std::string(type.written);
       Skipped(name.text, typeText, start);

@@ -15,9 +15,10 @@ bool StartsStatement(const Token& token);
 bool IsControlStatement(const Token& token);
 bool IsDialogOption(const Token& token);
 
+// `texts`: how the resource's texts are held and meant, as the script states it where it stands.
 void ReadDialog(StatementStream& tokens, const Token& start, Value name, const Token& type,
-                Model& model);
+                const TextCoding& texts, Model& model);
 void ReadMenu(StatementStream& tokens, const Token& start, Value name, const Token& type,
-              Model& model);
+              const TextCoding& texts, Model& model);
 
 }  // namespace tolvex::rc

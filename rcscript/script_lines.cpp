@@ -97,6 +97,10 @@ bool IsUtf16(std::string_view bytes) {
   return StartsWith(bytes, kUtf16LittleEndian) || StartsWith(bytes, kUtf16BigEndian);
 }
 
+bool StartsWithByteOrderMark(std::string_view text) {
+  return IsUtf16(text) || StartsWith(text, kUtf8Mark);
+}
+
 // The text whose lines a script holds: a UTF-16 script's characters decoded (utf8: see
 // DecodeUtf16) into `decoded`, any other script's bytes after a UTF-8 mark. finalNeedsText: as
 // Split takes it.
@@ -122,16 +126,6 @@ void ForEachScriptLine(std::string_view bytes,
     line.assign(view);
     take(line);
   });
-}
-
-bool HasScriptLines(std::string_view bytes) {
-  bool any = false;
-  ForEachScriptLine(bytes, [&any](const std::string&) { any = true; });
-  return any;
-}
-
-bool StartsWithByteOrderMark(std::string_view text) {
-  return IsUtf16(text) || StartsWith(text, kUtf8Mark);
 }
 
 bool ReadsAsItsLines(std::string_view bytes) {

@@ -18,17 +18,13 @@ namespace tolvex::rc {
 //   more line when it holds any byte, or, in a UTF-16 script, any byte besides CR.
 // - A line ends at its first NUL, as a list box item does.
 std::vector<std::string> SplitScriptLines(std::string_view bytes);
-// Whether the bytes hold a line as split above.
-bool HasScriptLines(std::string_view bytes);
-// Whether text starts with a byte-order mark: UTF-16 of either order, or UTF-8.
-bool StartsWithByteOrderMark(std::string_view text);
+// The same lines handed over one at a time, none of them kept.
+void ForEachScriptLine(std::string_view bytes, const std::function<void(const std::string&)>& take);
 // Whether the reader makes of a script's own bytes the tokens it makes of the lines every reader
 // of a script sees, joined as the source listing shows them: so for a script read as bytes, whose
 // lines differ from the listed ones only where a line is empty (a blank there). Not for a UTF-16
 // script, whose listed lines lose characters, nor for one whose first line starts with a mark.
 bool ReadsAsItsLines(std::string_view bytes);
-// The same lines handed over one at a time, none of them kept.
-void ForEachScriptLine(std::string_view bytes, const std::function<void(const std::string&)>& take);
 
 // The lines as the resource-script reader reads them: split as above, but a UTF-16 script keeps
 // every character, as UTF-8, so that its texts lose none (an unpaired surrogate becomes '?').
