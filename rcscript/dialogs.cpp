@@ -44,11 +44,6 @@ constexpr struct {
 #include "rcscript/keywords.def"
 };
 
-constexpr std::string_view kDialogOptions[] = {
-#define DIALOG_OPTION(word) word,
-#include "rcscript/keywords.def"
-};
-
 const ControlStatement* FindControlStatement(const Token& token) {
   for (const ControlStatement& s : kControlStatements) {
     if (IsKeyword(token, s.keyword)) return &s;
@@ -224,13 +219,6 @@ bool ReadDialogOption(StatementStream& tokens, const Token& keyword, Dialog& d, 
 }
 
 }  // namespace
-
-bool IsDialogOption(const Token& token) {
-  for (const std::string_view k : kDialogOptions) {
-    if (IsKeyword(token, k)) return true;
-  }
-  return IsResourceOption(token);
-}
 
 bool IsControlStatement(const Token& token) {
   return IsKeyword(token, "CONTROL") || FindControlStatement(token) != nullptr;

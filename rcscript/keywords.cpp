@@ -21,6 +21,21 @@ constexpr std::string_view kMenuStatements[] = {
 #include "rcscript/keywords.def"
 };
 
+constexpr std::string_view kDialogOptions[] = {
+#define DIALOG_OPTION(word) word,
+#include "rcscript/keywords.def"
+};
+
+constexpr std::string_view kMenuOptions[] = {
+#define MENU_OPTION(word) word,
+#include "rcscript/keywords.def"
+};
+
+constexpr std::string_view kMemoryOptions[] = {
+#define MEMORY_OPTION(word) word,
+#include "rcscript/keywords.def"
+};
+
 template <size_t N>
 bool IsOneOf(const Token& token, const std::string_view (&words)[N]) {
   for (const std::string_view word : words) {
@@ -41,5 +56,13 @@ Directive DirectiveOf(std::string_view name) {
 bool IsResourceOption(const Token& token) { return IsOneOf(token, kResourceOptions); }
 
 bool IsMenuStatement(const Token& token) { return IsOneOf(token, kMenuStatements); }
+
+bool IsDialogOption(const Token& token) {
+  return IsOneOf(token, kDialogOptions) || IsResourceOption(token);
+}
+
+bool IsMenuOption(const Token& token) { return IsOneOf(token, kMenuOptions); }
+
+bool IsMemoryOption(const Token& token) { return IsOneOf(token, kMemoryOptions); }
 
 }  // namespace tolvex::rc

@@ -28,5 +28,11 @@ Directive DirectiveOf(std::string_view name);
 bool IsResourceOption(const Token& token);
 // MENUITEM, POPUP.
 bool IsMenuStatement(const Token& token);
+// A dialog's optional statements (STYLE, CAPTION, FONT ...) and the resource's own.
+bool IsDialogOption(const Token& token);
+// A menu item's options: CHECKED, GRAYED ...
+bool IsMenuOption(const Token& token);
+// The memory options a resource may carry: PRELOAD, DISCARDABLE ...
+bool IsMemoryOption(const Token& token);
 
 }  // namespace tolvex::rc

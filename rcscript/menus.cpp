@@ -11,19 +11,6 @@ namespace {
 
 constexpr std::uint32_t kSeparatorType = 0x0800u;  // MFT_SEPARATOR
 
-// The option words of a MENU item or pop-up.
-constexpr std::string_view kMenuOptions[] = {
-#define MENU_OPTION(word) word,
-#include "rcscript/keywords.def"
-};
-
-bool IsMenuOption(const Token& token) {
-  for (const std::string_view option : kMenuOptions) {
-    if (IsKeyword(token, option)) return true;
-  }
-  return false;
-}
-
 class MenuReader {
  public:
   MenuReader(StatementStream& tokens, bool extended, std::string what)

@@ -13,7 +13,6 @@ bool IsResourceType(const Token& token);
 // dialog's option, MENUITEM, POPUP): it never continues the statement before it.
 bool StartsStatement(const Token& token);
 bool IsControlStatement(const Token& token);
-bool IsDialogOption(const Token& token);
 
 // `texts`: how the resource's texts are held and meant, as the script states it where it stands.
 void ReadDialog(StatementStream& tokens, const Token& start, Value name, const Token& type,

@@ -2,17 +2,10 @@
 
 #include <utility>
 
+#include "rcscript/keywords.h"
 #include "rcscript/resources.h"
 
 namespace tolvex::rc {
-namespace {
-
-constexpr std::string_view kMemoryOptions[] = {
-#define MEMORY_OPTION(word) word,
-#include "rcscript/keywords.def"
-};
-
-}  // namespace
 
 bool IsBlockStart(const Token& token) {
   return IsKeyword(token, "BEGIN") || IsOperator(token, "{");
@@ -70,15 +63,7 @@ bool StatementStream::SkipBlock(const std::string& what) {
 }
 
 void StatementStream::SkipMemoryOptions() {
-  for (bool more = true; more;) {
-    more = false;
-    for (const std::string_view option : kMemoryOptions) {
-      if (IsKeyword(Peek(), option)) {
-        Take();
-        more = true;
-      }
-    }
-  }
+  while (IsMemoryOption(Peek())) Take();
 }
 
 bool StatementStream::Comma(std::string_view what) {
