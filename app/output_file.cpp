@@ -53,8 +53,9 @@ ProgramSave SAVEBAS(const std::string& program) {
   if (NAMEF1040.empty()) return {};
   const std::string BASFILE = InFolder(DIR1040, BasFileName(NAMEF1040));
   // A program written over its own script would leave nothing to convert again.
-  if (ScriptOfWindow().ReplacedBy(BASFILE) != nullptr) return {};
-  return SaveProgram(BASFILE, program, ScriptOfWindow());
+  const RunScripts script = ScriptOfWindow();
+  if (script.ReplacedBy(BASFILE) != nullptr) return {};
+  return SaveProgram(BASFILE, program, script);
 }
 
 void SAVINI(const CoefficientTexts& texts, bool complete) {
