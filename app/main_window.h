@@ -13,11 +13,6 @@ namespace tolvex {
 void OBJETS();
 // The Load.rc action: the requester, the script into the source listing, the folder's settings.
 void LOAD();
-// Puts lines into a listing in place of what it held.
-void FillListing(int listing, const std::vector<std::string>& lines);
-// What the coefficient fields and the screen box hold now.
-RunInputs WindowRunInputs();
-
 // Puts the lines into a listing (kOutputListing or kSourceListing) in place of what it held.
 void FillListing(int listing, const std::vector<std::string>& lines);
 // The Run inputs as the window's fields and check boxes hold them.

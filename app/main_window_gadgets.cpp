@@ -15,7 +15,7 @@ constexpr int kSourceBackground = 15790080;  // red 0, green 240, blue 240
 constexpr int kBackgroundOnly = 1;
 
 // The output listing's top: a list that goes down to the listings ends where it ends.
-constexpr int kListingTop = 5;
+constexpr int kListingTop = kMainGadgets[kFirstAfterFields].y;
 // A list squeezed by a short screen still shows a line or two.
 constexpr int kShortestList = 40;
 

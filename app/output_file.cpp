@@ -15,6 +15,14 @@ std::string InFolder(const std::string& folder, const std::string& name) {
   return folder + kPathSeparator + name;
 }
 
+// The settings file opened for reading; when it exists but cannot be read, why, in unreadable.
+FileHandle OpenSettings(std::optional<std::string>& unreadable) {
+  files::ClearFailure();
+  const FileHandle handle = files::OpenRegularForReading(SettingsPath());
+  if (handle == kBadFile && !files::LastFailureWasMissing()) unreadable = files::LastFailure();
+  return handle;
+}
+
 // The window's one script: neither of its files may take its place.
 RunScripts ScriptOfWindow() {
   RunScripts scripts;
@@ -53,8 +61,9 @@ ProgramSave SAVEBAS(const std::string& program) {
   if (NAMEF1040.empty()) return {};
   const std::string BASFILE = InFolder(DIR1040, BasFileName(NAMEF1040));
   // A program written over its own script would leave nothing to convert again.
-  if (ScriptOfWindow().ReplacedBy(BASFILE) != nullptr) return {};
-  return SaveProgram(BASFILE, program, ScriptOfWindow());
+  const RunScripts script = ScriptOfWindow();
+  if (script.ReplacedBy(BASFILE) != nullptr) return {};
+  return SaveProgram(BASFILE, program, script);
 }
 
 void SAVINI(const CoefficientTexts& texts, bool complete) {
@@ -70,7 +79,7 @@ std::string SettingsPath() { return InFolder(DIR1040, kSettingsName); }
 // follows the fourth line is not read.
 Settings ReadSettings() {
   Settings settings;
-  const FileHandle HDLINI = files::OpenRegularForReading(SettingsPath());
+  const FileHandle HDLINI = OpenSettings(settings.unreadable);
   if (HDLINI != kBadFile) {
     while (E_O_F(HDLINI) == 0 && settings.texts.size() < kSettingsLines) {
       settings.texts.push_back(files::ReadLine(HDLINI, kMaxSettingsLineBytes));
@@ -83,14 +92,10 @@ Settings ReadSettings() {
 }
 
 std::optional<std::string> SettingsUnreadable() {
-  files::ClearFailure();
-  const FileHandle handle = files::OpenRegularForReading(SettingsPath());
-  if (handle != kBadFile) {
-    CLOSE_FILE(handle);
-    return std::nullopt;
-  }
-  if (files::LastFailureWasMissing()) return std::nullopt;
-  return files::LastFailure();
+  std::optional<std::string> why;
+  const FileHandle handle = OpenSettings(why);
+  if (handle != kBadFile) CLOSE_FILE(handle);
+  return why;
 }
 
 }  // namespace tolvex

@@ -42,6 +42,7 @@ constexpr const char* kCompleteLine = "complete";
 struct Settings {
   std::vector<std::string> texts;
   bool complete = false;
+  std::optional<std::string> unreadable;  // as SettingsUnreadable, from the same opening
 };
 std::string SettingsPath();
 Settings ReadSettings();

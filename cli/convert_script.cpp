@@ -99,8 +99,8 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
     for (size_t i = 0; i < settings.texts.size(); ++i) {
       inputs.coefficients[i] = FieldText(settings.texts[i]);
     }
-    if (const auto why = SettingsUnreadable(); why && !options.quiet) {
-      errors << SettingsUnreadableWarning(SettingsPath(), *why);
+    if (settings.unreadable && !options.quiet) {
+      errors << SettingsUnreadableWarning(SettingsPath(), *settings.unreadable);
     }
   }
   if (!options.quiet) WarnOfCoefficients(settings.texts, options, errors);

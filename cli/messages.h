@@ -38,7 +38,6 @@ std::string InternalError(const std::string& what);
 std::string StandardOutputFailure();
 // "FILE: warning: cannot read it: reason; ..." for a settings file that exists but cannot be read.
 std::string SettingsUnreadableWarning(const std::string& file, const std::string& why);
-// "SCRIPT: the hint is left out: ..." when the script is larger than the hint reads.
 
 // "FILE:LINE:COLUMN: warning: what" for a line of a file.
 std::string LineWarning(const std::string& file, size_t line, size_t column,

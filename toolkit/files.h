@@ -45,8 +45,6 @@ FileKind KindOf(const std::string& name);
 // the name itself when it is no link. A link's target may be missing. False, with the reason as
 // the last failure, when the chain never ends (a loop) or cannot be read.
 bool FinalName(const std::string& name, std::string& final);
-// Whether the two names are one existing file, whatever links or folders lead to it.
-bool SameFile(const std::string& a, const std::string& b);
 // The identity of an existing file (its device and inode, or volume and index): two names, or a
 // name and a handle, with the same identity are one file.
 struct FileId {

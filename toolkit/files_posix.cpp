@@ -153,11 +153,6 @@ bool FinalName(const std::string& name, std::string& final) {
   return false;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  FileId first, second;
-  return IdentityOf(a, first) && IdentityOf(b, second) && first == second;
-}
-
 namespace {
 
 FileId IdOf(const struct stat& info) {

@@ -174,11 +174,6 @@ bool IdentityOf(FileHandle handle, FileId& id) {
   return handle != kBadFile && IdentityOfOpen(Native(handle), id);
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  FileId first, second;
-  return IdentityOf(a, first) && IdentityOf(b, second) && first == second;
-}
-
 FileHandle StandardInput() { return Wrap(GetStdHandle(STD_INPUT_HANDLE)); }
 
 FileHandle OpenRegularForReading(const std::string& name) {
