@@ -60,17 +60,14 @@ start_tolvex() {
 # Chooses a file in the open-file dialog, or cancels it when path is empty.
 choose_in_requester() {
   local dialog
+  if [ -n "$1" ]; then
+    choose_file "$1" || fail "the file dialog did not take $1"
+    return
+  fi
   dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Open$' | head -1)
   [ -n "$dialog" ] || { fail "the file dialog did not open"; return 1; }
   xdotool windowfocus --sync "$dialog" 2>/dev/null
-  if [ -z "$1" ]; then
-    xdotool key Escape
-  else
-    xdotool key ctrl+a
-    xdotool type --delay 20 -- "$(winepath -w "$1")"
-    chosen_ns=$(date +%s%N)
-    xdotool key Return
-  fi
+  xdotool key Escape
   wait_for 20 requester_gone || fail "the file dialog did not close"
 }
 load_script() {  # path, expected line count

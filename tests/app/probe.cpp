@@ -8,6 +8,7 @@
 //   probe text TITLE ID       the gadget's text
 //   probe checked TITLE ID    1 when a check box is ticked, else 0
 //   probe close TITLE         posts WM_CLOSE to the window
+//   probe dismiss             the text of a message box on the screen, which it then closes
 // Exit code 1 when the window or the gadget does not exist.
 #include <windows.h>
 
@@ -24,9 +25,26 @@ void PrintCenter(const RECT& r) {
   std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
+// A message box is a visible dialog whose text is its static control 0xFFFF; it closes as if its
+// OK button had been pressed.
+BOOL CALLBACK DismissMessageBox(HWND window, LPARAM) {
+  char kind[16] = {};
+  GetClassNameA(window, kind, sizeof kind);
+  const HWND text = GetDlgItem(window, 0xFFFF);
+  if (!IsWindowVisible(window) || std::strcmp(kind, "#32770") != 0 || text == nullptr) return TRUE;
+  char bytes[1024] = {};
+  SendMessageA(text, WM_GETTEXT, sizeof bytes, reinterpret_cast<LPARAM>(bytes));
+  std::printf("%s\n", bytes);
+  PostMessageA(window, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "dismiss") == 0) {
+    return EnumWindows(DismissMessageBox, 0) ? 1 : 0;
+  }
   if (argc < 3) return 2;
   const std::string command = argv[1];
   const HWND window = FindWindowA(nullptr, argv[2]);

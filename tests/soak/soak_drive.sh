@@ -45,14 +45,8 @@ run_once() {  # the program file this Run rewrites
   exit 1
 }
 load_once() {  # script
-  local dialog
   click $load_x $load_y
-  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Open$' | head -1)
-  [ -n "$dialog" ] || { echo "FAIL: the file dialog did not open"; exit 1; }
-  xdotool windowfocus --sync "$dialog" 2>/dev/null
-  xdotool key ctrl+a type --delay 4 -- "$(winepath -w "$1")"
-  xdotool key Return
-  wait_for 20 requester_gone || { echo "FAIL: the file dialog did not close"; exit 1; }
+  type_delay_ms=4 choose_file "$1" || { echo "FAIL: the file dialog did not take $1"; exit 1; }
   wait_for 20 source_filled || { echo "FAIL: $1 did not fill the source listing"; exit 1; }
 }
 figures() {  # label
