@@ -23,7 +23,7 @@ struct RunCounts {
 struct ConversionRun {
   bool converted = false;  // false for a script of no lines: nothing was made
   bool complete = false;   // the complete conversion made it
-  shapes::Lines lines;
+  ProgramLines lines;
   // The reader's and the complete conversion's messages, in the order they were met; the designed
   // conversion has none.
   std::vector<rc::Diagnostic> messages;

@@ -58,8 +58,8 @@ void RUNBOY() {
   // The conversion tolvex-cli makes of the same lines and inputs, counted for the window's text.
   const ConversionRun run = ConvertForRun({NAMEF1040, SCRIPTLINES, SCRIPTBYTES}, inputs, {}, true);
   if (!run.converted) return;
-  FillListing(kOutputListing, run.lines);
-  PROGRAMLINES = run.lines;
+  PROGRAMLINES = run.lines.Copied();
+  FillListing(kOutputListing, PROGRAMLINES);
   HideGadget(kSourceListing, 1);
   HideGadget(kOutputListing, 0);
   const ProgramSave save = SAVEBAS(ProgramBytes(run.lines));

@@ -63,11 +63,12 @@ class Converter {
     CompleteProgram program;
     shapes::Lines body = Body(program.written);
     texts_.LackingWarnings(warnings_);
-    program.lines = shapes::IncludeLines();
-    Append(program.lines, names_.DefineLines(warnings_));
-    if (options_.screen) Append(program.lines, shapes::ScreenBlockLines());
-    Append(program.lines, body);
-    Append(program.lines, Loop());
+    program.lines.append(shapes::IncludeLines());
+    program.lines.append(names_.DefineLines(warnings_));
+    if (options_.screen) program.lines.append(shapes::ScreenBlockLines());
+    program.lines.append(body);
+    shapes::Lines().swap(body);
+    program.lines.append(Loop());
     program.warnings = warnings_.Take();
     return program;
   }

@@ -22,7 +22,7 @@ struct CompleteOptions {
 };
 
 struct CompleteProgram {
-  shapes::Lines lines;
+  ProgramLines lines;
   std::vector<rc::Diagnostic> warnings;
   WrittenCounts written;
 };

@@ -12,7 +12,7 @@ namespace tolvex {
 
 struct DesignedProgram {
   bool converted = false;  // false for a script of no lines: nothing was made
-  shapes::Lines lines;     // as the shapes write them; ProgramBytes makes the file of them
+  ProgramLines lines;      // as the shapes write them; ProgramBytes makes the file of them
   WrittenCounts written;
 };
 

@@ -2,10 +2,8 @@
 
 namespace tolvex {
 
-void DesignedConversion::EmitLine(std::string_view line) { program_.lines.emplace_back(line); }
+void DesignedConversion::EmitLine(std::string_view line) { program_.lines.push_back(line); }
 
-void DesignedConversion::EmitLines(const shapes::Lines& lines) {
-  program_.lines.insert(program_.lines.end(), lines.begin(), lines.end());
-}
+void DesignedConversion::EmitLines(const shapes::Lines& lines) { program_.lines.append(lines); }
 
 }  // namespace tolvex

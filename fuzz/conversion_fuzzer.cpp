@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   WrittenCounts seen;
-  for (const std::string& line : program.lines) {
+  for (std::string_view line : program.lines) {
     seen.windows += StartsWith(line, "Var hwnd");
     seen.menuItems += StartsWith(line, "     MenuItem(");
   }

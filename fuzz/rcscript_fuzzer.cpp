@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   conversion.scriptFile = "f.rc";
   const tolvex::complete::CompleteProgram program =
       tolvex::complete::ConvertModel(reading.model, conversion);
-  for (const std::string& line : program.lines) {
-    if (line.find_first_of("\r\n") != std::string::npos) std::abort();
+  for (std::string_view line : program.lines) {
+    if (line.find_first_of("\r\n") != std::string_view::npos) std::abort();
   }
   for (const Diagnostic& d : program.warnings) FormatDiagnostic(d);
   return 0;

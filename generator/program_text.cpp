@@ -10,12 +10,12 @@ std::string_view ListedLine(std::string_view line) {
   return line.empty() ? " " : line;
 }
 
-std::string ProgramBytes(const shapes::Lines& lines) {
+std::string ProgramBytes(const ProgramLines& lines) {
   size_t size = kLineEnd.size();
-  for (const std::string& line : lines) size += line.size() + kLineEnd.size() + 1;
+  for (std::string_view line : lines) size += line.size() + kLineEnd.size() + 1;
   std::string bytes;
   bytes.reserve(size);
-  for (const std::string& line : lines) {
+  for (std::string_view line : lines) {
     bytes += ListedLine(line);
     bytes += kLineEnd;
   }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "generator/line_shapes.h"
+#include "generator/program_lines.h"
 
 namespace tolvex {
 
@@ -22,6 +22,6 @@ struct WrittenCounts {
 std::string_view ListedLine(std::string_view line);
 // The .bas file's bytes: every line as listed with CR LF, then one more CR LF (the read-back of the
 // listing asked for one line past its last, which reads as empty).
-std::string ProgramBytes(const shapes::Lines& lines);
+std::string ProgramBytes(const ProgramLines& lines);
 
 }  // namespace tolvex

@@ -13,7 +13,7 @@ Converted::Converted(Lines scriptLines, const Coefficients& coefficients, bool s
 
 Lines Converted::lines() const {
   Lines listed;
-  for (const std::string& line : program.lines) listed.emplace_back(ListedLine(line));
+  for (std::string_view line : program.lines) listed.emplace_back(ListedLine(line));
   return listed;
 }
 

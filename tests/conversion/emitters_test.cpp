@@ -11,7 +11,7 @@ const Lines kNoScript;
 // What the conversion's emitters have written so far, as listed.
 Lines Listed(const DesignedConversion& conversion) {
   Lines listed;
-  for (const std::string& line : conversion.Written().lines) listed.emplace_back(ListedLine(line));
+  for (std::string_view line : conversion.Written().lines) listed.emplace_back(ListedLine(line));
   return listed;
 }
 

@@ -1,0 +1,55 @@
+#include "generator/program_lines.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace tolvex {
+namespace {
+// A small program takes a small block; a long one grows to blocks of a megabyte.
+constexpr size_t kFirstBlockBytes = size_t{4} << 10;
+constexpr size_t kLargestBlockBytes = size_t{1} << 20;
+}  // namespace
+
+ProgramLines::ProgramLines(std::initializer_list<std::string_view> lines) {
+  for (std::string_view line : lines) push_back(line);
+}
+
+ProgramLines::ProgramLines(const ProgramLines& other) { *this = other; }
+
+ProgramLines& ProgramLines::operator=(const ProgramLines& other) {
+  if (this == &other) return *this;
+  ProgramLines copy;
+  copy.lines_.reserve(other.size());
+  for (std::string_view line : other) copy.push_back(line);
+  return *this = std::move(copy);
+}
+
+void ProgramLines::push_back(std::string_view line) {
+  const size_t needed = line.size() + 1;  // and its NUL
+  if (blockSize_ - blockUsed_ < needed) {
+    const size_t grown = std::clamp(blockSize_ * 2, kFirstBlockBytes, kLargestBlockBytes);
+    blockSize_ = std::max(grown, needed);
+    blockUsed_ = 0;
+    blocks_.emplace_back(
+        new char[blockSize_]);  // not zeroed: every byte is written before it is read
+  }
+  char* at = blocks_.back().get() + blockUsed_;
+  if (!line.empty()) std::memcpy(at, line.data(), line.size());
+  at[line.size()] = '\0';
+  blockUsed_ += needed;
+  lines_.emplace_back(at, line.size());
+}
+
+void ProgramLines::append(const shapes::Lines& lines) {
+  for (const std::string& line : lines) push_back(line);
+}
+
+std::vector<std::string> ProgramLines::Copied() const {
+  std::vector<std::string> lines;
+  lines.reserve(size());
+  for (std::string_view line : *this) lines.emplace_back(line);
+  return lines;
+}
+
+}  // namespace tolvex

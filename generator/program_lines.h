@@ -1,0 +1,63 @@
+// A generated program's lines, packed into blocks of text. A large script makes half a million
+// program lines; held as a string each they took four times the bytes of the program itself. The
+// blocks never move once filled, so a long program grows without copying what it already holds.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator/line_shapes.h"
+
+namespace tolvex {
+
+class ProgramLines {
+ public:
+  class Iterator {
+   public:
+    Iterator(const ProgramLines* lines, size_t index) : lines_(lines), index_(index) {}
+    std::string_view operator*() const { return (*lines_)[index_]; }
+    Iterator& operator++() {
+      ++index_;
+      return *this;
+    }
+    bool operator==(const Iterator& other) const { return index_ == other.index_; }
+    bool operator!=(const Iterator& other) const { return index_ != other.index_; }
+
+   private:
+    const ProgramLines* lines_;
+    size_t index_;
+  };
+
+  ProgramLines() = default;
+  ProgramLines(std::initializer_list<std::string_view> lines);
+  ProgramLines(const ProgramLines& other);
+  ProgramLines& operator=(const ProgramLines& other);
+  ProgramLines(ProgramLines&&) noexcept = default;
+  ProgramLines& operator=(ProgramLines&&) noexcept = default;
+
+  void push_back(std::string_view line);
+  void append(const shapes::Lines& lines);
+
+  size_t size() const { return lines_.size(); }
+  bool empty() const { return lines_.empty(); }
+  // The line's bytes; a NUL follows them, so data() is also the line as a C string.
+  std::string_view operator[](size_t index) const { return lines_[index]; }
+  Iterator begin() const { return {this, 0}; }
+  Iterator end() const { return {this, size()}; }
+  // The lines as strings of their own, for what keeps them apart (the listing, the preview).
+  std::vector<std::string> Copied() const;
+
+  bool operator==(const ProgramLines& other) const { return lines_ == other.lines_; }
+  bool operator!=(const ProgramLines& other) const { return !(*this == other); }
+
+ private:
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  size_t blockUsed_ = 0, blockSize_ = 0;  // of the last block
+  std::vector<std::string_view> lines_;   // each into a block, followed there by a NUL
+};
+
+}  // namespace tolvex
