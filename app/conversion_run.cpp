@@ -26,9 +26,9 @@ complete::CompleteProgram ConvertModel(const std::string& script, const rc::Mode
 // The script as the source listing shows its lines: the hint's reader then sees the lines the
 // designed conversion sees. Its counts do not depend on the characters a UTF-16 script's lines
 // lose there.
-std::string ListedScript(const std::vector<std::string>& lines) {
+std::string ListedScript(const PackedLines& lines) {
   std::string bytes;
-  for (const std::string& line : lines) {
+  for (std::string_view line : lines) {
     bytes += ListedLine(line);
     bytes += '\n';
   }
@@ -47,7 +47,7 @@ rc::Reading ReadForHint(const RunScript& script, const std::vector<std::string>&
 size_t ScriptSize(const RunScript& script) {
   if (!script.bytes.empty()) return script.bytes.size();
   size_t size = 0;
-  for (const std::string& line : script.lines) size += ListedLine(line).size() + 1;
+  for (std::string_view line : script.lines) size += ListedLine(line).size() + 1;
   return size;
 }
 

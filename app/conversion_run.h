@@ -23,7 +23,7 @@ struct RunCounts {
 struct ConversionRun {
   bool converted = false;  // false for a script of no lines: nothing was made
   bool complete = false;   // the complete conversion made it
-  ProgramLines lines;
+  PackedLines lines;
   // The reader's and the complete conversion's messages, in the order they were met; the designed
   // conversion has none.
   std::vector<rc::Diagnostic> messages;
@@ -36,7 +36,7 @@ struct ConversionRun {
 // UTF-16 script keeps there every character the lines cannot hold.
 struct RunScript {
   const std::string& name;
-  const std::vector<std::string>& lines;
+  const PackedLines& lines;
   std::string_view bytes;
 };
 

@@ -73,17 +73,25 @@ int WidestText(HWND box, const std::vector<std::string>& texts) {
   return widest;
 }
 
-}  // namespace
-
-void FillListing(int listing, const std::vector<std::string>& lines) {
-  // A visible list box repaints after every inserted line: the lines go in with redrawing off.
+// A visible list box repaints after every inserted line: the lines go in with redrawing off. Each
+// line's data() ends with a NUL, as a string's and a packed line's do.
+template <typename Lines>
+void FillListingWith(int listing, const Lines& lines) {
   const HWND box = GadgetID(listing);
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   ResetAllListBox(listing);
-  for (const std::string& line : lines) AddListBoxItem(listing, line.c_str(), -1);
+  for (const auto& line : lines) AddListBoxItem(listing, line.data(), -1);
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(box, nullptr, TRUE);
 }
+
+}  // namespace
+
+void FillListing(int listing, const std::vector<std::string>& lines) {
+  FillListingWith(listing, lines);
+}
+
+void FillListing(int listing, const PackedLines& lines) { FillListingWith(listing, lines); }
 
 RunInputs WindowRunInputs() {
   RunInputs inputs;

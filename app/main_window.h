@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/run_inputs.h"
+#include "generator/packed_lines.h"
 
 namespace tolvex {
 
@@ -15,6 +16,7 @@ void OBJETS();
 void LOAD();
 // Puts the lines into a listing (kOutputListing or kSourceListing) in place of what it held.
 void FillListing(int listing, const std::vector<std::string>& lines);
+void FillListing(int listing, const PackedLines& lines);
 // The Run inputs as the window's fields and check boxes hold them.
 RunInputs WindowRunInputs();
 // Shows what a Run wrote and met: the counts text, and the messages in their list.

@@ -1,7 +1,7 @@
 #include "app/script_loader.h"
 
 #include "app/limits.h"
-#include "rcscript/script_lines.h"
+#include "conversion/designed.h"
 #include "toolkit/files.h"
 
 namespace tolvex {
@@ -45,11 +45,11 @@ bool ReadScriptFile(const std::string& path, std::string& bytes) {
   return whole;
 }
 
-bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines, std::string* bytes) {
-  lines.clear();
+bool ReadScriptLines(const std::string& path, PackedLines& lines, std::string* bytes) {
+  lines = {};
   std::string read;
   if (!ReadScriptFile(path, read)) return false;
-  lines = rc::SplitScriptLines(read);
+  lines = ScriptLinesOf(read);
   if (bytes != nullptr) *bytes = std::move(read);
   return true;
 }

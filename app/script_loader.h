@@ -3,14 +3,14 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "generator/packed_lines.h"
 
 namespace tolvex {
 
 // The script's lines, decoded and split, and its bytes as read when bytes is given. False, with
 // no lines, when the file is no regular file, cannot be opened or a read fails before its end.
-bool ReadScriptLines(const std::string& path, std::vector<std::string>& lines,
-                     std::string* bytes = nullptr);
+bool ReadScriptLines(const std::string& path, PackedLines& lines, std::string* bytes = nullptr);
 // The script's bytes alone, for a caller that reads them before it splits them. False, with no
 // bytes, as above.
 bool ReadScriptFile(const std::string& path, std::string& bytes);

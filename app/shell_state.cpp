@@ -7,7 +7,7 @@ namespace tolvex {
 std::string NAMEF1040;
 std::string DIR1040;
 std::vector<std::string> PROGRAMLINES;
-std::vector<std::string> SCRIPTLINES;
+PackedLines SCRIPTLINES;
 std::string SCRIPTBYTES;
 int SCREEN_X = 0, SCREEN_Y = 0;
 

@@ -4,13 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "generator/packed_lines.h"
+
 namespace tolvex {
 
 extern std::string NAMEF1040;  // full path of the loaded script; empty when none was chosen
 extern std::string DIR1040;    // the script's folder, where the .bas and the settings go
 extern std::vector<std::string>
-    PROGRAMLINES;  // the last Run's program, as the output listing shows it
-extern std::vector<std::string> SCRIPTLINES;  // the loaded script's lines, as Run converts them
+    PROGRAMLINES;                // the last Run's program, as the output listing shows it
+extern PackedLines SCRIPTLINES;  // the loaded script's lines, as Run converts them
 extern std::string SCRIPTBYTES;  // the bytes they were split from, for the complete conversion
 extern int SCREEN_X, SCREEN_Y;   // the screen's size, read at start-up
 

@@ -26,7 +26,6 @@
 #include "generator/program_text.h"
 #include "rcscript/dump.h"
 #include "rcscript/reader.h"
-#include "rcscript/script_lines.h"
 #include "toolkit/files.h"
 
 namespace {
@@ -102,7 +101,7 @@ const char* Verdict(bool met) { return met ? "met" : "NOT MET"; }
 double SecondsToConvert(const std::string& script) {
   using namespace tolvex;
   const auto start = Clock::now();
-  const DesignedProgram program = ConvertDesigned(rc::SplitScriptLines(script), {}, false);
+  const DesignedProgram program = ConvertDesigned(ScriptLinesOf(script), {}, false);
   const size_t programBytes = ProgramBytes(program.lines).size();
   return programBytes > 0 ? SecondsSince(start) : 0;
 }

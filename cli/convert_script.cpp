@@ -10,8 +10,8 @@
 #include "app/shell_state.h"
 #include "cli/compare_file.h"
 #include "cli/messages.h"
+#include "conversion/designed.h"
 #include "generator/program_text.h"
-#include "rcscript/script_lines.h"
 #include "toolkit/files.h"
 
 namespace tolvex::cli {
@@ -117,11 +117,11 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   bool readWhole = true;
   std::string program;
   {
-    std::vector<std::string> lines = rc::SplitScriptLines(bytes);
+    PackedLines lines = ScriptLinesOf(bytes);
     const ConversionRun run =
         ConvertForRun({script, lines, bytes}, inputs, options.includeDirs, !options.quiet);
     std::string().swap(bytes);
-    std::vector<std::string>().swap(lines);
+    lines = {};
     if (!run.converted) return fail(EmptyScript());
     for (const std::string& line : MessageLines(run, options.quiet)) errors << line << "\n";
     program = ProgramBytes(run.lines);

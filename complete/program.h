@@ -22,7 +22,7 @@ struct CompleteOptions {
 };
 
 struct CompleteProgram {
-  ProgramLines lines;
+  PackedLines lines;
   std::vector<rc::Diagnostic> warnings;
   WrittenCounts written;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "generator/line_shapes.h"
@@ -12,13 +13,16 @@ namespace tolvex {
 
 struct DesignedProgram {
   bool converted = false;  // false for a script of no lines: nothing was made
-  ProgramLines lines;      // as the shapes write them; ProgramBytes makes the file of them
+  PackedLines lines;       // as the shapes write them; ProgramBytes makes the file of them
   WrittenCounts written;
 };
 
+// A script's bytes decoded and split into the lines every reader of a script sees.
+PackedLines ScriptLinesOf(std::string_view bytes);
+
 // Converts the script's lines (as decoded and split on loading) with the four coefficients, and
 // with the block that reads the screen size when screen is set. Each call starts afresh.
-DesignedProgram ConvertDesigned(const std::vector<std::string>& scriptLines,
-                                const Coefficients& coefficients, bool screen);
+DesignedProgram ConvertDesigned(const PackedLines& scriptLines, const Coefficients& coefficients,
+                                bool screen);
 
 }  // namespace tolvex

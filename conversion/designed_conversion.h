@@ -13,8 +13,7 @@ namespace tolvex {
 
 class DesignedConversion {
  public:
-  DesignedConversion(const std::vector<std::string>& scriptLines, const Coefficients& coefficients,
-                     bool screen);
+  DesignedConversion(const PackedLines& scriptLines, const Coefficients& coefficients, bool screen);
 
   // The passes, in order: the define pass, the dialogs (each window, menu and control as it is
   // read), the loop head, the menu branch, the gadget branch, a dialog's Case lines, the tail.
@@ -102,7 +101,7 @@ class DesignedConversion {
   };
   MenuLineIndex menuLines_;
 
-  const std::vector<std::string>& script_;
+  const PackedLines& script_;
   Coefficients coefficients_;
   bool screen_;
   DesignedProgram program_;

@@ -2,10 +2,11 @@
 #include "conversion/script_text.h"
 #include "generator/line_shapes.h"
 #include "rcscript/ascii.h"
+#include "rcscript/script_lines.h"
 
 namespace tolvex {
 
-DesignedConversion::DesignedConversion(const std::vector<std::string>& scriptLines,
+DesignedConversion::DesignedConversion(const PackedLines& scriptLines,
                                        const Coefficients& coefficients, bool screen)
     : script_(scriptLines), coefficients_(coefficients), screen_(screen) {}
 
@@ -64,8 +65,14 @@ DesignedProgram DesignedConversion::CONVERT() {
   return std::move(program_);
 }
 
-DesignedProgram ConvertDesigned(const std::vector<std::string>& scriptLines,
-                                const Coefficients& coefficients, bool screen) {
+PackedLines ScriptLinesOf(std::string_view bytes) {
+  PackedLines lines;
+  rc::ForEachScriptLine(bytes, [&lines](std::string_view line) { lines.push_back(line); });
+  return lines;
+}
+
+DesignedProgram ConvertDesigned(const PackedLines& scriptLines, const Coefficients& coefficients,
+                                bool screen) {
   return DesignedConversion(scriptLines, coefficients, screen).CONVERT();
 }
 

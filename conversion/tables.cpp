@@ -21,7 +21,12 @@ void ControlTable::set(int dialog, int entry, int field, std::string text) {
   auto& row = rows_[static_cast<size_t>(dialog)];
   if (static_cast<size_t>(entry) >= row.size()) row.resize(static_cast<size_t>(entry) + 1);
   auto& fields = row[static_cast<size_t>(entry)];
-  if (static_cast<size_t>(field) >= fields.size()) fields.resize(static_cast<size_t>(field) + 1);
+  if (static_cast<size_t>(field) >= fields.size()) {
+    // A define's entry holds two fields; a control's takes all of them at once rather than
+    // growing twice into room for fourteen.
+    if (field >= 2) fields.reserve(kFields);
+    fields.resize(static_cast<size_t>(field) + 1);
+  }
   fields[static_cast<size_t>(field)] = std::move(text);
 }
 

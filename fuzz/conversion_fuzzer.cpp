@@ -15,7 +15,6 @@
 #include "app/run_inputs.h"
 #include "conversion/designed.h"
 #include "generator/program_text.h"
-#include "rcscript/script_lines.h"
 
 namespace {
 
@@ -42,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const size_t length = static_cast<unsigned char>(Take(input, 1)[0]) % 16;
     field = FieldText(Take(input, length));
   }
-  const std::vector<std::string> lines = rc::SplitScriptLines(input);
+  const PackedLines lines = ScriptLinesOf(input);
   const Coefficients coefficients = CoefficientsOf(inputs.coefficients);
 
   const DesignedProgram program = ConvertDesigned(lines, coefficients, inputs.screen);

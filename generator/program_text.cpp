@@ -10,7 +10,7 @@ std::string_view ListedLine(std::string_view line) {
   return line.empty() ? " " : line;
 }
 
-std::string ProgramBytes(const ProgramLines& lines) {
+std::string ProgramBytes(const PackedLines& lines) {
   size_t size = kLineEnd.size();
   for (std::string_view line : lines) size += line.size() + kLineEnd.size() + 1;
   std::string bytes;

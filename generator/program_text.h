@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "generator/program_lines.h"
+#include "generator/packed_lines.h"
 
 namespace tolvex {
 
@@ -22,6 +22,6 @@ struct WrittenCounts {
 std::string_view ListedLine(std::string_view line);
 // The .bas file's bytes: every line as listed with CR LF, then one more CR LF (the read-back of the
 // listing asked for one line past its last, which reads as empty).
-std::string ProgramBytes(const ProgramLines& lines);
+std::string ProgramBytes(const PackedLines& lines);
 
 }  // namespace tolvex

@@ -117,15 +117,11 @@ std::string_view LineText(std::string_view bytes, bool utf8, std::string& decode
 
 }  // namespace
 
-void ForEachScriptLine(std::string_view bytes,
-                       const std::function<void(const std::string&)>& take) {
-  std::string decoded, scratch, line;
+void ForEachScriptLine(std::string_view bytes, const std::function<void(std::string_view)>& take) {
+  std::string decoded, scratch;
   bool finalNeedsText = false;
   const std::string_view text = LineText(bytes, false, decoded, finalNeedsText);
-  Split(text, finalNeedsText, scratch, [&](std::string_view view) {
-    line.assign(view);
-    take(line);
-  });
+  Split(text, finalNeedsText, scratch, take);
 }
 
 bool ReadsAsItsLines(std::string_view bytes) {
@@ -140,8 +136,12 @@ bool ReadsAsItsLines(std::string_view bytes) {
 }
 
 std::vector<std::string> SplitScriptLines(std::string_view bytes) {
+  std::string decoded, scratch;
+  bool finalNeedsText = false;
+  const std::string_view text = LineText(bytes, false, decoded, finalNeedsText);
   std::vector<std::string> lines;
-  ForEachScriptLine(bytes, [&lines](const std::string& line) { lines.push_back(line); });
+  Split(text, finalNeedsText, scratch,
+        [&lines](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 

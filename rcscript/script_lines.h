@@ -19,7 +19,7 @@ namespace tolvex::rc {
 // - A line ends at its first NUL, as a list box item does.
 std::vector<std::string> SplitScriptLines(std::string_view bytes);
 // The same lines handed over one at a time, none of them kept.
-void ForEachScriptLine(std::string_view bytes, const std::function<void(const std::string&)>& take);
+void ForEachScriptLine(std::string_view bytes, const std::function<void(std::string_view)>& take);
 // Whether the reader makes of a script's own bytes the tokens it makes of the lines every reader
 // of a script sees, joined as the source listing shows them: so for a script read as bytes, whose
 // lines differ from the listed ones only where a line is empty (a blank there). Not for a UTF-16

@@ -6,10 +6,14 @@
 
 namespace tolvex::testing {
 
+PackedLines Packed(const Lines& lines) {
+  PackedLines packed;
+  for (const std::string& line : lines) packed.push_back(line);
+  return packed;
+}
+
 Converted::Converted(Lines scriptLines, const Coefficients& coefficients, bool screen)
-    : script(std::move(scriptLines)),
-      state(script, coefficients, screen),
-      program(state.CONVERT()) {}
+    : script(Packed(scriptLines)), state(script, coefficients, screen), program(state.CONVERT()) {}
 
 Lines Converted::lines() const {
   Lines listed;

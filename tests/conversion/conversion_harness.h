@@ -11,12 +11,15 @@ namespace tolvex::testing {
 
 using Lines = std::vector<std::string>;
 
+// The lines as the conversion takes them, packed.
+PackedLines Packed(const Lines& lines);
+
 // A conversion of its own script, run once, its tables and counters left as the run left them.
 struct Converted {
   explicit Converted(Lines script, const Coefficients& coefficients = {}, bool screen = false);
   Lines lines() const;  // the program's lines as listed (an empty one as one blank)
 
-  Lines script;
+  PackedLines script;
   DesignedConversion state;
   DesignedProgram program;
 };

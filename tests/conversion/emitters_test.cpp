@@ -6,7 +6,7 @@
 namespace tolvex::testing {
 namespace {
 
-const Lines kNoScript;
+const PackedLines kNoScript;
 
 // What the conversion's emitters have written so far, as listed.
 Lines Listed(const DesignedConversion& conversion) {

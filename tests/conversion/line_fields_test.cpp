@@ -6,7 +6,7 @@
 namespace tolvex::testing {
 namespace {
 
-const Lines kNoScript;
+const PackedLines kNoScript;
 
 // The line scanners of a conversion at the default scales, fed one line at a time.
 struct Scanners {

@@ -292,13 +292,13 @@ TEST(Driver, EachCallStartsAfreshAndCountsWhatItWrote) {
   const DesignedProgram none = ConvertDesigned({}, {}, false);
   EXPECT_FALSE(none.converted);
   EXPECT_TRUE(none.lines.empty());
-  const Lines script =
+  const PackedLines script = Packed(
       L("#define IDC_BTN1 1\n#define IDM_A 5\n" +
         Dialog("D DIALOGEX 1,2,3,4",
                "CONTROL \"OK\",IDC_BTN1,\"Button\",0x50010000,1,2,3,4\n"
                "CONTROL \"No\",IDC_XYZ1,\"Button\",0x50010000,1,2,3,4\n") +
         "IDR_MENU1 MENU\nBEGIN\nPOPUP \"&F\"\nBEGIN\nMENUITEM \"&A\",IDM_A\nMENUITEM SEPARATOR\n"
-        "END\nEND");
+        "END\nEND"));
   const DesignedProgram first = ConvertDesigned(script, {}, false);
   EXPECT_EQ(ConvertDesigned(script, {}, false).lines, first.lines);
   EXPECT_EQ(first.written.windows, 1);

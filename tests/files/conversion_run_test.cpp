@@ -14,7 +14,7 @@ namespace {
 // A case of the complete conversion's folder, converted as the window's Run converts it.
 ConversionRun RunCase(const std::string& name, bool complete) {
   const std::string script = std::string(TOLVEX_COMPLETE_GOLDEN_DIR) + "/" + name + ".rc";
-  std::vector<std::string> lines;
+  PackedLines lines;
   std::string bytes;
   EXPECT_TRUE(ReadScriptLines(script, lines, &bytes));
   RunInputs inputs = DefaultRunInputs();

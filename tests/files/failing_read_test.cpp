@@ -36,7 +36,7 @@ TEST(ScriptLoader, ScriptWhoseReadFailsHalfWayLoadsNothing) {
   std::string bytes;
   for (int i = 0; i < 100000; ++i) bytes += "  CONTROL \"x\",IDC_BTN1,\"Button\",0x1,1,2,3,4\r\n";
   WriteBytes(folder / "script.rc", bytes);
-  std::vector<std::string> lines;
+  PackedLines lines;
   readSoFar = 0;
   failAfter = static_cast<long long>(bytes.size() / 2);
   const bool loaded = ReadScriptLines(folder / "script.rc", lines);

@@ -47,9 +47,9 @@ TEST(ScriptLoader, DecodesMarkedScriptsAndKeepsPlainBytes) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     WriteBytes(folder / "script.rc", c.bytes);
-    Lines lines;
+    PackedLines lines;
     EXPECT_TRUE(ReadScriptLines(folder / "script.rc", lines));
-    EXPECT_EQ(lines, c.lines);
+    EXPECT_EQ(lines.Copied(), c.lines);
   }
 }
 
@@ -58,18 +58,18 @@ TEST(ScriptLoader, ReadsALargeScriptInAFewBlocksNotALinePerRead) {
   std::string bytes;
   for (int i = 0; i < 200000; ++i) bytes += "CONTROL line " + std::to_string(i) + "\r\n";
   WriteBytes(folder / "large.rc", bytes);
-  Lines lines;
+  PackedLines lines;
   const std::optional<long long> readsBefore = ReadCallsSoFar();
   if (!readsBefore) GTEST_SKIP() << "this platform does not count a process's reads";
   EXPECT_TRUE(ReadScriptLines(folder / "large.rc", lines));
   EXPECT_LE(*ReadCallsSoFar() - *readsBefore, 50) << bytes.size() << " bytes";
   ASSERT_EQ(lines.size(), 200000u);
-  EXPECT_EQ(lines.back(), "CONTROL line 199999");
+  EXPECT_EQ(lines[lines.size() - 1], "CONTROL line 199999");
 }
 
 TEST(ScriptLoader, ScriptThatCannotBeOpenedLoadsNothing) {
   ScratchFolder folder;
-  Lines lines = {"stale"};
+  PackedLines lines = {"stale"};
   EXPECT_FALSE(ReadScriptLines(folder / "missing.rc", lines));
   EXPECT_TRUE(lines.empty());
 }

@@ -23,7 +23,7 @@ TEST(ProgramText, EmptyLinesAreOneBlankAndALineEndsAtItsFirstNul) {
 // readable as a C string; a copy holds the same lines in blocks of its own.
 TEST(ProgramText, PackedLinesKeepEveryLineWholeAcrossBlocks) {
   std::vector<std::string> written;
-  ProgramLines lines;
+  PackedLines lines;
   for (size_t i = 0; i < 3000; ++i) {
     std::string line(i % 700, static_cast<char>('a' + i % 26));
     if (i % 97 == 0) line = "x\0y"s;
@@ -37,11 +37,16 @@ TEST(ProgramText, PackedLinesKeepEveryLineWholeAcrossBlocks) {
     ASSERT_EQ(lines[i].data()[lines[i].size()], '\0') << i;
   }
   EXPECT_EQ(lines.Copied(), written);
-  ProgramLines copy = lines;
+  PackedLines copy = lines;
   EXPECT_EQ(copy, lines);
   EXPECT_NE(copy[1].data(), lines[1].data());
   copy.push_back("");
   EXPECT_NE(copy, lines);
+
+  PackedLines moved = std::move(copy);
+  EXPECT_EQ(moved.size(), lines.size() + 1);
+  copy.push_back("again");  // NOLINT(bugprone-use-after-move): left empty and usable
+  EXPECT_EQ(copy.Copied(), std::vector<std::string>{"again"});
 }
 
 }  // namespace

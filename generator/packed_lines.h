@@ -1,6 +1,7 @@
-// A generated program's lines, packed into blocks of text. A large script makes half a million
-// program lines; held as a string each they took four times the bytes of the program itself. The
-// blocks never move once filled, so a long program grows without copying what it already holds.
+// Lines packed into blocks of text: a script's lines as loaded, a generated program's as written.
+// A large script makes half a million program lines; held as a string each they took four times
+// the bytes of the program itself. The blocks never move once filled, so the lines grow without
+// copying what they already hold.
 #pragma once
 
 #include <cstddef>
@@ -14,11 +15,11 @@
 
 namespace tolvex {
 
-class ProgramLines {
+class PackedLines {
  public:
   class Iterator {
    public:
-    Iterator(const ProgramLines* lines, size_t index) : lines_(lines), index_(index) {}
+    Iterator(const PackedLines* lines, size_t index) : lines_(lines), index_(index) {}
     std::string_view operator*() const { return (*lines_)[index_]; }
     Iterator& operator++() {
       ++index_;
@@ -28,19 +29,21 @@ class ProgramLines {
     bool operator!=(const Iterator& other) const { return index_ != other.index_; }
 
    private:
-    const ProgramLines* lines_;
+    const PackedLines* lines_;
     size_t index_;
   };
 
-  ProgramLines() = default;
-  ProgramLines(std::initializer_list<std::string_view> lines);
-  ProgramLines(const ProgramLines& other);
-  ProgramLines& operator=(const ProgramLines& other);
-  ProgramLines(ProgramLines&&) noexcept = default;
-  ProgramLines& operator=(ProgramLines&&) noexcept = default;
+  PackedLines() = default;
+  PackedLines(std::initializer_list<std::string_view> lines);
+  PackedLines(const PackedLines& other);
+  PackedLines& operator=(const PackedLines& other);
+  // What is moved from is left empty, ready for lines of its own.
+  PackedLines(PackedLines&& other) noexcept;
+  PackedLines& operator=(PackedLines&& other) noexcept;
 
   void push_back(std::string_view line);
   void append(const shapes::Lines& lines);
+  void clear() { *this = PackedLines(); }
 
   size_t size() const { return lines_.size(); }
   bool empty() const { return lines_.empty(); }
@@ -51,8 +54,8 @@ class ProgramLines {
   // The lines as strings of their own, for what keeps them apart (the listing, the preview).
   std::vector<std::string> Copied() const;
 
-  bool operator==(const ProgramLines& other) const { return lines_ == other.lines_; }
-  bool operator!=(const ProgramLines& other) const { return !(*this == other); }
+  bool operator==(const PackedLines& other) const { return lines_ == other.lines_; }
+  bool operator!=(const PackedLines& other) const { return !(*this == other); }
 
  private:
   std::vector<std::unique_ptr<char[]>> blocks_;

@@ -1,4 +1,4 @@
-#include "generator/program_lines.h"
+#include "generator/packed_lines.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,21 +11,32 @@ constexpr size_t kFirstBlockBytes = size_t{4} << 10;
 constexpr size_t kLargestBlockBytes = size_t{1} << 20;
 }  // namespace
 
-ProgramLines::ProgramLines(std::initializer_list<std::string_view> lines) {
+PackedLines::PackedLines(std::initializer_list<std::string_view> lines) {
   for (std::string_view line : lines) push_back(line);
 }
 
-ProgramLines::ProgramLines(const ProgramLines& other) { *this = other; }
+PackedLines::PackedLines(const PackedLines& other) { *this = other; }
 
-ProgramLines& ProgramLines::operator=(const ProgramLines& other) {
+PackedLines& PackedLines::operator=(const PackedLines& other) {
   if (this == &other) return *this;
-  ProgramLines copy;
+  PackedLines copy;
   copy.lines_.reserve(other.size());
   for (std::string_view line : other) copy.push_back(line);
   return *this = std::move(copy);
 }
 
-void ProgramLines::push_back(std::string_view line) {
+PackedLines::PackedLines(PackedLines&& other) noexcept { *this = std::move(other); }
+
+PackedLines& PackedLines::operator=(PackedLines&& other) noexcept {
+  if (this == &other) return *this;
+  blocks_ = std::exchange(other.blocks_, {});
+  lines_ = std::exchange(other.lines_, {});
+  blockUsed_ = std::exchange(other.blockUsed_, 0);
+  blockSize_ = std::exchange(other.blockSize_, 0);
+  return *this;
+}
+
+void PackedLines::push_back(std::string_view line) {
   const size_t needed = line.size() + 1;  // and its NUL
   if (blockSize_ - blockUsed_ < needed) {
     const size_t grown = std::clamp(blockSize_ * 2, kFirstBlockBytes, kLargestBlockBytes);
@@ -41,11 +52,11 @@ void ProgramLines::push_back(std::string_view line) {
   lines_.emplace_back(at, line.size());
 }
 
-void ProgramLines::append(const shapes::Lines& lines) {
+void PackedLines::append(const shapes::Lines& lines) {
   for (const std::string& line : lines) push_back(line);
 }
 
-std::vector<std::string> ProgramLines::Copied() const {
+std::vector<std::string> PackedLines::Copied() const {
   std::vector<std::string> lines;
   lines.reserve(size());
   for (std::string_view line : *this) lines.emplace_back(line);
