@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "rcscript/script_lines.h"
+#include "conversion/designed.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace tolvex;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const Lines expected = ExpectedLines(bytes);
-  if (rc::SplitScriptLines(bytes) != expected) std::abort();
+  if (ScriptLinesOf(bytes).Copied() != expected) std::abort();
 
   return 0;
 }

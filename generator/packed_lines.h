@@ -17,22 +17,6 @@ namespace tolvex {
 
 class PackedLines {
  public:
-  class Iterator {
-   public:
-    Iterator(const PackedLines* lines, size_t index) : lines_(lines), index_(index) {}
-    std::string_view operator*() const { return (*lines_)[index_]; }
-    Iterator& operator++() {
-      ++index_;
-      return *this;
-    }
-    bool operator==(const Iterator& other) const { return index_ == other.index_; }
-    bool operator!=(const Iterator& other) const { return index_ != other.index_; }
-
-   private:
-    const PackedLines* lines_;
-    size_t index_;
-  };
-
   PackedLines() = default;
   PackedLines(std::initializer_list<std::string_view> lines);
   PackedLines(const PackedLines& other);
@@ -49,8 +33,8 @@ class PackedLines {
   bool empty() const { return lines_.empty(); }
   // The line's bytes; a NUL follows them, so data() is also the line as a C string.
   std::string_view operator[](size_t index) const { return lines_[index]; }
-  Iterator begin() const { return {this, 0}; }
-  Iterator end() const { return {this, size()}; }
+  auto begin() const { return lines_.begin(); }
+  auto end() const { return lines_.end(); }
   // The lines as strings of their own, for what keeps them apart (the listing, the preview).
   std::vector<std::string> Copied() const;
 

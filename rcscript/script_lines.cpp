@@ -135,16 +135,6 @@ bool ReadsAsItsLines(std::string_view bytes) {
   return !StartsWithByteOrderMark(first);
 }
 
-std::vector<std::string> SplitScriptLines(std::string_view bytes) {
-  std::string decoded, scratch;
-  bool finalNeedsText = false;
-  const std::string_view text = LineText(bytes, false, decoded, finalNeedsText);
-  std::vector<std::string> lines;
-  Split(text, finalNeedsText, scratch,
-        [&lines](std::string_view line) { lines.emplace_back(line); });
-  return lines;
-}
-
 ReaderLines SplitReaderLines(std::string_view bytes, std::deque<std::string>& store) {
   ReaderLines read;
   read.fromUtf16 = IsUtf16(bytes);

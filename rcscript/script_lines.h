@@ -17,8 +17,7 @@ namespace tolvex::rc {
 // - LF ends a line and CR is dropped wherever it stands. After the last LF, what is left is one
 //   more line when it holds any byte, or, in a UTF-16 script, any byte besides CR.
 // - A line ends at its first NUL, as a list box item does.
-std::vector<std::string> SplitScriptLines(std::string_view bytes);
-// The same lines handed over one at a time, none of them kept.
+// Each line is handed over as a view that lasts until the next one.
 void ForEachScriptLine(std::string_view bytes, const std::function<void(std::string_view)>& take);
 // Whether the reader makes of a script's own bytes the tokens it makes of the lines every reader
 // of a script sees, joined as the source listing shows them: so for a script read as bytes, whose
