@@ -14,7 +14,7 @@ void DesignedConversion::AFFCONTROL(int ev, int d) {
   CAPTIONID = SIDNAME.get(d, ev, 7);
 
   if (const GadgetKindLines* kind = FindGadgetKind(NAMEID)) {
-    const std::string& orientation = SIDNAME.get(d, ev, 6);
+    const std::string_view orientation = SIDNAME.get(d, ev, 6);
     VERT = OrientationSuffix(*kind, orientation);
     EmitLines(shapes::GadgetLines(
         *kind, {NUMID, XID, YID, WIDTHID, HEIGHTID, CAPTIONID, orientation, "", ""}));

@@ -2,6 +2,7 @@
 // they have always had; what they share lives here, for one call, and nothing of it outlives it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,8 +45,9 @@ class DesignedConversion {
   // Records the entry INBEVENT from the marker at IIDDIAL: the name up to a blank, then the rest
   // of the line without blanks.
   void VALUESID();
-  // Field 1 of the first define entry, among entries 1 to INBEVENTMAX, named name; null if none.
-  const std::string* LookupDefine(const std::string& name) const;
+  // Field 1 of the first define entry, among entries 1 to INBEVENTMAX, named name; none if none.
+  // Valid until the table is next written.
+  std::optional<std::string_view> LookupDefine(const std::string& name) const;
 
   // The emitters: a dialog's window lines, a control's gadget lines, a dialog's menu.
   void DISPWIN(int d);

@@ -14,7 +14,7 @@ void DesignedConversion::DOEVENT3() {
   const int d = INODIALOG;
   const int entries = SIDNAME.entryCount(d);
   for (int r = 1; r < entries; ++r) {
-    const std::string& identifier = SIDNAME.get(d, r, 0);
+    const std::string_view identifier = SIDNAME.get(d, r, 0);
     if (!Contains(identifier, "IDC_")) continue;
     EmitLines(shapes::GadgetCaseLines(identifier, SIDNAME.get(d, r, 1)));
   }

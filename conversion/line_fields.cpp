@@ -73,8 +73,8 @@ void DesignedConversion::VALUECTRL(int n) {
 
   // An identifier that no define names keeps its own name as its id, so the generated program
   // compiles once the user defines it.
-  const std::string* id = LookupDefine(FieldFrom(InStr(SLINE, ",") + 1, ','));
-  SIDNAME.set(d, n, 1, id != nullptr ? *id : name);
+  const std::optional<std::string_view> id = LookupDefine(FieldFrom(InStr(SLINE, ",") + 1, ','));
+  SIDNAME.set(d, n, 1, id ? *id : name);
 
   ISIGNE = styleEnd + 1;
   for (int k = 1; k <= 4; ++k) {
@@ -115,9 +115,10 @@ void DesignedConversion::VALUESID() {
 }
 
 // The first entry holding the name overall is the first among 1 to INBEVENTMAX, if any is.
-const std::string* DesignedConversion::LookupDefine(const std::string& name) const {
+std::optional<std::string_view> DesignedConversion::LookupDefine(const std::string& name) const {
   const int entry = SIDNAME.firstDefineEntry(name);
-  return entry >= 1 && entry <= INBEVENTMAX ? &SIDNAME.get(0, entry, 1) : nullptr;
+  if (entry >= 1 && entry <= INBEVENTMAX) return SIDNAME.get(0, entry, 1);
+  return std::nullopt;
 }
 
 }  // namespace tolvex

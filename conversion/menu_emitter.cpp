@@ -146,7 +146,7 @@ void DesignedConversion::DOMENU1() { EmitLines(shapes::MenuBranchHeadLines()); }
 
 void DesignedConversion::DOMENU2() {
   for (int i = 1; i <= INBEVENTMAX; ++i) {
-    const std::string& identifier = SIDNAME.get(0, i, 0);
+    const std::string_view identifier = SIDNAME.get(0, i, 0);
     if (!Contains(identifier, "IDM_")) continue;
     EmitLines(shapes::MenuCaseLines(identifier, SIDNAME.get(0, i, 1)));
   }

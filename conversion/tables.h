@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -17,20 +19,31 @@ class ControlTable {
  public:
   static constexpr int kFields = 8;
 
-  const std::string& get(int dialog, int entry, int field) const;
-  void set(int dialog, int entry, int field, std::string text);
+  // The text stays valid until the next set.
+  std::string_view get(int dialog, int entry, int field) const;
+  // text may be another field's, as get gave it.
+  void set(int dialog, int entry, int field, std::string_view text);
   // One past the highest entry the row holds; entries from there on are all empty.
   int entryCount(int dialog) const;
   // The lowest entry of the define table (row 0, from entry 1 on) whose name (field 0) equals
   // name exactly; 0 when none does. Constant time: the table keeps an index of row 0, made anew
   // at the first question after row 0 changed, which is once per conversion.
-  int firstDefineEntry(const std::string& name) const;
+  int firstDefineEntry(std::string_view name) const;
 
  private:
-  // Entries stay where they are as a row grows, and each holds the fields up to the last one
-  // written: a define entry two, a control eight.
-  std::vector<std::deque<std::vector<std::string>>> rows_;
-  mutable std::unordered_map<std::string, int> defineIndex_;
+  // A field is a place in text_. A large script has a hundred thousand defines and as many
+  // controls: a string each took four times the bytes of the fields themselves.
+  struct Field {
+    uint32_t at = 0, size = 0;
+  };
+  using Entry = std::array<Field, kFields>;
+
+  // Every text ever set, one after another; a field set again points to its new bytes.
+  std::string text_;
+  // Entries stay where they are as a row grows.
+  std::vector<std::deque<Entry>> rows_;
+  // Define entries by the hash of their name: the names themselves live in text_, which moves.
+  mutable std::unordered_multimap<size_t, int> defineIndex_;
   mutable bool defineIndexStale_ = true;
 };
 

@@ -27,7 +27,7 @@ struct Scanners {
     c.INODIALOG = 1;
     c.VALUECTRL(1);
     Lines fields;
-    for (int f = 0; f < 8; ++f) fields.push_back(c.SIDNAME.get(1, 1, f));
+    for (int f = 0; f < 8; ++f) fields.emplace_back(c.SIDNAME.get(1, 1, f));
     return fields;
   }
 };
@@ -93,7 +93,8 @@ TEST(LineFields, DefineLineRecordsOneEntryPerMarkerFromTheMarkerToABlank) {
     s.Define(row.line);
     std::vector<Lines> entries;
     for (int i = 1; i <= s.c.INBEVENT; ++i)
-      entries.push_back({s.c.SIDNAME.get(0, i, 0), s.c.SIDNAME.get(0, i, 1)});
+      entries.push_back(
+          {std::string(s.c.SIDNAME.get(0, i, 0)), std::string(s.c.SIDNAME.get(0, i, 1))});
     EXPECT_EQ(entries, row.entries) << row.line;
     EXPECT_EQ(s.c.INBMENU, row.menus) << row.line;
   }

@@ -55,6 +55,24 @@ TEST(Robustness, HugeNumbersAreWrittenInFullAndInfiniteOnesAsZero) {
   EXPECT_EQ(CountStarting(out, "   ButtonGadget(IDC_BTN1,"), 1u);
 }
 
+// A control's id is copied from its define's entry: a view into the very table that grows, and
+// may move its bytes, as the copy is written.
+TEST(Robustness, TableFieldsCopiedFromTheTableKeepTheirTextAsItGrows) {
+  ControlTable table;
+  table.set(0, 1, 0, "IDC_A");
+  table.set(0, 1, 1, "1001");
+  for (int n = 1; n <= 3000; ++n) table.set(1, n, 1, table.get(0, 1, 1));
+  for (int n = 1; n <= 3000; ++n) ASSERT_EQ(table.get(1, n, 1), "1001") << n;
+
+  // A name defined again and again is found at its first entry, a renamed one by its new name.
+  for (int entry = 2; entry <= 5; ++entry) table.set(0, entry, 0, "IDC_A");
+  table.set(0, 1, 0, "IDC_B");
+  EXPECT_EQ(table.firstDefineEntry("IDC_A"), 2);
+  EXPECT_EQ(table.firstDefineEntry("IDC_B"), 1);
+  EXPECT_EQ(table.firstDefineEntry("IDC_"), 0);
+  EXPECT_EQ(table.get(7, 7, 7), "");
+}
+
 // Scripts assembled at random from script words and raw bytes: every one converts, ends with the
 // event loop's tail, and converts again to the same lines.
 TEST(Robustness, RandomScriptsAlwaysConvertToACompleteProgram) {
