@@ -117,11 +117,11 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   bool readWhole = true;
   std::string program;
   {
-    PackedLines lines = ScriptLinesOf(bytes);
+    PackedLines lines = ScriptLinesIn(bytes);
     const ConversionRun run =
         ConvertForRun({script, lines, bytes}, inputs, options.includeDirs, !options.quiet);
-    std::string().swap(bytes);
     lines = {};
+    std::string().swap(bytes);
     if (!run.converted) return fail(EmptyScript());
     for (const std::string& line : MessageLines(run, options.quiet)) errors << line << "\n";
     program = ProgramBytes(run.lines);

@@ -19,6 +19,9 @@ struct DesignedProgram {
 
 // A script's bytes decoded and split into the lines every reader of a script sees.
 PackedLines ScriptLinesOf(std::string_view bytes);
+// The same lines, those that stand in bytes as they are left there: bytes must outlive them, and
+// they are no C strings. What converts once and lets go holds the script's text once.
+PackedLines ScriptLinesIn(std::string_view bytes);
 
 // Converts the script's lines (as decoded and split on loading) with the four coefficients, and
 // with the block that reads the screen size when screen is set. Each call starts afresh.

@@ -4,6 +4,9 @@
 #include "rcscript/ascii.h"
 #include "rcscript/script_lines.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace tolvex {
 
 DesignedConversion::DesignedConversion(const PackedLines& scriptLines,
@@ -65,11 +68,32 @@ DesignedProgram DesignedConversion::CONVERT() {
   return std::move(program_);
 }
 
-PackedLines ScriptLinesOf(std::string_view bytes) {
+namespace {
+
+PackedLines SplitLines(std::string_view bytes, bool borrow) {
   PackedLines lines;
-  rc::ForEachScriptLine(bytes, [&lines](std::string_view line) { lines.push_back(line); });
+  // A line ends at each LF but the last, so this holds them all (a UTF-16 script's fewer).
+  lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+  const auto in = [bytes](std::string_view line) {
+    const std::less_equal<const char*> atMost;
+    return atMost(bytes.data(), line.data()) &&
+           atMost(line.data() + line.size(), bytes.data() + bytes.size());
+  };
+  rc::ForEachScriptLine(bytes, [&](std::string_view line) {
+    if (borrow && !line.empty() && in(line)) {
+      lines.push_back_borrowed(line);
+    } else {
+      lines.push_back(line);
+    }
+  });
   return lines;
 }
+
+}  // namespace
+
+PackedLines ScriptLinesOf(std::string_view bytes) { return SplitLines(bytes, false); }
+
+PackedLines ScriptLinesIn(std::string_view bytes) { return SplitLines(bytes, true); }
 
 DesignedProgram ConvertDesigned(const PackedLines& scriptLines, const Coefficients& coefficients,
                                 bool screen) {

@@ -25,13 +25,19 @@ class PackedLines {
   PackedLines(PackedLines&& other) noexcept;
   PackedLines& operator=(PackedLines&& other) noexcept;
 
+  // Room for so many lines in all, so that a count known beforehand costs no regrowth.
+  void reserve(size_t lines) { lines_.reserve(lines); }
   void push_back(std::string_view line);
+  // A line left where it is, in bytes that outlive these lines: nothing is copied, and no NUL
+  // need follow it.
+  void push_back_borrowed(std::string_view line) { lines_.push_back(line); }
   void append(const shapes::Lines& lines);
   void clear() { *this = PackedLines(); }
 
   size_t size() const { return lines_.size(); }
   bool empty() const { return lines_.empty(); }
-  // The line's bytes; a NUL follows them, so data() is also the line as a C string.
+  // The line's bytes; unless borrowed a NUL follows them, so data() is also the line as a C
+  // string.
   std::string_view operator[](size_t index) const { return lines_[index]; }
   auto begin() const { return lines_.begin(); }
   auto end() const { return lines_.end(); }
@@ -44,7 +50,7 @@ class PackedLines {
  private:
   std::vector<std::unique_ptr<char[]>> blocks_;
   size_t blockUsed_ = 0, blockSize_ = 0;  // of the last block
-  std::vector<std::string_view> lines_;   // each into a block, followed there by a NUL
+  std::vector<std::string_view> lines_;   // each into a block, followed there by a NUL, or borrowed
 };
 
 }  // namespace tolvex
