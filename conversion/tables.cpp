@@ -11,11 +11,13 @@ const std::string kEmpty;
 }  // namespace
 
 std::string_view ControlTable::get(int dialog, int entry, int field) const {
-  if (dialog < 0 || entry < 0 || field < 0 || field >= kFields) return {};
+  if (dialog < 0 || entry < 0 || field < 0) return {};
   if (static_cast<size_t>(dialog) >= rows_.size()) return {};
   const auto& row = rows_[static_cast<size_t>(dialog)];
   if (static_cast<size_t>(entry) >= row.size()) return {};
-  const Field f = row[static_cast<size_t>(entry)][static_cast<size_t>(field)];
+  const Entry e = row[static_cast<size_t>(entry)];
+  if (static_cast<uint32_t>(field) >= e.width) return {};
+  const Field f = fields_[e.first + static_cast<uint32_t>(field)];
   return std::string_view(text_).substr(f.at, f.size);
 }
 
@@ -25,13 +27,29 @@ void ControlTable::set(int dialog, int entry, int field, std::string_view text) 
   if (static_cast<size_t>(dialog) >= rows_.size()) rows_.resize(static_cast<size_t>(dialog) + 1);
   auto& row = rows_[static_cast<size_t>(dialog)];
   if (static_cast<size_t>(entry) >= row.size()) row.resize(static_cast<size_t>(entry) + 1);
+  Entry& e = row[static_cast<size_t>(entry)];
+  constexpr size_t kMost = std::numeric_limits<uint32_t>::max();
+
+  if (static_cast<uint32_t>(field) >= e.width) {
+    // The entry moves to the end with room for all its fields; a define's name and value need two.
+    const uint32_t width = dialog == 0 && field < 2 ? 2 : kFields;
+    if (fields_.size() > kMost - width) {
+      throw std::length_error("the designed conversion's table passes 4 G fields");
+    }
+    const auto first = static_cast<uint32_t>(fields_.size());
+    fields_.resize(fields_.size() + width);
+    for (uint32_t k = 0; k < e.width; ++k) fields_[first + k] = fields_[e.first + k];
+    e = Entry{first, width};
+  }
 
   // Text taken from the table itself is found again after the table's bytes have grown.
   const char* const bytes = text_.data();
-  const bool own = !text.empty() && text.data() >= bytes && text.data() < bytes + text_.size();
+  const std::less_equal<const char*> atMost;
+  const bool own = !text.empty() && atMost(bytes, text.data()) &&
+                   atMost(text.data() + text.size(), bytes + text_.size());
   const size_t ownAt = own ? static_cast<size_t>(text.data() - bytes) : 0;
   const size_t at = text_.size();
-  if (text.size() > std::numeric_limits<uint32_t>::max() - at) {
+  if (text.size() > kMost - at) {
     throw std::length_error("the designed conversion's table passes 4 GiB of text");
   }
   if (at + text.size() > text_.capacity()) {
@@ -39,7 +57,7 @@ void ControlTable::set(int dialog, int entry, int field, std::string_view text) 
   }
   if (own) text = std::string_view(text_.data() + ownAt, text.size());
   text_.append(text.data(), text.size());
-  row[static_cast<size_t>(entry)][static_cast<size_t>(field)] =
+  fields_[e.first + static_cast<uint32_t>(field)] =
       Field{static_cast<uint32_t>(at), static_cast<uint32_t>(text.size())};
 }
 
@@ -50,25 +68,26 @@ int ControlTable::entryCount(int dialog) const {
 
 int ControlTable::firstDefineEntry(std::string_view name) const {
   const std::hash<std::string_view> hash;
-  // The entry of each name once, the first, so that a name defined again and again costs one look.
-  const auto find = [&](std::string_view wanted, size_t key) {
-    const auto [from, to] = defineIndex_.equal_range(key);
-    for (auto it = from; it != to; ++it) {
-      if (get(0, it->second, 0) == wanted) return it->second;
+  // The slot holding name's entry, or the free slot where it would go.
+  const auto slotOf = [&](std::string_view wanted) -> int& {
+    const size_t mask = defineSlots_.size() - 1;
+    for (size_t i = hash(wanted) & mask;; i = (i + 1) & mask) {
+      int& slot = defineSlots_[i];
+      if (slot == 0 || get(0, slot, 0) == wanted) return slot;
     }
-    return 0;
   };
   if (defineIndexStale_) {
-    defineIndex_.clear();
-    defineIndex_.reserve(static_cast<size_t>(entryCount(0)));
+    // At most half the slots are taken, so that a search soon meets a free one.
+    size_t slots = 16;
+    while (slots < 2 * static_cast<size_t>(entryCount(0))) slots *= 2;
+    defineSlots_.assign(slots, 0);
     for (int entry = 1; entry < entryCount(0); ++entry) {
-      const std::string_view entryName = get(0, entry, 0);
-      const size_t key = hash(entryName);
-      if (find(entryName, key) == 0) defineIndex_.emplace(key, entry);
+      int& slot = slotOf(get(0, entry, 0));
+      if (slot == 0) slot = entry;
     }
     defineIndexStale_ = false;
   }
-  return find(name, hash(name));
+  return slotOf(name);
 }
 
 const std::string& DialogTable::get(int dialog, int field) const {

@@ -7,7 +7,6 @@
 #include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tolvex {
@@ -36,14 +35,19 @@ class ControlTable {
   struct Field {
     uint32_t at = 0, size = 0;
   };
-  using Entry = std::array<Field, kFields>;
+  // Where an entry's fields start in fields_, and how many there are: a define's two, a
+  // control's eight. An entry never written has none.
+  struct Entry {
+    uint32_t first = 0, width = 0;
+  };
 
   // Every text ever set, one after another; a field set again points to its new bytes.
   std::string text_;
-  // Entries stay where they are as a row grows.
-  std::vector<std::deque<Entry>> rows_;
-  // Define entries by the hash of their name: the names themselves live in text_, which moves.
-  mutable std::unordered_multimap<size_t, int> defineIndex_;
+  std::deque<Field> fields_;
+  std::vector<std::vector<Entry>> rows_;
+  // The define entries by the hash of their name, open addressed (0: a free slot); a name defined
+  // again has only its first entry here.
+  mutable std::vector<int> defineSlots_;
   mutable bool defineIndexStale_ = true;
 };
 
