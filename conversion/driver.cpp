@@ -5,7 +5,6 @@
 #include "rcscript/script_lines.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace tolvex {
 
@@ -74,13 +73,8 @@ PackedLines SplitLines(std::string_view bytes, bool borrow) {
   PackedLines lines;
   // A line ends at each LF but the last, so this holds them all (a UTF-16 script's fewer).
   lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  const auto in = [bytes](std::string_view line) {
-    const std::less_equal<const char*> atMost;
-    return atMost(bytes.data(), line.data()) &&
-           atMost(line.data() + line.size(), bytes.data() + bytes.size());
-  };
   rc::ForEachScriptLine(bytes, [&](std::string_view line) {
-    if (borrow && !line.empty() && in(line)) {
+    if (borrow && Within(line, bytes)) {
       lines.push_back_borrowed(line);
     } else {
       lines.push_back(line);

@@ -1,7 +1,7 @@
 #include "conversion/tables.h"
 
-#include <algorithm>
-#include <functional>
+#include "conversion/script_text.h"
+
 #include <limits>
 #include <stdexcept>
 
@@ -42,20 +42,14 @@ void ControlTable::set(int dialog, int entry, int field, std::string_view text) 
     e = Entry{first, width};
   }
 
-  // Text taken from the table itself is found again after the table's bytes have grown.
-  const char* const bytes = text_.data();
-  const std::less_equal<const char*> atMost;
-  const bool own = !text.empty() && atMost(bytes, text.data()) &&
-                   atMost(text.data() + text.size(), bytes + text_.size());
-  const size_t ownAt = own ? static_cast<size_t>(text.data() - bytes) : 0;
+  // Text taken from the table itself is copied out first: the table's bytes may move as they grow.
+  const bool own = Within(text, text_);
+  const std::string copied = own ? std::string(text) : std::string();
+  if (own) text = copied;
   const size_t at = text_.size();
   if (text.size() > kMost - at) {
     throw std::length_error("the designed conversion's table passes 4 GiB of text");
   }
-  if (at + text.size() > text_.capacity()) {
-    text_.reserve(std::max(2 * text_.capacity(), at + text.size()));
-  }
-  if (own) text = std::string_view(text_.data() + ownAt, text.size());
   text_.append(text.data(), text.size());
   fields_[e.first + static_cast<uint32_t>(field)] =
       Field{static_cast<uint32_t>(at), static_cast<uint32_t>(text.size())};

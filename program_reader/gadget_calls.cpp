@@ -3,26 +3,18 @@
 #include <optional>
 #include <string>
 
+#include "generator/line_shapes.h"
 #include "program_reader/basic_line.h"
 
 namespace tolvex::program {
 namespace {
 
-void ReplaceAll(std::string& text, std::string_view marker, std::string_view value) {
-  for (size_t at = text.find(marker); at != std::string::npos;
-       at = text.find(marker, at + value.size()))
-    text.replace(at, marker.size(), value);
-}
-
-// The kind's gadget line as the reader reads it back: the generator's template with an id and
-// four numbers for {geometry}, an empty literal for {caption} and nothing for the rest, so that a
-// kind the generator learns is read back as it is written.
+// The kind's gadget line as the reader reads it back: the generator's own line for an id and four
+// numbers, an empty caption and no orientation, so that a kind the generator learns is read back
+// as it is written.
 std::optional<GadgetCall> CallOf(const GadgetKindLines& kind) {
-  std::string sample(kind.gadgetLine);
-  ReplaceAll(sample, "{geometry}", "0,0,0,0,0");
-  ReplaceAll(sample, "{caption}", "\"\"");
-  ReplaceAll(sample, "{vert}", "");
-  ReplaceAll(sample, "{variant}", "");
+  const std::string sample =
+      shapes::GadgetLines(kind, {"0", "0", "0", "0", "0", "", "", "", ""})[0];
   const LineTokens line = Tokenize(sample);
   Cursor cursor(line.tokens);
   if (cursor.Take("Var") && (cursor.TakeName() == nullptr || !cursor.Take("="))) return {};
