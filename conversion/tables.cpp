@@ -1,7 +1,5 @@
 #include "conversion/tables.h"
 
-#include "conversion/script_text.h"
-
 #include <limits>
 #include <stdexcept>
 
@@ -42,10 +40,7 @@ void ControlTable::set(int dialog, int entry, int field, std::string_view text) 
     e = Entry{first, width};
   }
 
-  // Text taken from the table itself is copied out first: the table's bytes may move as they grow.
-  const bool own = Within(text, text_);
-  const std::string copied = own ? std::string(text) : std::string();
-  if (own) text = copied;
+  // Text taken from the table itself is appended safely: append reads it before the bytes move.
   const size_t at = text_.size();
   if (text.size() > kMost - at) {
     throw std::length_error("the designed conversion's table passes 4 GiB of text");
