@@ -14,4 +14,15 @@ cmake --build --preset windows -j "$jobs"
 trap tolvex_wine_end EXIT
 tolvex_wine_session "$PWD/build/windows"
 # Windows programs share one display and one desktop: run them one after another.
-ctest --preset windows "$@"
+# Wine now and then fails to start a process or loses a keystroke: seen in CI once in each of three
+# runs, in three different tests, and in none of 1,500 starts here. A test that fails runs once
+# more; its first failure stays in the output, and the tests that needed a second run are named.
+log=$(mktemp)
+status=0
+ctest --preset windows --repeat until-pass:2 "$@" 2>&1 | tee "$log" || status=$?
+again=$(grep -oE 'Test +#[0-9]+: [^ ]+ \.+ *\*\*\*[A-Za-z]+' "$log" | awk '{print $3}' | sort -u)
+rm -f "$log"
+if [ "$status" -eq 0 ] && [ -n "$again" ]; then
+  echo "note: passed on a second run under Wine: $(echo $again)"
+fi
+exit "$status"
