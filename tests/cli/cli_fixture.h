@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -83,17 +82,6 @@ class CliTest : public ::testing::Test {
 #ifdef _WIN32
     command = "\"" + command + "\"";  // the shell drops the outer quotes
 #endif
-    Outcome run = Shell(command);
-    // Under Wine the shell has, once in CI, failed to find a converter that was there: the
-    // converter never ran, so the run is made again; a shell that keeps failing is reported.
-    for (int again = 0; again < 2 && run.status == kShellCannotStart; ++again) {
-      std::cerr << "note: the shell could not start the converter (" << run.err
-                << "); running it again\n";
-      run = Shell(command);
-    }
-    return run;
-  }
-  Outcome Shell(const std::string& command) {
     int status = std::system(command.c_str());
 #ifndef _WIN32
     status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -103,11 +91,6 @@ class CliTest : public ::testing::Test {
     fs::remove(folder / "stderr");
     return run;
   }
-#ifdef _WIN32
-  static constexpr int kShellCannotStart = 9009;  // the shell's status for a command not found
-#else
-  static constexpr int kShellCannotStart = 127;
-#endif
   void ExpectRows(const std::vector<Row>& rows, const std::string& before = "") {
     for (const Row& row : rows) {
       std::vector<std::string> arguments;
