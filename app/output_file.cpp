@@ -49,7 +49,7 @@ std::string SettingsBytes(const CoefficientTexts& texts, bool complete) {
   return bytes;
 }
 
-ProgramSave SaveProgram(const std::string& path, const std::string& bytes,
+ProgramSave SaveProgram(const std::string& path, const BytePieces& bytes,
                         const RunScripts& scripts) {
   ProgramSave save;
   save.backup = KeepReplacedProgram(path, bytes, scripts);
@@ -63,7 +63,7 @@ ProgramSave SAVEBAS(const std::string& program) {
   // A program written over its own script would leave nothing to convert again.
   const RunScripts script = ScriptOfWindow();
   if (script.ReplacedBy(BASFILE) != nullptr) return {};
-  return SaveProgram(BASFILE, program, script);
+  return SaveProgram(BASFILE, PiecesOf(program), script);
 }
 
 void SAVINI(const CoefficientTexts& texts, bool complete) {

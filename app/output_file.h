@@ -22,7 +22,7 @@ struct ProgramSave {
 };
 // Saves a program's bytes at path, the replaced program kept first (KeepReplacedProgram), never
 // over a script of the run: when it cannot be kept, nothing is written.
-ProgramSave SaveProgram(const std::string& path, const std::string& bytes,
+ProgramSave SaveProgram(const std::string& path, const BytePieces& bytes,
                         const RunScripts& scripts);
 // Saves a program's bytes as the .bas file named after NAMEF1040, in DIR1040; never over the
 // script itself.

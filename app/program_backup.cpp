@@ -1,5 +1,6 @@
 #include "app/program_backup.h"
 
+#include "app/compare_file.h"
 #include "app/output_file.h"
 #include "app/script_loader.h"
 #include "rcscript/diagnostics.h"
@@ -7,17 +8,18 @@
 
 namespace tolvex {
 
-Backup KeepReplacedProgram(const std::string& program, const std::string& bytes,
+Backup KeepReplacedProgram(const std::string& program, const BytePieces& bytes,
                            const RunScripts& scripts) {
   std::string target;
   // A chain of links without end is not followed here: the save that follows fails with its reason.
   if (!files::FinalName(program, target) || files::KindOf(target) != files::FileKind::kRegular) {
     return {};
   }
+  // Compared as it is read, the old program is held whole only when it has to be kept.
+  if (CompareWithFile(target, bytes) == Comparison::kSame) return {};
   files::ClearFailure();
   std::string old, kept;
   const bool read = ReadScriptFile(target, old);
-  if (read && old == bytes) return {};
   // Through the one save of whole files: an earlier backup is replaced whole or not at all.
   Backup backup{true, target + ".bak", ""};
   if (const std::string* script = scripts.ReplacedBy(backup.name)) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/script_guard.h"
+#include "generator/byte_pieces.h"
 
 namespace tolvex {
 
@@ -18,7 +19,7 @@ struct Backup {
 // bytes, they go to its name with ".bak", in the folder of the file the name leads to, replacing
 // an earlier backup (one generation). A missing file, a device or FIFO, and a file that already
 // holds `bytes` need no backup. A backup that would replace one of the run's scripts is not kept.
-Backup KeepReplacedProgram(const std::string& program, const std::string& bytes,
+Backup KeepReplacedProgram(const std::string& program, const BytePieces& bytes,
                            const RunScripts& scripts);
 
 // The line that says a backup was made: "PROGRAM: the replaced program is kept in BACKUP".

@@ -10,10 +10,14 @@
 namespace tolvex {
 namespace {
 
+bool Write(FileHandle handle, const BytePieces& bytes) {
+  return bytes(
+      [handle](std::string_view piece) { return WRITE_STRING(handle, piece.data()) == 1; });
+}
+
 // Writes the bytes and closes the file; durable asks for them on the disk before the close.
-bool WriteAndClose(FileHandle handle, const std::string& bytes, bool durable) {
-  const bool written =
-      WRITE_STRING(handle, bytes.c_str()) == 1 && (!durable || files::Flush(handle));
+bool WriteAndClose(FileHandle handle, const BytePieces& bytes, bool durable) {
+  const bool written = Write(handle, bytes) && (!durable || files::Flush(handle));
   return CLOSE_FILE(handle) == 1 && written;
 }
 
@@ -41,7 +45,7 @@ FileHandle CreateTemporary(const std::string& target, std::string& name) {
 
 }  // namespace
 
-bool SaveWholeFile(const std::string& path, const std::string& bytes, std::string* keptTemporary) {
+bool SaveWholeFile(const std::string& path, const BytePieces& bytes, std::string* keptTemporary) {
   // A link stays a link: the file it leads to is replaced, from a temporary in that file's folder.
   std::string target;
   if (!files::FinalName(path, target)) return false;
@@ -56,7 +60,7 @@ bool SaveWholeFile(const std::string& path, const std::string& bytes, std::strin
   if (HDLWR == kBadFile) return false;
   // Complete and on the disk before anyone else may read it; the replaced file's permissions (and
   // owner) then carry over to this file of our own, and a new file gets the usual ones.
-  const bool written = WRITE_STRING(HDLWR, bytes.c_str()) == 1 && files::Flush(HDLWR);
+  const bool written = Write(HDLWR, bytes) && files::Flush(HDLWR);
   const bool access =
       written && (kind == files::FileKind::kRegular ? files::TakeAccessOf(target, HDLWR)
                                                     : files::TakeNewFileAccess(HDLWR));

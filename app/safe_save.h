@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "generator/byte_pieces.h"
+
 namespace tolvex {
 
 // Writes bytes as the whole of the file at path, or leaves the file as it was. The bytes go to a
@@ -14,7 +16,11 @@ namespace tolvex {
 // reason as files::LastFailure(). When another program's open handle blocks the replacing
 // (Windows), the file is written in place; if that fails too, the temporary stays and its name
 // goes to keptTemporary. False when nothing was written.
-bool SaveWholeFile(const std::string& path, const std::string& bytes,
+bool SaveWholeFile(const std::string& path, const BytePieces& bytes,
                    std::string* keptTemporary = nullptr);
+inline bool SaveWholeFile(const std::string& path, const std::string& bytes,
+                          std::string* keptTemporary = nullptr) {
+  return SaveWholeFile(path, PiecesOf(bytes), keptTemporary);
+}
 
 }  // namespace tolvex

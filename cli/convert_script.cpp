@@ -2,13 +2,13 @@
 
 #include <optional>
 
+#include "app/compare_file.h"
 #include "app/conversion_run.h"
 #include "app/output_file.h"
 #include "app/run_inputs.h"
 #include "app/script_guard.h"
 #include "app/script_loader.h"
 #include "app/shell_state.h"
-#include "cli/compare_file.h"
 #include "cli/messages.h"
 #include "conversion/designed.h"
 #include "generator/program_text.h"
@@ -115,19 +115,21 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   // The conversion the window's Run makes, its figures counted only for the hint; the script's
   // bytes and lines are let go as soon as it is made.
   bool readWhole = true;
-  std::string program;
+  PackedLines programLines;
   {
     PackedLines lines = ScriptLinesIn(bytes);
-    const ConversionRun run =
+    ConversionRun run =
         ConvertForRun({script, lines, bytes}, inputs, options.includeDirs, !options.quiet);
     lines = {};
     std::string().swap(bytes);
     if (!run.converted) return fail(EmptyScript());
     for (const std::string& line : MessageLines(run, options.quiet)) errors << line << "\n";
-    program = ProgramBytes(run.lines);
+    programLines = std::move(run.lines);
     if (const auto hint = HintLine(script, run); hint && !options.quiet) errors << *hint << "\n";
     readWhole = run.readWhole;
   }
+  // The program's bytes are made from its lines a piece at a time wherever they go.
+  const BytePieces program = ProgramPieces(programLines);
 
   const std::string target =
       options.output ? NativePath(*options.output) : DIR1040 + kPathSeparator + BasFileName(script);
@@ -140,7 +142,9 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
     }
   } else if (target == "-") {
     files::ClearFailure();
-    out.write(program.data(), static_cast<std::streamsize>(program.size()));
+    program([&out](std::string_view piece) {
+      return static_cast<bool>(out.write(piece.data(), static_cast<std::streamsize>(piece.size())));
+    });
     if (!out.flush()) return fail(CannotWriteToStandardOutput());
   }
   // Run writes the program and then the settings, each on its own: a program that cannot be

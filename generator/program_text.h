@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "generator/byte_pieces.h"
 #include "generator/packed_lines.h"
 
 namespace tolvex {
@@ -23,5 +24,7 @@ std::string_view ListedLine(std::string_view line);
 // The .bas file's bytes: every line as listed with CR LF, then one more CR LF (the read-back of the
 // listing asked for one line past its last, which reads as empty).
 std::string ProgramBytes(const PackedLines& lines);
+// The same bytes in pieces of whole lines, about 64 KiB each; lines must outlive the pieces.
+BytePieces ProgramPieces(const PackedLines& lines);
 
 }  // namespace tolvex

@@ -155,6 +155,7 @@ TEST_F(CliTest, ReplacedProgramThatDiffersIsKeptAsABackupAndSaidAndCheckWritesNo
   const std::string backup = program + ".bak", error = script + ": error: " + program;
   const std::string said = program + ": the replaced program is kept in " + backup + "\n";
   const std::string differs = error + " differs from the conversion\n", longer(5000, 'o');
+  const std::string shorter = menu.substr(0, menu.size() - 1);
   const struct {
     std::string before;  // the program's bytes before the run; "": as the last run left them
     std::vector<std::string> options;
@@ -167,6 +168,8 @@ TEST_F(CliTest, ReplacedProgramThatDiffersIsKeptAsABackupAndSaidAndCheckWritesNo
       {"", {"--check"}, 0, "", menu, "' my code\r\n"},
       {longer, {"--quiet"}, 0, "", menu, longer},  // kept whole, beyond a block
       {menu + "\r\n", {"--check"}, 1, differs, menu + "\r\n", longer},
+      {shorter, {"--check"}, 1, differs, shorter, longer},  // the conversion's bytes cut short
+      {"", {}, 0, said, menu, shorter},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.before.substr(0, 12) + (c.options.empty() ? "" : c.options[0]));

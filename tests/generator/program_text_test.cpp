@@ -49,5 +49,38 @@ TEST(ProgramText, PackedLinesKeepEveryLineWholeAcrossBlocks) {
   EXPECT_EQ(copy.Copied(), std::vector<std::string>{"again"});
 }
 
+// A large program goes out in pieces of whole lines, each a C string; together they are the
+// file's bytes, and a taker that stops them stops them there.
+TEST(ProgramText, AProgramsPiecesAreItsBytesInWholeLines) {
+  PackedLines lines;
+  std::string expected;
+  for (size_t i = 0; i < 20000; ++i) {
+    std::string line(i % 40, 'p');
+    if (i == 7000) line.assign(100000, 'L');  // longer than a piece
+    lines.push_back(line);
+    expected += (line.empty() ? " " : line) + "\r\n";
+  }
+  expected += "\r\n";
+  std::vector<std::string> pieces;
+  EXPECT_TRUE(ProgramPieces(lines)([&](std::string_view piece) {
+    EXPECT_EQ(piece.data()[piece.size()], '\0');
+    EXPECT_EQ(piece.substr(piece.size() - 2), "\r\n");
+    pieces.emplace_back(piece);
+    return true;
+  }));
+  ASSERT_GT(pieces.size(), 4u);
+  std::string joined;
+  for (const std::string& piece : pieces) {
+    EXPECT_TRUE(piece.size() <= (size_t{1} << 16) || piece.find("\r\n") == piece.size() - 2);
+    joined += piece;
+  }
+  EXPECT_TRUE(joined == expected);
+  EXPECT_TRUE(ProgramBytes(lines) == expected);
+
+  int taken = 0;
+  EXPECT_FALSE(ProgramPieces(lines)([&](std::string_view) { return ++taken < 2; }));
+  EXPECT_EQ(taken, 2);
+}
+
 }  // namespace
 }  // namespace tolvex

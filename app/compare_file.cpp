@@ -1,0 +1,45 @@
+#include "app/compare_file.h"
+
+#include <algorithm>
+
+#include "toolkit/files.h"
+
+namespace tolvex {
+
+Comparison CompareWithFile(const std::string& path, const BytePieces& expected) {
+  files::ClearFailure();
+  const FileHandle handle = files::OpenRegularForReading(path);
+  if (handle == kBadFile) {
+    return files::LastFailureWasMissing() ? Comparison::kMissing : Comparison::kUnreadable;
+  }
+  constexpr size_t kBlock = size_t{1} << 16;
+  std::string block(kBlock, '\0');
+  Comparison result = Comparison::kSame;
+  const bool matched = expected([&](std::string_view piece) {
+    while (!piece.empty()) {
+      const long got =
+          files::ReadSome(handle, block.data(), static_cast<long>(std::min(kBlock, piece.size())));
+      if (got < 0) {
+        result = Comparison::kUnreadable;
+        return false;
+      }
+      const auto count = static_cast<size_t>(got);
+      if (count == 0 || piece.compare(0, count, block.data(), count) != 0) {
+        result = Comparison::kDiffers;
+        return false;
+      }
+      piece.remove_prefix(count);
+    }
+    return true;
+  });
+  // One byte more than expected holds is enough to tell a longer file.
+  if (matched) {
+    const long got = files::ReadSome(handle, block.data(), 1);
+    if (got < 0) result = Comparison::kUnreadable;
+    if (got > 0) result = Comparison::kDiffers;
+  }
+  CLOSE_FILE(handle);
+  return result;
+}
+
+}  // namespace tolvex
