@@ -1,5 +1,7 @@
 #include "conversion/tables.h"
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -16,7 +18,9 @@ std::string_view ControlTable::get(int dialog, int entry, int field) const {
   const Entry e = row[static_cast<size_t>(entry)];
   if (static_cast<uint32_t>(field) >= e.width) return {};
   const Field f = fields_[e.first + static_cast<uint32_t>(field)];
-  return std::string_view(text_).substr(f.at, f.size);
+  if (f.size == 0) return {};
+  const char* block = blocks_[f.at >> kOffsetBits].get();
+  return {block + (f.at & ((uint32_t{1} << kOffsetBits) - 1)), f.size};
 }
 
 void ControlTable::set(int dialog, int entry, int field, std::string_view text) {
@@ -40,14 +44,28 @@ void ControlTable::set(int dialog, int entry, int field, std::string_view text) 
     e = Entry{first, width};
   }
 
-  // Text taken from the table itself is appended safely: append reads it before the bytes move.
-  const size_t at = text_.size();
-  if (text.size() > kMost - at) {
-    throw std::length_error("the designed conversion's table passes 4 GiB of text");
+  Field& f = fields_[e.first + static_cast<uint32_t>(field)];
+  if (text.empty()) {
+    f = Field{};
+    return;
   }
-  text_.append(text.data(), text.size());
-  fields_[e.first + static_cast<uint32_t>(field)] =
-      Field{static_cast<uint32_t>(at), static_cast<uint32_t>(text.size())};
+  // Blocks grow to a megabyte; a longer text takes a block of its own, full at once. Text taken
+  // from the table itself is copied safely: it lies in bytes already written, never in new ones.
+  constexpr size_t kLargestBlock = size_t{1} << kOffsetBits;
+  if (blockSize_ - blockUsed_ < text.size()) {
+    if (blocks_.size() >= (size_t{1} << (32 - kOffsetBits)) || text.size() > kMost) {
+      throw std::length_error("the designed conversion's table passes 4 GiB of text");
+    }
+    blockSize_ =
+        std::max(std::min(std::max(blockSize_ * 2, size_t{4096}), kLargestBlock), text.size());
+    blockUsed_ = 0;
+    blocks_.emplace_back(new char[blockSize_]);  // not zeroed: only written bytes are read
+  }
+  const auto at = static_cast<uint32_t>(((blocks_.size() - 1) << kOffsetBits) | blockUsed_);
+  std::memcpy(blocks_.back().get() + blockUsed_, text.data(), text.size());
+  blockUsed_ += text.size();
+  if (blockSize_ > kLargestBlock) blockUsed_ = blockSize_;
+  f = Field{at, static_cast<uint32_t>(text.size())};
 }
 
 int ControlTable::entryCount(int dialog) const {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,8 +42,12 @@ class ControlTable {
     uint32_t first = 0, width = 0;
   };
 
-  // Every text ever set, one after another; a field set again points to its new bytes.
-  std::string text_;
+  // Every text ever set, one after another in blocks that never move, so that the text grows
+  // without copying what it holds; a field set again points to its new bytes. A field's place is
+  // its block's number above kOffsetBits and its offset in that block below.
+  static constexpr uint32_t kOffsetBits = 20;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  size_t blockUsed_ = 0, blockSize_ = 0;  // of the last block
   std::deque<Field> fields_;
   std::vector<std::vector<Entry>> rows_;
   // The define entries by the hash of their name, open addressed (0: a free slot); a name defined

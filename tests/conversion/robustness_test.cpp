@@ -63,6 +63,16 @@ TEST(Robustness, TableFieldsCopiedFromTheTableKeepTheirTextAsItGrows) {
   table.set(0, 1, 1, "1001");
   for (int n = 1; n <= 3000; ++n) table.set(1, n, 1, table.get(0, 1, 1));
   for (int n = 1; n <= 3000; ++n) ASSERT_EQ(table.get(1, n, 1), "1001") << n;
+  // Texts longer than a block, copied from themselves and between short ones, stay whole.
+  const std::string large((size_t{3} << 20) + 7, 'L');
+  table.set(2, 1, 7, large);
+  table.set(2, 2, 7, table.get(2, 1, 7));
+  for (int n = 1; n <= 3000; ++n) table.set(3, n, 7, std::string(n, 'c'));
+  table.set(2, 1, 7, table.get(2, 2, 7));
+  EXPECT_TRUE(table.get(2, 1, 7) == large && table.get(2, 2, 7) == large);
+  for (int n = 1; n <= 3000; ++n) ASSERT_EQ(table.get(3, n, 7), std::string(n, 'c')) << n;
+  table.set(2, 2, 7, "");
+  EXPECT_EQ(table.get(2, 2, 7), "");
 
   // A name defined again and again is found at its first entry, a renamed one by its new name.
   for (int entry = 2; entry <= 5; ++entry) table.set(0, entry, 0, "IDC_A");
