@@ -71,8 +71,6 @@ namespace {
 
 PackedLines SplitLines(std::string_view bytes, bool borrow) {
   PackedLines lines;
-  // A line ends at each LF but the last, so this holds them all (a UTF-16 script's fewer).
-  lines.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   rc::ForEachScriptLine(bytes, [&](std::string_view line) {
     if (borrow && Within(line, bytes)) {
       lines.push_back_borrowed(line);

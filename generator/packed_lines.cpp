@@ -20,7 +20,6 @@ PackedLines::PackedLines(const PackedLines& other) { *this = other; }
 PackedLines& PackedLines::operator=(const PackedLines& other) {
   if (this == &other) return *this;
   PackedLines copy;
-  copy.lines_.reserve(other.size());
   for (std::string_view line : other) copy.push_back(line);
   return *this = std::move(copy);
 }
@@ -30,7 +29,8 @@ PackedLines::PackedLines(PackedLines&& other) noexcept { *this = std::move(other
 PackedLines& PackedLines::operator=(PackedLines&& other) noexcept {
   if (this == &other) return *this;
   blocks_ = std::exchange(other.blocks_, {});
-  lines_ = std::exchange(other.lines_, {});
+  chunks_ = std::exchange(other.chunks_, {});
+  size_ = std::exchange(other.size_, 0);
   blockUsed_ = std::exchange(other.blockUsed_, 0);
   blockSize_ = std::exchange(other.blockSize_, 0);
   return *this;
@@ -49,7 +49,21 @@ void PackedLines::push_back(std::string_view line) {
   if (!line.empty()) std::memcpy(at, line.data(), line.size());
   at[line.size()] = '\0';
   blockUsed_ += needed;
-  lines_.emplace_back(at, line.size());
+  Add({at, line.size()});
+}
+
+void PackedLines::push_back_borrowed(std::string_view line) { Add(line); }
+
+void PackedLines::Add(std::string_view line) {
+  if (size_ == chunks_.size() * kChunkLines) {
+    chunks_.emplace_back(new std::string_view[kChunkLines]);
+  }
+  chunks_[size_ / kChunkLines][size_ % kChunkLines] = line;
+  ++size_;
+}
+
+bool PackedLines::operator==(const PackedLines& other) const {
+  return size_ == other.size_ && std::equal(begin(), end(), other.begin());
 }
 
 void PackedLines::append(const shapes::Lines& lines) {

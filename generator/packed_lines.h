@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,32 +26,62 @@ class PackedLines {
   PackedLines(PackedLines&& other) noexcept;
   PackedLines& operator=(PackedLines&& other) noexcept;
 
-  // Room for so many lines in all, so that a count known beforehand costs no regrowth.
-  void reserve(size_t lines) { lines_.reserve(lines); }
   void push_back(std::string_view line);
   // A line left where it is, in bytes that outlive these lines: nothing is copied, and no NUL
   // need follow it.
-  void push_back_borrowed(std::string_view line) { lines_.push_back(line); }
+  void push_back_borrowed(std::string_view line);
   void append(const shapes::Lines& lines);
   void clear() { *this = PackedLines(); }
 
-  size_t size() const { return lines_.size(); }
-  bool empty() const { return lines_.empty(); }
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
   // The line's bytes; unless borrowed a NUL follows them, so data() is also the line as a C
   // string.
-  std::string_view operator[](size_t index) const { return lines_[index]; }
-  auto begin() const { return lines_.begin(); }
-  auto end() const { return lines_.end(); }
+  std::string_view operator[](size_t index) const {
+    return chunks_[index / kChunkLines][index % kChunkLines];
+  }
+
+  class const_iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = std::string_view;
+    const_iterator() = default;
+    const_iterator(const PackedLines* lines, size_t index) : lines_(lines), index_(index) {}
+    std::string_view operator*() const { return (*lines_)[index_]; }
+    const_iterator& operator++() {
+      ++index_;
+      return *this;
+    }
+    const_iterator operator++(int) { return {lines_, index_++}; }
+    bool operator==(const const_iterator& other) const { return index_ == other.index_; }
+    bool operator!=(const const_iterator& other) const { return index_ != other.index_; }
+
+   private:
+    const PackedLines* lines_ = nullptr;
+    size_t index_ = 0;
+  };
+  const_iterator begin() const { return {this, 0}; }
+  const_iterator end() const { return {this, size_}; }
   // The lines as strings of their own, for what keeps them apart (the listing, the preview).
   std::vector<std::string> Copied() const;
 
-  bool operator==(const PackedLines& other) const { return lines_ == other.lines_; }
+  bool operator==(const PackedLines& other) const;
   bool operator!=(const PackedLines& other) const { return !(*this == other); }
 
  private:
+  // The lines' places go in chunks that never move either: half a million program lines grow
+  // without the copying and the fresh pages that one growing array of places cost.
+  static constexpr size_t kChunkLines = 4096;
+  void Add(std::string_view line);
+
   std::vector<std::unique_ptr<char[]>> blocks_;
   size_t blockUsed_ = 0, blockSize_ = 0;  // of the last block
-  std::vector<std::string_view> lines_;   // each into a block, followed there by a NUL, or borrowed
+  // Each into a block, followed there by a NUL, or borrowed.
+  std::vector<std::unique_ptr<std::string_view[]>> chunks_;
+  size_t size_ = 0;
 };
 
 }  // namespace tolvex
