@@ -43,10 +43,6 @@ constexpr const char* kFontSize = "8";
 // The dialog units of a window made for a menu that no dialog names.
 constexpr struct { double width, height; } kMenuWindowUnits = {300, 200};
 
-void Append(shapes::Lines& to, const shapes::Lines& lines) {
-  to.insert(to.end(), lines.begin(), lines.end());
-}
-
 class Converter {
  public:
   Converter(const rc::Model& model, const CompleteOptions& options)
@@ -61,13 +57,12 @@ class Converter {
     GiveValues();
     AssignGadgetIds();
     CompleteProgram program;
-    shapes::Lines body = Body(program.written);
+    PackedLines body = Body(program.written);
     texts_.LackingWarnings(warnings_);
     program.lines.append(shapes::IncludeLines());
     program.lines.append(names_.DefineLines(warnings_));
     if (options_.screen) program.lines.append(shapes::ScreenBlockLines());
-    program.lines.append(body);
-    shapes::Lines().swap(body);
+    program.lines.append(std::move(body));
     program.lines.append(Loop());
     program.warnings = warnings_.Take();
     return program;
@@ -241,28 +236,28 @@ class Converter {
         Pixels(control.height, scaleY_, control.place), text);
   }
 
-  shapes::Lines Body(WrittenCounts& written) {
-    shapes::Lines lines;
+  PackedLines Body(WrittenCounts& written) {
+    PackedLines lines;
     int nextPopup = 0;
     const auto menuOf = [&](const rc::Menu& menu, int number) {
       // Handles run from the window's tens, like the designed program's, and never repeat.
       nextPopup = std::max(nextPopup, number * 10 + 1);
-      Append(lines,
-             MenuLines(menu, {number, nextPopup, menuIds_, texts_, warnings_, written.menuItems}));
+      lines.append(
+          MenuLines(menu, {number, nextPopup, menuIds_, texts_, warnings_, written.menuItems}));
       WrittenMenu(menu);
     };
     int number = 0;
     for (const DialogPlan& plan : dialogs_) {
-      Append(lines, Window(++number, *plan.dialog));
+      lines.append(Window(++number, *plan.dialog));
       ++written.windows;
       if (plan.menu != nullptr) menuOf(*plan.menu, number);
       for (const Gadget& gadget : plan.gadgets) {
-        Append(lines, GadgetLines(*plan.dialog, gadget));
+        lines.append(GadgetLines(*plan.dialog, gadget));
         if (gadget.kind != nullptr) ++written.controls;
       }
     }
     for (const rc::Menu* unnamed : menuWindows_) {
-      Append(lines, MenuWindow(++number, *unnamed));
+      lines.append(MenuWindow(++number, *unnamed));
       ++written.windows;
       menuOf(*unnamed, number);
     }
@@ -282,23 +277,24 @@ class Converter {
     }
   }
 
-  shapes::Lines Loop() {
-    shapes::Lines lines = shapes::LoopHeadLines();
+  PackedLines Loop() {
+    PackedLines lines;
+    lines.append(shapes::LoopHeadLines());
     if (!menuCases_.empty()) {
-      Append(lines, shapes::MenuBranchHeadLines());
+      lines.append(shapes::MenuBranchHeadLines());
       for (const ProgramId* id : menuCases_)
-        Append(lines, shapes::MenuCaseLines(id->caseLabel, id->written));
-      Append(lines, shapes::MenuBranchTailLines());
+        lines.append(shapes::MenuCaseLines(id->caseLabel, id->written));
+      lines.append(shapes::MenuBranchTailLines());
     }
-    Append(lines, shapes::GadgetBranchHeadLines());
+    lines.append(shapes::GadgetBranchHeadLines());
     for (const DialogPlan& plan : dialogs_) {
       for (const Gadget& gadget : plan.gadgets) {
         if (gadget.kind == nullptr) continue;
         const GadgetId& id = gadgetIds_.at(gadget.control);
-        if (id.hasCase) Append(lines, shapes::GadgetCaseLines(id.caseLabel, id.caseComment));
+        if (id.hasCase) lines.append(shapes::GadgetCaseLines(id.caseLabel, id.caseComment));
       }
     }
-    Append(lines, shapes::LoopTailLines());
+    lines.append(shapes::LoopTailLines());
     return lines;
   }
 

@@ -70,6 +70,18 @@ void PackedLines::append(const shapes::Lines& lines) {
   for (const std::string& line : lines) push_back(line);
 }
 
+void PackedLines::append(PackedLines&& other) {
+  if (&other == this) return;
+  for (std::unique_ptr<char[]>& block : other.blocks_) blocks_.push_back(std::move(block));
+  // Further lines go on in other's last block, which still has room.
+  if (!other.blocks_.empty()) {
+    blockUsed_ = other.blockUsed_;
+    blockSize_ = other.blockSize_;
+  }
+  for (std::string_view line : other) Add(line);
+  other = PackedLines();
+}
+
 std::vector<std::string> PackedLines::Copied() const {
   std::vector<std::string> lines;
   lines.reserve(size());

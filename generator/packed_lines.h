@@ -31,6 +31,9 @@ class PackedLines {
   // need follow it.
   void push_back_borrowed(std::string_view line);
   void append(const shapes::Lines& lines);
+  // Takes other's lines after these, their bytes left where they are: only their places are
+  // copied. other is left empty.
+  void append(PackedLines&& other);
   void clear() { *this = PackedLines(); }
 
   size_t size() const { return size_; }

@@ -47,6 +47,16 @@ TEST(ProgramText, PackedLinesKeepEveryLineWholeAcrossBlocks) {
   EXPECT_EQ(moved.size(), lines.size() + 1);
   copy.push_back("again");  // NOLINT(bugprone-use-after-move): left empty and usable
   EXPECT_EQ(copy.Copied(), std::vector<std::string>{"again"});
+
+  // Lines taken over from others keep their bytes; lines added after them go on whole.
+  PackedLines joined{"first"};
+  joined.append(std::move(moved));
+  joined.push_back("last");
+  EXPECT_TRUE(moved.empty());  // NOLINT(bugprone-use-after-move)
+  std::vector<std::string> expected{"first"};
+  expected.insert(expected.end(), written.begin(), written.end());
+  expected.insert(expected.end(), {"", "last"});
+  EXPECT_EQ(joined.Copied(), expected);
 }
 
 // A large program goes out in pieces of whole lines, each a C string; together they are the
