@@ -1,7 +1,9 @@
 #include "generator/packed_lines.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <stdexcept>
 #include <utility>
 
 namespace tolvex {
@@ -29,6 +31,7 @@ PackedLines::PackedLines(PackedLines&& other) noexcept { *this = std::move(other
 PackedLines& PackedLines::operator=(PackedLines&& other) noexcept {
   if (this == &other) return *this;
   blocks_ = std::exchange(other.blocks_, {});
+  bases_ = std::exchange(other.bases_, {});
   chunks_ = std::exchange(other.chunks_, {});
   size_ = std::exchange(other.size_, 0);
   blockUsed_ = std::exchange(other.blockUsed_, 0);
@@ -38,7 +41,8 @@ PackedLines& PackedLines::operator=(PackedLines&& other) noexcept {
 
 void PackedLines::push_back(std::string_view line) {
   const size_t needed = line.size() + 1;  // and its NUL
-  if (blockSize_ - blockUsed_ < needed) {
+  const bool fresh = blockSize_ - blockUsed_ < needed;
+  if (fresh) {
     const size_t grown = std::clamp(blockSize_ * 2, kFirstBlockBytes, kLargestBlockBytes);
     blockSize_ = std::max(grown, needed);
     blockUsed_ = 0;
@@ -49,16 +53,35 @@ void PackedLines::push_back(std::string_view line) {
   if (!line.empty()) std::memcpy(at, line.data(), line.size());
   at[line.size()] = '\0';
   blockUsed_ += needed;
-  Add({at, line.size()});
+  Add(at, line.size(), false, fresh);
 }
 
-void PackedLines::push_back_borrowed(std::string_view line) { Add(line); }
+void PackedLines::push_back_borrowed(std::string_view line) {
+  Add(line.data(), line.size(), true, false);
+}
 
-void PackedLines::Add(std::string_view line) {
-  if (size_ == chunks_.size() * kChunkLines) {
-    chunks_.emplace_back(new std::string_view[kChunkLines]);
+void PackedLines::Add(const char* at, size_t size, bool borrowed, bool freshBlock) {
+  const bool longLine = size >= kSizeMask;
+  uint64_t offset = 0;
+  bool counted = false;  // from the last base
+  if (!freshBlock && !longLine && !bases_.empty() && at != nullptr) {
+    const Base& last = bases_.back();
+    offset = reinterpret_cast<uintptr_t>(at) - reinterpret_cast<uintptr_t>(last.at);
+    counted = last.at != nullptr && last.longSize == 0 && last.borrowed == borrowed &&
+              offset <= kOffsetMask;
   }
-  chunks_[size_ / kChunkLines][size_ % kChunkLines] = line;
+  if (!counted) {
+    if (bases_.size() == kMostBases) throw std::length_error("too many lines to hold");
+    bases_.push_back({at, longLine ? size : 0, borrowed});
+    offset = 0;
+  }
+  AddPlace(static_cast<uint64_t>(bases_.size() - 1) << (kOffsetBits + kSizeBits) |
+           offset << kSizeBits | (longLine ? kSizeMask : size));
+}
+
+void PackedLines::AddPlace(uint64_t place) {
+  if (size_ == chunks_.size() * kChunkLines) chunks_.emplace_back(new uint64_t[kChunkLines]);
+  chunks_[size_ / kChunkLines][size_ % kChunkLines] = place;
   ++size_;
 }
 
@@ -72,13 +95,20 @@ void PackedLines::append(const shapes::Lines& lines) {
 
 void PackedLines::append(PackedLines&& other) {
   if (&other == this) return;
+  if (bases_.size() > kMostBases - other.bases_.size()) {
+    throw std::length_error("too many lines to hold");
+  }
+  const uint64_t shift = static_cast<uint64_t>(bases_.size()) << (kOffsetBits + kSizeBits);
   for (std::unique_ptr<char[]>& block : other.blocks_) blocks_.push_back(std::move(block));
+  bases_.insert(bases_.end(), other.bases_.begin(), other.bases_.end());
+  for (size_t i = 0; i < other.size_; ++i) {
+    AddPlace(other.chunks_[i / kChunkLines][i % kChunkLines] + shift);
+  }
   // Further lines go on in other's last block, which still has room.
   if (!other.blocks_.empty()) {
     blockUsed_ = other.blockUsed_;
     blockSize_ = other.blockSize_;
   }
-  for (std::string_view line : other) Add(line);
   other = PackedLines();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <memory>
@@ -27,8 +28,8 @@ class PackedLines {
   PackedLines& operator=(PackedLines&& other) noexcept;
 
   void push_back(std::string_view line);
-  // A line left where it is, in bytes that outlive these lines: nothing is copied, and no NUL
-  // need follow it.
+  // A line left where it is, in bytes that outlive these lines (lines borrowed one after another
+  // lie in one buffer): nothing is copied, and no NUL need follow it.
   void push_back_borrowed(std::string_view line);
   void append(const shapes::Lines& lines);
   // Takes other's lines after these, their bytes left where they are: only their places are
@@ -41,7 +42,11 @@ class PackedLines {
   // The line's bytes; unless borrowed a NUL follows them, so data() is also the line as a C
   // string.
   std::string_view operator[](size_t index) const {
-    return chunks_[index / kChunkLines][index % kChunkLines];
+    const uint64_t place = chunks_[index / kChunkLines][index % kChunkLines];
+    const Base& base = bases_[place >> (kOffsetBits + kSizeBits)];
+    const auto size = static_cast<size_t>(place & kSizeMask);
+    return {base.at + ((place >> kSizeBits) & kOffsetMask),
+            size == kSizeMask ? base.longSize : size};
   }
 
   class const_iterator {
@@ -75,15 +80,29 @@ class PackedLines {
   bool operator!=(const PackedLines& other) const { return !(*this == other); }
 
  private:
-  // The lines' places go in chunks that never move either: half a million program lines grow
-  // without the copying and the fresh pages that one growing array of places cost.
+  // A line's place takes eight bytes: the base it is counted from, its offset from there and its
+  // size. A base is a point in a block or in borrowed bytes, from which the lines that follow it
+  // within a megabyte are counted; a line of kSizeMask bytes or more has a base of its own that
+  // keeps its size. The places go in chunks that never move: half a million program lines grow
+  // without copying, at half the bytes of a view each.
+  struct Base {
+    const char* at;
+    size_t longSize;  // 0 but for a long line's own base
+    bool borrowed;
+  };
+  static constexpr unsigned kSizeBits = 20, kOffsetBits = 20;
+  static constexpr uint64_t kSizeMask = (uint64_t{1} << kSizeBits) - 1;
+  static constexpr uint64_t kOffsetMask = (uint64_t{1} << kOffsetBits) - 1;
+  static constexpr size_t kMostBases = size_t{1} << (64 - kOffsetBits - kSizeBits);
   static constexpr size_t kChunkLines = 4096;
-  void Add(std::string_view line);
+  // freshBlock: the line starts a block of its own, never counted from a base in another.
+  void Add(const char* at, size_t size, bool borrowed, bool freshBlock);
+  void AddPlace(uint64_t place);
 
   std::vector<std::unique_ptr<char[]>> blocks_;
   size_t blockUsed_ = 0, blockSize_ = 0;  // of the last block
-  // Each into a block, followed there by a NUL, or borrowed.
-  std::vector<std::unique_ptr<std::string_view[]>> chunks_;
+  std::vector<Base> bases_;
+  std::vector<std::unique_ptr<uint64_t[]>> chunks_;
   size_t size_ = 0;
 };
 

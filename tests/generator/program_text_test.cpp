@@ -48,14 +48,41 @@ TEST(ProgramText, PackedLinesKeepEveryLineWholeAcrossBlocks) {
   copy.push_back("again");  // NOLINT(bugprone-use-after-move): left empty and usable
   EXPECT_EQ(copy.Copied(), std::vector<std::string>{"again"});
 
+  // Lines borrowed from one buffer, long ones among them, interleaved with lines of their own.
+  std::string buffer;
+  std::vector<std::pair<size_t, size_t>> spans;
+  for (size_t i = 0; i < 2000; ++i) {
+    const size_t length = i == 900 ? (size_t{3} << 19) : i * 37 % 1500;
+    spans.emplace_back(buffer.size(), length);
+    buffer.append(length, static_cast<char>('A' + i % 26));
+    buffer += "\r\n";
+  }
+  PackedLines mixed;
+  std::vector<std::string> mixedLines;
+  for (size_t i = 0; i < spans.size(); ++i) {
+    const std::string_view borrowed(buffer.data() + spans[i].first, spans[i].second);
+    mixed.push_back_borrowed(borrowed);
+    mixedLines.emplace_back(borrowed);
+    if (i % 3 == 0) {
+      mixed.push_back(written[i]);
+      mixedLines.push_back(written[i]);
+    }
+  }
+  ASSERT_EQ(mixed.Copied(), mixedLines);
+  EXPECT_EQ(mixed[0].data(), buffer.data());
+
   // Lines taken over from others keep their bytes; lines added after them go on whole.
   PackedLines joined{"first"};
   joined.append(std::move(moved));
   joined.push_back("last");
-  EXPECT_TRUE(moved.empty());  // NOLINT(bugprone-use-after-move)
+  joined.append(std::move(mixed));
+  joined.push_back("end");
+  EXPECT_TRUE(moved.empty() && mixed.empty());  // NOLINT(bugprone-use-after-move)
   std::vector<std::string> expected{"first"};
   expected.insert(expected.end(), written.begin(), written.end());
   expected.insert(expected.end(), {"", "last"});
+  expected.insert(expected.end(), mixedLines.begin(), mixedLines.end());
+  expected.push_back("end");
   EXPECT_EQ(joined.Copied(), expected);
 }
 
