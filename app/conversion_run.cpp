@@ -54,6 +54,7 @@ size_t ScriptSize(const RunScript& script) {
 void ConvertComplete(const RunScript& script, const RunInputs& inputs,
                      const std::vector<std::string>& includeDirs, ConversionRun& run) {
   rc::Reading reading = rc::ReadScriptBytes(script.name, script.bytes, {includeDirs, {}});
+  if (script.letGo) script.letGo();
   complete::CompleteProgram program = ConvertModel(script.name, reading.model, inputs);
   run.messages = std::move(reading.diagnostics);
   run.messages.insert(run.messages.end(), program.warnings.begin(), program.warnings.end());
@@ -77,8 +78,8 @@ void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
     run.counts = RunCounts{
         {}, complete::ModelCounts(reading.model), complete::CompleteCounts(reading.model)};
   }
-  DesignedProgram designed =
-      tolvex::ConvertDesigned(script.lines, CoefficientsOf(inputs.coefficients), inputs.screen);
+  DesignedProgram designed = tolvex::ConvertDesigned(
+      script.lines, CoefficientsOf(inputs.coefficients), inputs.screen, script.letGo);
   run.lines = std::move(designed.lines);
   if (run.counts) run.counts->written = designed.written;
 }

@@ -2,6 +2,7 @@
 // tolvex-cli both call it, so that both write the same program and say the same of it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,10 @@ struct RunScript {
   const std::string& name;
   const PackedLines& lines;
   std::string_view bytes;
+  // Called, when given, once the conversion has read the lines and bytes for the last time: a
+  // caller that keeps nothing else of them lets them go there, before the rest of the program
+  // is written.
+  std::function<void()> letGo = {};
 };
 
 // Converts the script with the Run inputs, its includes searched also in includeDirs. Counted,

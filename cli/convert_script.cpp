@@ -113,15 +113,18 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
                     (options.conversion == Options::Conversion::kFolder && settings.complete);
 
   // The conversion the window's Run makes, its figures counted only for the hint; the script's
-  // bytes and lines are let go as soon as it is made.
+  // bytes and lines are let go as soon as the conversion has read them for the last time.
   bool readWhole = true;
   PackedLines programLines;
   {
     PackedLines lines = ScriptLinesIn(bytes);
+    const auto letGo = [&] {
+      lines = {};
+      std::string().swap(bytes);
+    };
     ConversionRun run =
-        ConvertForRun({script, lines, bytes}, inputs, options.includeDirs, !options.quiet);
-    lines = {};
-    std::string().swap(bytes);
+        ConvertForRun({script, lines, bytes, letGo}, inputs, options.includeDirs, !options.quiet);
+    letGo();
     if (!run.converted) return fail(EmptyScript());
     for (const std::string& line : MessageLines(run, options.quiet)) errors << line << "\n";
     programLines = std::move(run.lines);

@@ -1,6 +1,7 @@
 // The designed conversion: a script's lines and the Run inputs in, the generated program out.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +25,10 @@ PackedLines ScriptLinesOf(std::string_view bytes);
 PackedLines ScriptLinesIn(std::string_view bytes);
 
 // Converts the script's lines (as decoded and split on loading) with the four coefficients, and
-// with the block that reads the screen size when screen is set. Each call starts afresh.
+// with the block that reads the screen size when screen is set. Each call starts afresh. The
+// lines are read while the windows are written; scriptRead, when given, is called once they are
+// read for the last time, before the event loop is written from the conversion's own tables.
 DesignedProgram ConvertDesigned(const PackedLines& scriptLines, const Coefficients& coefficients,
-                                bool screen);
+                                bool screen, const std::function<void()>& scriptRead = {});
 
 }  // namespace tolvex

@@ -18,7 +18,8 @@ class DesignedConversion {
 
   // The passes, in order: the define pass, the dialogs (each window, menu and control as it is
   // read), the loop head, the menu branch, the gadget branch, a dialog's Case lines, the tail.
-  DesignedProgram CONVERT();
+  // Only the first two read the script's lines; scriptRead is called after them.
+  DesignedProgram CONVERT(const std::function<void()>& scriptRead = {});
   void START();
   void DIAL();
   void DOEVENT1();

@@ -46,12 +46,13 @@ void DesignedConversion::START() {
   if (screen_) EmitLines(shapes::ScreenBlockLines());
 }
 
-DesignedProgram DesignedConversion::CONVERT() {
+DesignedProgram DesignedConversion::CONVERT(const std::function<void()>& scriptRead) {
   if (SourceLineCount() == 0) return {};
 
   START();
   if (INBMENU != 0) IndexMenuLines();
   DIAL();
+  if (scriptRead) scriptRead();
   EmitLines({"", ""});
   DOEVENT1();
   if (INBMENU != 0) {
@@ -88,8 +89,8 @@ PackedLines ScriptLinesOf(std::string_view bytes) { return SplitLines(bytes, fal
 PackedLines ScriptLinesIn(std::string_view bytes) { return SplitLines(bytes, true); }
 
 DesignedProgram ConvertDesigned(const PackedLines& scriptLines, const Coefficients& coefficients,
-                                bool screen) {
-  return DesignedConversion(scriptLines, coefficients, screen).CONVERT();
+                                bool screen, const std::function<void()>& scriptRead) {
+  return DesignedConversion(scriptLines, coefficients, screen).CONVERT(scriptRead);
 }
 
 }  // namespace tolvex

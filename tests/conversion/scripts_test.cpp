@@ -301,6 +301,16 @@ TEST(Driver, EachCallStartsAfreshAndCountsWhatItWrote) {
         "END\nEND"));
   const DesignedProgram first = ConvertDesigned(script, {}, false);
   EXPECT_EQ(ConvertDesigned(script, {}, false).lines, first.lines);
+  // A caller told that the lines are read for the last time may let them go: the program is the
+  // same.
+  PackedLines held = script;
+  int told = 0;
+  const auto letGo = [&] {
+    ++told;
+    held = {};
+  };
+  EXPECT_EQ(ConvertDesigned(held, {}, false, letGo).lines, first.lines);
+  EXPECT_EQ(told, 1);
   EXPECT_EQ(first.written.windows, 1);
   EXPECT_EQ(first.written.controls, 1);  // IDC_XYZ1 names no gadget kind
   EXPECT_EQ(first.written.menuItems, 1);
