@@ -82,7 +82,7 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
     one.text = one.written = "1";
     one.number = 1;
     one.numberValid = true;
-    macros_[name].body = {one};
+    macros_.Define(name).body = {one};
   }
   scriptBytes_ = bytes.size();
   OpenFile(scriptPath, scriptPath, bytes);
@@ -242,7 +242,7 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
       PushConditional(false, at);
       return;
     }
-    const bool defined = macros_.count(tokens[0].text) > 0;
+    const bool defined = macros_.Contains(tokens[0].text);
     PushConditional(directive == rc::Directive::kIfdef ? defined : !defined, at);
     return;
   }
@@ -281,7 +281,7 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
     }
     const Token defined = tokens[0];
     if (directive == rc::Directive::kUndef) {
-      macros_.erase(defined.text);
+      macros_.Erase(defined.text);
       return;
     }
     const size_t after = static_cast<size_t>(defined.column - 1) + defined.text.size();
@@ -317,7 +317,7 @@ bool Preprocessor::Condition(std::vector<Token> tokens, const Token& at) {
       }
       Token value = tokens[i];
       value.kind = TokenKind::kNumber;
-      value.number = macros_.count(tokens[nameAt].text) ? 1 : 0;
+      value.number = macros_.Contains(tokens[nameAt].text) ? 1 : 0;
       value.numberValid = true;
       value.text = value.number ? "1" : "0";
       resolved.push_back(std::move(value));
@@ -380,7 +380,7 @@ void Preprocessor::AddDefine(const Token& name, std::vector<Token> body, bool fu
     }
   }
   defines_.push_back(std::move(record));
-  macros_[name.text].body = std::move(body);
+  macros_.Define(name.text).body = std::move(body);
 }
 
 void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
@@ -460,9 +460,8 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
 void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter) {
   std::vector<std::string_view> active;
   for (Token& token : in) {
-    const auto macro =
-        token.kind == TokenKind::kIdentifier ? macros_.find(token.text) : macros_.end();
-    if (macro == macros_.end()) {
+    const Macro* macro = token.kind == TokenKind::kIdentifier ? macros_.Find(token.text) : nullptr;
+    if (macro == nullptr) {
       out.push_back(std::move(token));
       continue;
     }
@@ -470,7 +469,7 @@ void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Repo
     bool overflowed = false;
     if (expansionsSpent_) continue;
     active.clear();
-    AppendExpansion(macro->second, token.text, 1, active, out, start, overflowed);
+    AppendExpansion(*macro, token.text, 1, active, out, start, overflowed);
     const size_t made = out.size() - start;
     if (made > ExpansionBudget() - expandedTokens_) {
       // Told once, through the reading's own list: the quiet reading of a define's value spends
@@ -512,12 +511,12 @@ void Preprocessor::AppendExpansion(const Macro& macro, std::string_view name, in
   active.push_back(name);
   for (const Token& t : macro.body) {
     if (overflowed) break;
-    const auto nested = t.kind == TokenKind::kIdentifier ? macros_.find(t.text) : macros_.end();
+    const Macro* nested = t.kind == TokenKind::kIdentifier ? macros_.Find(t.text) : nullptr;
     const bool expands =
-        nested != macros_.end() &&
+        nested != nullptr &&
         std::none_of(active.begin(), active.end(), [&](std::string_view a) { return a == t.text; });
     if (expands) {
-      AppendExpansion(nested->second, nested->first, depth + 1, active, out, start, overflowed);
+      AppendExpansion(*nested, t.text, depth + 1, active, out, start, overflowed);
     } else if (out.size() - start >= kMaxMacroTokens) {
       overflowed = true;
     } else {

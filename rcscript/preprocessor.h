@@ -8,12 +8,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "rcscript/diagnostics.h"
 #include "rcscript/expressions.h"
+#include "rcscript/macro_table.h"
 #include "rcscript/model.h"
 #include "rcscript/tokens.h"
 
@@ -67,10 +67,6 @@ class Preprocessor {
     bool sawElse = false;
     Token at;
   };
-  struct Macro {
-    std::vector<Token> body;
-  };
-
   bool FillLine();
   void FinishFile();
   void Directive(std::string_view line, size_t hash, int lineNumber);
@@ -96,7 +92,7 @@ class Preprocessor {
   Reporter reporter_;
   std::vector<Frame> frames_;
   std::vector<Conditional> conditionals_;
-  std::unordered_map<std::string_view, Macro> macros_;  // keyed by the names' tokens
+  MacroTable macros_;  // keyed by the names' tokens
   std::vector<Define> defines_;
   std::vector<std::string> unreadIncludes_;
   std::vector<Token> raw_, pending_;

@@ -1,0 +1,41 @@
+// The defines' table: a name redefined keeps one entry, an erased one is gone while the names
+// placed past it in the table are still found, and thousands of names survive its growth.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "rcscript/macro_table.h"
+
+namespace tolvex::rc {
+namespace {
+
+size_t BodySize(const MacroTable& table, const std::string& name) {
+  const Macro* macro = table.Find(name);
+  return macro == nullptr ? 0 : macro->body.size() + 1;  // 0: no such define
+}
+
+TEST(MacroTable, DefinesRedefinesAndErasesAcrossGrowth) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 5000; ++i) names.push_back("IDC_" + std::to_string(i));
+  MacroTable table;
+  for (size_t i = 0; i < names.size(); ++i) table.Define(names[i]).body.resize(i % 7);
+  for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(BodySize(table, names[i]), i % 7 + 1) << i;
+  EXPECT_FALSE(table.Contains("IDC_"));
+  EXPECT_FALSE(table.Contains("IDC_5000"));
+
+  // Every other name undefined, then a third of those defined again; the rest stay as they were.
+  for (size_t i = 0; i < names.size(); i += 2) table.Erase(names[i]);
+  table.Erase("IDC_never");
+  for (size_t i = 0; i < names.size(); i += 6) table.Define(names[i]).body.resize(9);
+  for (size_t i = 0; i < names.size(); ++i) {
+    const size_t expected = i % 6 == 0 ? 10 : i % 2 == 0 ? 0 : i % 7 + 1;
+    ASSERT_EQ(BodySize(table, names[i]), expected) << i;
+  }
+  // Defining a name again reaches the same define.
+  table.Define(names[1]).body.resize(3);
+  EXPECT_EQ(BodySize(table, names[1]), 4u);
+}
+
+}  // namespace
+}  // namespace tolvex::rc
