@@ -75,6 +75,7 @@ class Converter {
     std::set<const rc::Menu*> named;
     for (const rc::Dialog& dialog : model_.dialogs) {
       DialogPlan plan{&dialog, MenuOf(dialog), {}};
+      plan.gadgets.reserve(dialog.controls.size());
       if (plan.menu != nullptr) {
         named.insert(plan.menu);
         ResolveMenuIds(*plan.menu, names_, menuIds_, warnings_);
