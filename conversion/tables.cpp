@@ -1,7 +1,5 @@
 #include "conversion/tables.h"
 
-#include <algorithm>
-#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -19,7 +17,7 @@ std::string_view ControlTable::get(int dialog, int entry, int field) const {
   if (static_cast<uint32_t>(field) >= e.width) return {};
   const Field f = fields_[e.first + static_cast<uint32_t>(field)];
   if (f.size == 0) return {};
-  const char* block = blocks_[f.at >> kOffsetBits].get();
+  const char* block = text_.Block(f.at >> kOffsetBits);
   return {block + (f.at & ((uint32_t{1} << kOffsetBits) - 1)), f.size};
 }
 
@@ -49,22 +47,12 @@ void ControlTable::set(int dialog, int entry, int field, std::string_view text) 
     f = Field{};
     return;
   }
-  // Blocks grow to a megabyte; a longer text takes a block of its own, full at once. Text taken
-  // from the table itself is copied safely: it lies in bytes already written, never in new ones.
-  constexpr size_t kLargestBlock = size_t{1} << kOffsetBits;
-  if (blockSize_ - blockUsed_ < text.size()) {
-    if (blocks_.size() >= (size_t{1} << (32 - kOffsetBits)) || text.size() > kMost) {
-      throw std::length_error("the designed conversion's table passes 4 GiB of text");
-    }
-    blockSize_ =
-        std::max(std::min(std::max(blockSize_ * 2, size_t{4096}), kLargestBlock), text.size());
-    blockUsed_ = 0;
-    blocks_.emplace_back(new char[blockSize_]);  // not zeroed: only written bytes are read
+  // Text taken from the table itself stays where it is while it is copied.
+  const TextBlocks::Place place = text_.Store(text, false);
+  if (text.size() > kMost || place.block >> (32 - kOffsetBits) != 0) {
+    throw std::length_error("the designed conversion's table passes 4 GiB of text");
   }
-  const auto at = static_cast<uint32_t>(((blocks_.size() - 1) << kOffsetBits) | blockUsed_);
-  std::memcpy(blocks_.back().get() + blockUsed_, text.data(), text.size());
-  blockUsed_ += text.size();
-  if (blockSize_ > kLargestBlock) blockUsed_ = blockSize_;
+  const auto at = static_cast<uint32_t>(place.block << kOffsetBits | place.offset);
   f = Field{at, static_cast<uint32_t>(text.size())};
 }
 
@@ -74,27 +62,19 @@ int ControlTable::entryCount(int dialog) const {
 }
 
 int ControlTable::firstDefineEntry(std::string_view name) const {
-  const std::hash<std::string_view> hash;
-  // The slot holding name's entry, or the free slot where it would go.
-  const auto slotOf = [&](std::string_view wanted) -> int& {
-    const size_t mask = defineSlots_.size() - 1;
-    for (size_t i = hash(wanted) & mask;; i = (i + 1) & mask) {
-      int& slot = defineSlots_[i];
-      if (slot == 0 || get(0, slot, 0) == wanted) return slot;
-    }
-  };
+  const auto nameOf = [this](std::uint32_t entry) { return get(0, static_cast<int>(entry), 0); };
   if (defineIndexStale_) {
-    // At most half the slots are taken, so that a search soon meets a free one.
-    size_t slots = 16;
-    while (slots < 2 * static_cast<size_t>(entryCount(0))) slots *= 2;
-    defineSlots_.assign(slots, 0);
+    defineIndex_.Clear(static_cast<size_t>(entryCount(0)));
     for (int entry = 1; entry < entryCount(0); ++entry) {
-      int& slot = slotOf(get(0, entry, 0));
-      if (slot == 0) slot = entry;
+      const std::string_view defined = get(0, entry, 0);
+      if (defineIndex_.Find(defined, nameOf) == rc::NameIndex::kNone) {
+        defineIndex_.Add(defined, static_cast<std::uint32_t>(entry));
+      }
     }
     defineIndexStale_ = false;
   }
-  return slotOf(name);
+  const std::uint32_t entry = defineIndex_.Find(name, nameOf);
+  return entry == rc::NameIndex::kNone ? 0 : static_cast<int>(entry);
 }
 
 const std::string& DialogTable::get(int dialog, int field) const {

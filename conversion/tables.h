@@ -5,10 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "generator/text_blocks.h"
+#include "rcscript/name_index.h"
 
 namespace tolvex {
 
@@ -42,17 +44,14 @@ class ControlTable {
     uint32_t first = 0, width = 0;
   };
 
-  // Every text ever set, one after another in blocks that never move, so that the text grows
-  // without copying what it holds; a field set again points to its new bytes. A field's place is
-  // its block's number above kOffsetBits and its offset in that block below.
-  static constexpr uint32_t kOffsetBits = 20;
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  size_t blockUsed_ = 0, blockSize_ = 0;  // of the last block
+  // Every text ever set; a field set again points to its new bytes. A field's place is its
+  // block's number above kOffsetBits and its offset in that block below.
+  static constexpr uint32_t kOffsetBits = TextBlocks::kOffsetBits;
+  TextBlocks text_;
   std::deque<Field> fields_;
   std::vector<std::vector<Entry>> rows_;
-  // The define entries by the hash of their name, open addressed (0: a free slot); a name defined
-  // again has only its first entry here.
-  mutable std::vector<int> defineSlots_;
+  // The define entries by their names; a name defined again has only its first entry here.
+  mutable rc::NameIndex defineIndex_;
   mutable bool defineIndexStale_ = true;
 };
 

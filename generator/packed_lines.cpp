@@ -2,16 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <stdexcept>
 #include <utility>
 
 namespace tolvex {
-namespace {
-// A small program takes a small block; a long one grows to blocks of a megabyte.
-constexpr size_t kFirstBlockBytes = size_t{4} << 10;
-constexpr size_t kLargestBlockBytes = size_t{1} << 20;
-}  // namespace
 
 PackedLines::PackedLines(std::initializer_list<std::string_view> lines) {
   for (std::string_view line : lines) push_back(line);
@@ -30,30 +24,16 @@ PackedLines::PackedLines(PackedLines&& other) noexcept { *this = std::move(other
 
 PackedLines& PackedLines::operator=(PackedLines&& other) noexcept {
   if (this == &other) return *this;
-  blocks_ = std::exchange(other.blocks_, {});
+  text_ = std::exchange(other.text_, {});
   bases_ = std::exchange(other.bases_, {});
   chunks_ = std::exchange(other.chunks_, {});
   size_ = std::exchange(other.size_, 0);
-  blockUsed_ = std::exchange(other.blockUsed_, 0);
-  blockSize_ = std::exchange(other.blockSize_, 0);
   return *this;
 }
 
 void PackedLines::push_back(std::string_view line) {
-  const size_t needed = line.size() + 1;  // and its NUL
-  const bool fresh = blockSize_ - blockUsed_ < needed;
-  if (fresh) {
-    const size_t grown = std::clamp(blockSize_ * 2, kFirstBlockBytes, kLargestBlockBytes);
-    blockSize_ = std::max(grown, needed);
-    blockUsed_ = 0;
-    blocks_.emplace_back(
-        new char[blockSize_]);  // not zeroed: every byte is written before it is read
-  }
-  char* at = blocks_.back().get() + blockUsed_;
-  if (!line.empty()) std::memcpy(at, line.data(), line.size());
-  at[line.size()] = '\0';
-  blockUsed_ += needed;
-  Add(at, line.size(), false, fresh);
+  const TextBlocks::Place place = text_.Store(line, true);
+  Add(place.at, line.size(), false, place.offset == 0);
 }
 
 void PackedLines::push_back_borrowed(std::string_view line) {
@@ -99,15 +79,10 @@ void PackedLines::append(PackedLines&& other) {
     throw std::length_error("too many lines to hold");
   }
   const uint64_t shift = static_cast<uint64_t>(bases_.size()) << (kOffsetBits + kSizeBits);
-  for (std::unique_ptr<char[]>& block : other.blocks_) blocks_.push_back(std::move(block));
+  text_.Adopt(std::move(other.text_));
   bases_.insert(bases_.end(), other.bases_.begin(), other.bases_.end());
   for (size_t i = 0; i < other.size_; ++i) {
     AddPlace(other.chunks_[i / kChunkLines][i % kChunkLines] + shift);
-  }
-  // Further lines go on in other's last block, which still has room.
-  if (!other.blocks_.empty()) {
-    blockUsed_ = other.blockUsed_;
-    blockSize_ = other.blockSize_;
   }
   other = PackedLines();
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "generator/line_shapes.h"
+#include "generator/text_blocks.h"
 
 namespace tolvex {
 
@@ -90,7 +91,7 @@ class PackedLines {
     size_t longSize;  // 0 but for a long line's own base
     bool borrowed;
   };
-  static constexpr unsigned kSizeBits = 20, kOffsetBits = 20;
+  static constexpr unsigned kSizeBits = 20, kOffsetBits = TextBlocks::kOffsetBits;
   static constexpr uint64_t kSizeMask = (uint64_t{1} << kSizeBits) - 1;
   static constexpr uint64_t kOffsetMask = (uint64_t{1} << kOffsetBits) - 1;
   static constexpr size_t kMostBases = size_t{1} << (64 - kOffsetBits - kSizeBits);
@@ -99,8 +100,7 @@ class PackedLines {
   void Add(const char* at, size_t size, bool borrowed, bool freshBlock);
   void AddPlace(uint64_t place);
 
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  size_t blockUsed_ = 0, blockSize_ = 0;  // of the last block
+  TextBlocks text_;  // the lines' own bytes, each followed by a NUL
   std::vector<Base> bases_;
   std::vector<std::unique_ptr<uint64_t[]>> chunks_;
   size_t size_ = 0;

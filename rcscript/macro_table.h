@@ -1,6 +1,4 @@
-// The preprocessor's defines by name. Every identifier a reading meets is looked up here, so the
-// table is open addressed at a power-of-two size: a look is a hash, a mask and a short run of
-// neighbouring slots, without a general hash map's division and chase through separate nodes.
+// The preprocessor's defines by name, found through the index every identifier is looked up in.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rcscript/name_index.h"
 #include "rcscript/tokens.h"
 
 namespace tolvex::rc {
@@ -28,26 +27,15 @@ class MacroTable {
   void Erase(std::string_view name);
 
  private:
-  // The names in the order they were defined (an erased one keeps its place, emptied), and the
-  // slots that find them: a slot holds part of the name's hash, so that most slots passed over
-  // are told apart without a look at the name, and the entry's number.
+  // The names in the order they were defined (an erased one keeps its place, emptied).
   struct Entry {
     std::string_view name;
     Macro macro;
   };
-  struct Slot {
-    std::uint32_t tag = 0;
-    std::uint32_t entry = kFree;  // else kErased or the entry's number
-  };
-  static constexpr std::uint32_t kFree = 0xFFFFFFFF, kErased = 0xFFFFFFFE;
-  // The slot holding name's entry, or slots_.size().
-  size_t SlotOf(std::string_view name, size_t hash) const;
-  // Room for one more name, at most half the slots taken or erased.
-  void MakeRoom();
+  std::string_view NameOf(std::uint32_t entry) const { return entries_[entry].name; }
 
   std::deque<Entry> entries_;
-  std::vector<Slot> slots_;
-  size_t taken_ = 0, erased_ = 0;
+  NameIndex index_;
 };
 
 }  // namespace tolvex::rc
