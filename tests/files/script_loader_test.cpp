@@ -1,6 +1,8 @@
 // Loading a script into the source listing: byte scripts, UTF-8 and UTF-16 marked scripts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -59,10 +61,16 @@ TEST(ScriptLoader, ReadsALargeScriptInAFewBlocksNotALinePerRead) {
   for (int i = 0; i < 200000; ++i) bytes += "CONTROL line " + std::to_string(i) + "\r\n";
   WriteBytes(folder / "large.rc", bytes);
   PackedLines lines;
-  const std::optional<long long> readsBefore = ReadCallsSoFar();
-  if (!readsBefore) GTEST_SKIP() << "this platform does not count a process's reads";
-  EXPECT_TRUE(ReadScriptLines(folder / "large.rc", lines));
-  EXPECT_LE(*ReadCallsSoFar() - *readsBefore, 50) << bytes.size() << " bytes";
+  if (!ReadCallsSoFar()) GTEST_SKIP() << "this platform does not count a process's reads";
+  // Under Wine the count takes in the reads of Wine's own threads too: the quieter of two loads
+  // is the loader's.
+  long long fewest = std::numeric_limits<long long>::max();
+  for (int load = 0; load < 2; ++load) {
+    const long long before = *ReadCallsSoFar();
+    EXPECT_TRUE(ReadScriptLines(folder / "large.rc", lines));
+    fewest = std::min(fewest, *ReadCallsSoFar() - before);
+  }
+  EXPECT_LE(fewest, 50) << bytes.size() << " bytes";
   ASSERT_EQ(lines.size(), 200000u);
   EXPECT_EQ(lines[lines.size() - 1], "CONTROL line 199999");
 }
