@@ -2,8 +2,8 @@
 // each item with the id the menu sends.
 #pragma once
 
-#include <map>
 #include <string>
+#include <unordered_map>
 
 #include "complete/program_names.h"
 #include "complete/program_texts.h"
@@ -13,7 +13,7 @@
 namespace tolvex::complete {
 
 // The id of every item of a menu, resolved once for the whole program.
-using MenuItemIds = std::map<const rc::MenuItem*, ProgramId>;
+using MenuItemIds = std::unordered_map<const rc::MenuItem*, ProgramId>;
 
 // Resolves the ids of the menu's items in order. Items standing in the menu bar itself are left
 // out and get a warning, once.

@@ -1,8 +1,9 @@
 #include "complete/program.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
+#include <string_view>
+#include <unordered_set>
 
 #include "complete/basic_text.h"
 #include "complete/counts.h"
@@ -21,19 +22,16 @@ struct Gadget {
   const rc::Control* control = nullptr;
   const GadgetKindLines* kind = nullptr;
   ProgramId id;
+  // The number the gadget takes instead of an id that a gadget before it has, or that is a
+  // static label's; 0 when it keeps its own.
+  std::int64_t freshId = 0;
+  bool hasCase = false;
 };
 
 struct DialogPlan {
   const rc::Dialog* dialog = nullptr;
   const rc::Menu* menu = nullptr;
   std::vector<Gadget> gadgets;
-};
-
-// A gadget's id once every id in the program is known, with its Case when it has one.
-struct GadgetId {
-  std::string written;
-  bool hasCase = false;
-  std::string caseLabel, caseComment;
 };
 
 // The font of a window whose script gives none: the designed example's, so that its line compiles.
@@ -136,24 +134,20 @@ class Converter {
   // take a fresh number above every id the program uses.
   void AssignGadgetIds() {
     std::int64_t fresh = HighestId();
-
-    std::set<std::string> given;
-    for (const DialogPlan& plan : dialogs_) {
-      for (const Gadget& gadget : plan.gadgets) {
+    std::unordered_set<std::string_view> given;
+    for (DialogPlan& plan : dialogs_) {
+      for (Gadget& gadget : plan.gadgets) {
         if (gadget.kind == nullptr) continue;
         const bool label = gadget.id.number && *gadget.id.number == -1;
-        GadgetId id;
-        if (label || !given.insert(gadget.id.key).second) {
-          id.written = IntegerText(static_cast<double>(++fresh));
-          id.hasCase = !label;
-          id.caseLabel = id.written;
-          id.caseComment = gadget.control->id.text + " in " + plan.dialog->name.text;
-        } else {
-          id = {gadget.id.written, true, gadget.id.caseLabel, gadget.id.written};
-        }
-        gadgetIds_[gadget.control] = id;
+        gadget.hasCase = !label;
+        if (label || !given.insert(gadget.id.key).second) gadget.freshId = ++fresh;
       }
     }
+  }
+
+  static std::string WrittenId(const Gadget& gadget) {
+    return gadget.freshId != 0 ? IntegerText(static_cast<double>(gadget.freshId))
+                               : gadget.id.written;
   }
 
   double Units(const rc::Value& value, const rc::SourcePlace& place) {
@@ -217,7 +211,7 @@ class Converter {
     const std::string width = Pixels(control.width, scaleX_, control.place);
     const std::string height = Pixels(control.height, scaleY_, control.place);
     return shapes::GadgetLines(*gadget.kind,
-                               {gadgetIds_.at(&control).written, x, y, width, height, caption.body,
+                               {WrittenId(gadget), x, y, width, height, caption.body,
                                 BarOrientationOf(*gadget.kind, control), caption.mark, variant});
   }
 
@@ -290,9 +284,13 @@ class Converter {
     lines.append(shapes::GadgetBranchHeadLines());
     for (const DialogPlan& plan : dialogs_) {
       for (const Gadget& gadget : plan.gadgets) {
-        if (gadget.kind == nullptr) continue;
-        const GadgetId& id = gadgetIds_.at(gadget.control);
-        if (id.hasCase) lines.append(shapes::GadgetCaseLines(id.caseLabel, id.caseComment));
+        if (gadget.kind == nullptr || !gadget.hasCase) continue;
+        if (gadget.freshId != 0) {
+          lines.append(shapes::GadgetCaseLines(
+              WrittenId(gadget), gadget.control->id.text + " in " + plan.dialog->name.text));
+        } else {
+          lines.append(shapes::GadgetCaseLines(gadget.id.caseLabel, gadget.id.written));
+        }
       }
     }
     lines.append(shapes::LoopTailLines());
@@ -308,8 +306,7 @@ class Converter {
   std::vector<DialogPlan> dialogs_;
   std::vector<const rc::Menu*> menuWindows_;  // the menus no dialog names
   MenuItemIds menuIds_;
-  std::map<const rc::Control*, GadgetId> gadgetIds_;
-  std::set<std::string> caseKeys_;
+  std::unordered_set<std::string_view> caseKeys_;  // the keys of menuIds_ the menu branch answers
   std::vector<const ProgramId*> menuCases_;
   int listViews_ = 0;
 };

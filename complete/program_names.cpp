@@ -49,34 +49,54 @@ std::string NumberText(std::int64_t number) { return IntegerText(static_cast<dou
 
 }  // namespace
 
+// A define's name as a key of the index compares it: upper-cased.
+struct UpperCaseOf {
+  std::string_view text;
+  bool operator==(std::string_view upper) const { return rc::UpperCaseIs(text, upper); }
+};
+
 ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile) {
   for (const rc::Define& define : model.defines) {
     if (!define.number || IsStandardId(define.name)) continue;
     const std::string key = UpperCase(define.name);
     if (IsProgramName(key)) {
-      if (define.place.file() == scriptFile) clashes_.push_back(define);
+      if (define.place.file() == scriptFile) clashes_.push_back(&define);
       continue;
     }
     const bool fromScript = define.place.file() == scriptFile;
-    auto [at, added] = names_.try_emplace(key);
-    if (added || (fromScript && !at->second.fromScript)) {
-      at->second = {define.name, define.text, *define.number, std::nullopt, fromScript};
-      if (fromScript) scriptOrder_.push_back(key);
+    std::uint32_t entry = FindName(key);
+    if (entry == rc::NameIndex::kNone) {
+      entry = static_cast<std::uint32_t>(names_.size());
+      names_.push_back({&define, std::nullopt, fromScript});
+      nameIndex_.Add(key, entry);
+      if (fromScript) scriptOrder_.push_back(entry);
+    } else if (fromScript && !names_[entry].fromScript) {
+      names_[entry] = {&define, std::nullopt, true};
+      scriptOrder_.push_back(entry);
     }
-    if (fromScript) defines_.push_back({key, *define.number, define.place});
+    if (fromScript) defines_.push_back({&define, entry});
   }
+}
+
+std::uint32_t ProgramNames::FindName(std::string_view key) const {
+  return nameIndex_.Find(key,
+                         [this](std::uint32_t e) { return UpperCaseOf{names_[e].define->name}; });
+}
+
+std::uint32_t ProgramNames::FindUnknown(std::string_view key) const {
+  return unknownIndex_.Find(key,
+                            [this](std::uint32_t e) { return std::string_view(unknown_[e].key); });
 }
 
 ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& place) {
   const bool name = IsIdentifier(id.text) && !IsStandardId(id.text);
   if (name) {
-    const std::string key = UpperCase(id.text);
-    const auto found = names_.find(key);
-    if (found != names_.end()) {
-      Name& defined = found->second;
+    const std::uint32_t found = FindName(UpperCase(id.text));
+    if (found != rc::NameIndex::kNone) {
+      Name& defined = names_[found];
       if (!defined.kept) {
-        defined.kept = id.number ? *id.number : defined.value;
-        if (!defined.fromScript) usedIncludedOrder_.push_back(key);
+        defined.kept = id.number ? *id.number : *defined.define->number;
+        if (!defined.fromScript) usedIncludedOrder_.push_back(found);
       }
       const std::string written = NumberText(*defined.kept);
       return {written, id.text, defined.kept, written};
@@ -86,11 +106,12 @@ ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& plac
     const std::string written = NumberText(*id.number);
     return {written, written, id.number, written};
   }
-  const std::string key = UpperCase(id.text);
-  if (unknownIndex_.emplace(key, unknown_.size()).second) {
-    unknown_.push_back({id.text, place, name && !IsProgramName(key), 0});
+  std::string key = UpperCase(id.text);
+  if (FindUnknown(key) == rc::NameIndex::kNone) {
+    unknownIndex_.Add(key, static_cast<std::uint32_t>(unknown_.size()));
+    unknown_.push_back({key, id.text, place, name && !IsProgramName(key), 0});
   }
-  return {"", "", std::nullopt, key};
+  return {"", "", std::nullopt, std::move(key)};
 }
 
 void ProgramNames::GiveValues(std::int64_t above, const std::vector<std::string>& unreadIncludes,
@@ -111,9 +132,9 @@ void ProgramNames::GiveValues(std::int64_t above, const std::vector<std::string>
 
 void ProgramNames::Settle(ProgramId& id) const {
   if (id.number) return;
-  const auto found = unknownIndex_.find(id.key);
-  if (found == unknownIndex_.end()) return;
-  const Unknown& unknown = unknown_[found->second];
+  const std::uint32_t found = FindUnknown(id.key);
+  if (found == rc::NameIndex::kNone) return;
+  const Unknown& unknown = unknown_[found];
   if (unknown.value == 0) return;  // GiveValues has not run
   id.number = unknown.value;
   id.written = id.key = NumberText(unknown.value);
@@ -122,35 +143,38 @@ void ProgramNames::Settle(ProgramId& id) const {
 
 shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
   shapes::Lines lines;
-  for (const std::string& key : scriptOrder_) {
-    const Name& name = names_.at(key);
-    const std::int64_t value = name.kept.value_or(name.value);
-    const bool asWritten = value == name.value && IsPlainDecimal(name.text);
-    lines.push_back(shapes::DefineLine(name.name, asWritten ? name.text : NumberText(value)));
+  for (const std::uint32_t entry : scriptOrder_) {
+    const Name& name = names_[entry];
+    const std::int64_t value = name.kept.value_or(*name.define->number);
+    const bool asWritten = value == *name.define->number && IsPlainDecimal(name.define->text);
+    lines.push_back(
+        shapes::DefineLine(name.define->name, asWritten ? name.define->text : NumberText(value)));
   }
-  for (const std::string& key : usedIncludedOrder_) {
-    const Name& name = names_.at(key);
-    lines.push_back(shapes::DefineLine(name.name, NumberText(*name.kept)));
+  for (const std::uint32_t entry : usedIncludedOrder_) {
+    const Name& name = names_[entry];
+    lines.push_back(shapes::DefineLine(name.define->name, NumberText(*name.kept)));
   }
   for (const Unknown& unknown : unknown_) {
     if (unknown.defined && unknown.value != 0) {
       lines.push_back(shapes::DefineLine(unknown.text, NumberText(unknown.value)));
     }
   }
-  for (const rc::Define& define : clashes_) {
-    warnings.Warning(define.place.file(), define.place.line, 0,
-                     define.name +
+  for (const rc::Define* define : clashes_) {
+    warnings.Warning(define->place.file(), define->place.line, 0,
+                     define->name +
                          " is a name the program declares itself: its #define is not "
                          "written and its uses are written as " +
-                         NumberText(*define.number));
+                         NumberText(*define->number));
   }
-  for (const Redefinition& define : defines_) {
-    const Name& name = names_.at(define.key);
-    const std::int64_t value = name.kept.value_or(name.value);
-    if (define.value == value) continue;
-    warnings.Warning(
-        define.place.file(), define.place.line, 0,
-        name.name + " is defined with more than one value: the program keeps " + NumberText(value));
+  for (const ScriptDefine& script : defines_) {
+    const rc::Define& define = *script.define;
+    const Name& name = names_[script.name];
+    const std::int64_t value = name.kept.value_or(*name.define->number);
+    if (*define.number == value) continue;
+    warnings.Warning(define.place.file(), define.place.line, 0,
+                     name.define->name +
+                         " is defined with more than one value: the program keeps " +
+                         NumberText(value));
   }
   return lines;
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "rcscript/ascii.h"
 #include "rcscript/diagnostics.h"
 #include "rcscript/model.h"
+#include "rcscript/name_index.h"
 
 namespace tolvex::complete {
 
@@ -53,31 +53,36 @@ class ProgramNames {
   shapes::Lines DefineLines(rc::DiagnosticList& warnings) const;
 
  private:
+  // A name the script defines with a number; the model outlives the conversion, so its define is
+  // held by address.
   struct Name {
-    std::string name;  // as its first define wrote it
-    std::string text;  // the first define's text
-    std::int32_t value = 0;
-    std::optional<std::int64_t> kept;  // the value in force at the first use
+    const rc::Define* define = nullptr;  // the first define, the script's own before an include's
+    std::optional<std::int64_t> kept;    // the value in force at the first use
     bool fromScript = false;
   };
-  struct Redefinition {
-    std::string key;
-    std::int32_t value;
-    rc::SourcePlace place;
-  };
-
-  std::map<std::string, Name> names_;  // by upper-case name
-  std::vector<std::string> scriptOrder_, usedIncludedOrder_;
-  std::vector<Redefinition> defines_;  // every integer define of the script
-  std::vector<rc::Define> clashes_;    // the script's defines of names the program declares
   struct Unknown {
+    std::string key;   // in upper case
     std::string text;  // as first written
     rc::SourcePlace place;
     bool defined = false;  // a name the program defines
     std::int64_t value = 0;
   };
-  std::map<std::string, size_t> unknownIndex_;  // by key, into unknown_
-  std::vector<Unknown> unknown_;                // in order of first use
+
+  // The entry of a name or unknown id under its upper-case key, or kNone.
+  std::uint32_t FindName(std::string_view key) const;
+  std::uint32_t FindUnknown(std::string_view key) const;
+
+  std::vector<Name> names_;
+  rc::NameIndex nameIndex_;                                     // by upper-case name, into names_
+  std::vector<std::uint32_t> scriptOrder_, usedIncludedOrder_;  // into names_
+  struct ScriptDefine {
+    const rc::Define* define;
+    std::uint32_t name;  // into names_
+  };
+  std::vector<ScriptDefine> defines_;       // every integer define of the script
+  std::vector<const rc::Define*> clashes_;  // the script's defines of names the program declares
+  std::vector<Unknown> unknown_;            // in order of first use
+  rc::NameIndex unknownIndex_;              // by key, into unknown_
 };
 
 }  // namespace tolvex::complete

@@ -23,12 +23,21 @@ inline bool IsIdentifier(std::string_view text) {
 }
 
 // ASCII letters upper-cased, every other byte kept.
+constexpr char UpperChar(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 inline std::string UpperCase(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : upper) c = UpperChar(c);
   return upper;
+}
+// Whether text upper-cased is `upper`, without making the upper-case copy.
+inline bool UpperCaseIs(std::string_view text, std::string_view upper) {
+  if (text.size() != upper.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (UpperChar(text[i]) != upper[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace tolvex::rc
