@@ -147,8 +147,8 @@ shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
     const Name& name = names_[entry];
     const std::int64_t value = name.kept.value_or(*name.define->number);
     const bool asWritten = value == *name.define->number && IsPlainDecimal(name.define->text);
-    lines.push_back(
-        shapes::DefineLine(name.define->name, asWritten ? name.define->text : NumberText(value)));
+    lines.push_back(shapes::DefineLine(name.define->name,
+                                       asWritten ? name.define->text.str() : NumberText(value)));
   }
   for (const std::uint32_t entry : usedIncludedOrder_) {
     const Name& name = names_[entry];

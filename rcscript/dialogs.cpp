@@ -63,7 +63,7 @@ bool ReadControlText(StatementStream& tokens, ControlText& text) {
 }
 
 // class: a string, a class keyword, or a number or name as written.
-bool ReadControlClass(StatementStream& tokens, std::string& className) {
+bool ReadControlClass(StatementStream& tokens, CompactText& className) {
   const Token& next = tokens.Peek();
   if (next.kind == TokenKind::kString) {
     className = tokens.Take().text;

@@ -52,13 +52,15 @@ class MenuReader {
 
   // MENU:   [, option {[,] option}]
   void ReadOptions(MenuItem& item) {
+    std::string options;
     for (;;) {
       const bool comma = IsOperator(tokens_.Peek(), ",") && IsMenuOption(tokens_.Peek(1));
       if (comma) tokens_.Take();
-      if (!IsMenuOption(tokens_.Peek())) return;
-      if (!item.options.empty()) item.options += ' ';
-      item.options += UpperCase(tokens_.Take().text);
+      if (!IsMenuOption(tokens_.Peek())) break;
+      if (!options.empty()) options += ' ';
+      options += UpperCase(tokens_.Take().text);
     }
+    item.options = options;
   }
 
   // MENUEX: [, [id] [, [type] [, [state] [, helpID]]]]; a pop-up alone has the help id.

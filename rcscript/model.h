@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "rcscript/compact_text.h"
+
 namespace tolvex::rc {
 
 // A file's name as the reading knows it, held once and shared by every place in that file.
@@ -32,14 +34,14 @@ struct SourcePlace {
 // An expression as written, and its value when every name in it has one (a name that nothing
 // defines stays a name: its value is unknown, never guessed).
 struct Value {
-  std::string text;
+  CompactText text;
   std::optional<std::int32_t> number;
 };
 
 // A style as the resource compiler stores it: the statement's implied bits with the written terms
 // added and NOT terms cleared. `number` is unknown when any written term is.
 struct Style {
-  std::string text;  // the written terms; empty when none were written
+  CompactText text;  // the written terms; empty when none were written
   std::optional<std::uint32_t> number;
 };
 
@@ -52,10 +54,10 @@ struct TextCoding {
 };
 
 struct Define {
-  std::string name;
-  std::string text;                    // its tokens as written
+  CompactText name;
+  CompactText text;                    // its tokens as written
   std::optional<std::int32_t> number;  // when its tokens make a known integer expression
-  std::optional<std::string> string;   // when its tokens are a single string
+  std::optional<CompactText> string;   // when its tokens are a single string
   SourcePlace place;
 };
 
@@ -63,15 +65,15 @@ struct Define {
 // (EDITTEXT, LISTBOX, COMBOBOX, SCROLLBAR).
 struct ControlText {
   enum class Kind { kNone, kString, kReference } kind = Kind::kNone;
-  std::string string;  // kString
+  CompactText string;  // kString
   Value reference;     // kReference
 };
 
 struct Control {
-  std::string statement;  // CONTROL, LTEXT, PUSHBUTTON ... in upper case
+  CompactText statement;  // CONTROL, LTEXT, PUSHBUTTON ... in upper case
   ControlText text;
   Value id;
-  std::string className;  // Button, Static, ... or the class as a CONTROL statement wrote it
+  CompactText className;  // Button, Static, ... or the class as a CONTROL statement wrote it
   Style style, exStyle;
   Value x, y, width, height;
   std::optional<Value> helpId;
@@ -80,16 +82,16 @@ struct Control {
 
 struct Font {
   Value size;
-  std::string face;
+  CompactText face;
   std::optional<Value> weight, italic, charset;
 };
 
 struct Dialog {
   Value name;             // text: the name as written; a string name keeps its quotes off
-  std::string statement;  // DIALOG or DIALOGEX
+  CompactText statement;  // DIALOG or DIALOGEX
   Value x, y, width, height;
   std::optional<Value> helpId;
-  std::optional<std::string> caption;
+  std::optional<CompactText> caption;
   std::optional<Font> font;
   Style style, exStyle;
   std::optional<Value> menu;       // MENU name
@@ -101,9 +103,9 @@ struct Dialog {
 
 struct MenuItem {
   enum class Kind { kItem, kSeparator, kPopup } kind = Kind::kItem;
-  std::string text;
+  CompactText text;
   std::optional<Value> id;
-  std::string options;               // MENU: the option words as written (CHECKED GRAYED ...)
+  CompactText options;               // MENU: the option words as written (CHECKED GRAYED ...)
   std::optional<Style> type, state;  // MENUEX
   std::optional<Value> helpId;       // MENUEX pop-ups
   SourcePlace place;
@@ -112,7 +114,7 @@ struct MenuItem {
 
 struct Menu {
   Value name;
-  std::string statement;  // MENU or MENUEX
+  CompactText statement;  // MENU or MENUEX
   SourcePlace place;
   TextCoding texts;  // of the items' texts
   std::vector<MenuItem> items;
@@ -120,8 +122,8 @@ struct Menu {
 
 // A resource read by its grammar and passed over whole.
 struct SkippedResource {
-  std::string name;  // empty for STRINGTABLE, LANGUAGE and the like
-  std::string type;  // as written, in upper case when it is a keyword
+  CompactText name;  // empty for STRINGTABLE, LANGUAGE and the like
+  CompactText type;  // as written, in upper case when it is a keyword
   SourcePlace place;
 };
 

@@ -138,9 +138,10 @@ class TopLevel {
       ++length;
     }
     if (length == 1) return false;
-    name.text.clear();
+    std::string word;
+    for (size_t i = 0; i < length; ++i) word += tokens_.Take().written;
+    name.text = word;
     name.number.reset();
-    for (size_t i = 0; i < length; ++i) name.text += tokens_.Take().written;
     return true;
   }
 

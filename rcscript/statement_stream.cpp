@@ -115,7 +115,7 @@ bool StatementStream::ReadStyle(std::string_view what, std::uint32_t implied, St
   return true;
 }
 
-bool StatementStream::ReadString(std::string_view what, std::string& out) {
+bool StatementStream::ReadString(std::string_view what, CompactText& out) {
   if (Peek().kind != TokenKind::kString) return Expected("a string", "for " + std::string(what));
   out = Take().text;
   return true;

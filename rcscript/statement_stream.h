@@ -48,7 +48,7 @@ class StatementStream : public TokenCursor {
   // A style: `implied` bits, the written terms added, NOT terms cleared.
   bool ReadStyle(std::string_view what, std::uint32_t implied, Style& out);
   // A string literal.
-  bool ReadString(std::string_view what, std::string& out);
+  bool ReadString(std::string_view what, CompactText& out);
   // A resource name or class: a string, or an expression (a number or a name).
   bool ReadName(std::string_view what, Value& out);
 
