@@ -147,7 +147,7 @@ class Converter {
 
   static std::string WrittenId(const Gadget& gadget) {
     return gadget.freshId != 0 ? IntegerText(static_cast<double>(gadget.freshId))
-                               : gadget.id.written;
+                               : gadget.id.written.str();
   }
 
   double Units(const rc::Value& value, const rc::SourcePlace& place) {

@@ -138,7 +138,7 @@ void ProgramNames::Settle(ProgramId& id) const {
   if (unknown.value == 0) return;  // GiveValues has not run
   id.number = unknown.value;
   id.written = id.key = NumberText(unknown.value);
-  id.caseLabel = unknown.defined ? unknown.text : id.written;
+  id.caseLabel = unknown.defined ? rc::CompactText(unknown.text) : id.written;
 }
 
 shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {

@@ -18,10 +18,10 @@ namespace tolvex::complete {
 
 // How the program writes one id of a control or a menu item.
 struct ProgramId {
-  std::string written;                 // in the gadget or MenuItem line: the value
-  std::string caseLabel;               // after Case: the defined name, else what is written
+  rc::CompactText written;             // in the gadget or MenuItem line: the value
+  rc::CompactText caseLabel;           // after Case: the defined name, else what is written
   std::optional<std::int64_t> number;  // none until a value is given to an id that has none
-  std::string key;  // the same key for the same id: its number, or its text in upper case
+  rc::CompactText key;  // the same key for the same id: its number, or its text in upper case
 };
 
 // FreeBASIC compares names without regard to case, as upper-cased ASCII.
