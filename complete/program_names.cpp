@@ -56,6 +56,7 @@ struct UpperCaseOf {
 };
 
 ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile) {
+  names_.reserve(model.defines.size());
   for (const rc::Define& define : model.defines) {
     if (!define.number || IsStandardId(define.name)) continue;
     const std::string key = UpperCase(define.name);
@@ -141,8 +142,8 @@ void ProgramNames::Settle(ProgramId& id) const {
   id.caseLabel = unknown.defined ? rc::CompactText(unknown.text) : id.written;
 }
 
-shapes::Lines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
-  shapes::Lines lines;
+PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
+  PackedLines lines;
   for (const std::uint32_t entry : scriptOrder_) {
     const Name& name = names_[entry];
     const std::int64_t value = name.kept.value_or(*name.define->number);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "generator/line_shapes.h"
+#include "generator/packed_lines.h"
 #include "rcscript/ascii.h"
 #include "rcscript/diagnostics.h"
 #include "rcscript/model.h"
@@ -50,7 +51,7 @@ class ProgramNames {
   // script order, then the included names the program uses, in order of first use, then the
   // names given a value. Defines that give a name another value than the one kept get a
   // warning.
-  shapes::Lines DefineLines(rc::DiagnosticList& warnings) const;
+  PackedLines DefineLines(rc::DiagnosticList& warnings) const;
 
  private:
   // A name the script defines with a number; the model outlives the conversion, so its define is

@@ -16,6 +16,8 @@ rc::Define DefineOf(const std::string& name, const std::string& text, std::int32
   return define;
 }
 
+shapes::Lines Listed(const PackedLines& lines) { return {lines.begin(), lines.end()}; }
+
 rc::Value Use(const std::string& text, std::optional<std::int32_t> number) {
   return {text, number};
 }
@@ -38,7 +40,7 @@ TEST(ProgramNames, TheValueInForceAtTheFirstUseIsKeptEverywhere) {
   const ProgramId later = names.Resolve(Use("idc_a", 5), {"s.rc", 10});
   EXPECT_EQ(later.written, "6");
   EXPECT_EQ(later.caseLabel, "idc_a");
-  EXPECT_EQ(names.DefineLines(n.warnings), shapes::Lines{"#define  IDC_A   6"});
+  EXPECT_EQ(Listed(names.DefineLines(n.warnings)), shapes::Lines{"#define  IDC_A   6"});
   EXPECT_EQ(n.Messages(), std::vector<std::string>{
                               "s.rc:1: warning: IDC_A is defined with more than one value: the "
                               "program keeps 6"});
@@ -49,7 +51,7 @@ TEST(ProgramNames, ANameIsDefinedOnceWhateverItsCase) {
   n.model.defines = {DefineOf("IdcB", "7", 7), DefineOf("IDCB", "7", 7),
                      DefineOf("IDC_HEX", "0x10", 16)};
   ProgramNames names(n.model, "s.rc");
-  EXPECT_EQ(names.DefineLines(n.warnings),
+  EXPECT_EQ(Listed(names.DefineLines(n.warnings)),
             (shapes::Lines{"#define  IdcB   7", "#define  IDC_HEX   16"}));
   EXPECT_TRUE(n.Messages().empty());
 }
@@ -60,7 +62,7 @@ TEST(ProgramNames, ANameTheProgramDeclaresIsNeverDefined) {
                      DefineOf("MenName12", "7", 7)};
   ProgramNames names(n.model, "s.rc");
   EXPECT_EQ(names.Resolve(Use("Lsv", 5), {}).caseLabel, "5");
-  EXPECT_EQ(names.DefineLines(n.warnings), shapes::Lines{"#define  LSV2x   6"});
+  EXPECT_EQ(Listed(names.DefineLines(n.warnings)), shapes::Lines{"#define  LSV2x   6"});
   EXPECT_EQ(n.Messages().size(), 3u);
   EXPECT_EQ(n.Messages().front(),
             "s.rc:1: warning: hwnd1 is a name the program declares itself: its #define is not "
@@ -85,7 +87,7 @@ TEST(ProgramNames, AnIdWithoutValueGetsANumberAboveTheOthersInOrderOfFirstUse) {
   EXPECT_EQ(again.key, later.key);
   EXPECT_EQ(sum.caseLabel, "40013");
   EXPECT_EQ(own.caseLabel, "40014");
-  EXPECT_EQ(names.DefineLines(n.warnings),
+  EXPECT_EQ(Listed(names.DefineLines(n.warnings)),
             (shapes::Lines{"#define  IDC_KNOWN   7", "#define  IDC_LATER   40012"}));
   EXPECT_EQ(
       n.Messages(),
