@@ -74,6 +74,7 @@ class Converter {
     for (const rc::Dialog& dialog : model_.dialogs) {
       DialogPlan plan{&dialog, MenuOf(dialog), {}};
       plan.gadgets.reserve(dialog.controls.size());
+      gadgetCount_ += dialog.controls.size();
       if (plan.menu != nullptr) {
         named.insert(plan.menu);
         ResolveMenuIds(*plan.menu, names_, menuIds_, warnings_);
@@ -135,6 +136,7 @@ class Converter {
   void AssignGadgetIds() {
     std::int64_t fresh = HighestId();
     std::unordered_set<std::string_view> given;
+    given.reserve(gadgetCount_);
     for (DialogPlan& plan : dialogs_) {
       for (Gadget& gadget : plan.gadgets) {
         if (gadget.kind == nullptr) continue;
@@ -309,6 +311,7 @@ class Converter {
   std::unordered_set<std::string_view> caseKeys_;  // the keys of menuIds_ the menu branch answers
   std::vector<const ProgramId*> menuCases_;
   int listViews_ = 0;
+  size_t gadgetCount_ = 0;
 };
 
 }  // namespace

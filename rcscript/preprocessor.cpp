@@ -67,6 +67,19 @@ class LineCursor : public TokenCursor {
   size_t next_ = 0;
 };
 
+// How many #define lines the bytes seem to hold, a define in a comment included: room is made for
+// the script's defines at once rather than by doubling as they come.
+size_t DefineLinesIn(std::string_view bytes) {
+  size_t count = 0;
+  for (size_t at = bytes.find("define"); at != std::string_view::npos;
+       at = bytes.find("define", at + 1)) {
+    size_t before = at;
+    while (before > 0 && (bytes[before - 1] == ' ' || bytes[before - 1] == '\t')) --before;
+    if (before > 0 && bytes[before - 1] == '#') ++count;
+  }
+  return count;
+}
+
 }  // namespace
 
 Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes,
@@ -85,6 +98,7 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
     macros_.Define(name).body = {one};
   }
   scriptBytes_ = bytes.size();
+  defines_.reserve(DefineLinesIn(bytes));
   OpenFile(scriptPath, scriptPath, bytes);
   const std::vector<std::string_view>& lines = frames_.back().lines;
   endLine_ = std::max<int>(1, static_cast<int>(lines.size()));
@@ -198,7 +212,8 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
   // may be anything.
   const bool read = !passedOver && (Active() || directive == rc::Directive::kElif);
   // The rest of the directive, over the lines that a final backslash joins to it.
-  std::vector<Token> tokens;
+  std::vector<Token>& tokens = directive_;
+  tokens.clear();
   std::string_view piece = line;
   size_t from = i;
   int pieceLine = lineNumber;
@@ -458,7 +473,7 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
 }
 
 void Preprocessor::Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter) {
-  std::vector<std::string_view> active;
+  std::vector<std::string_view>& active = active_;
   for (Token& token : in) {
     const Macro* macro = token.kind == TokenKind::kIdentifier ? macros_.Find(token.text) : nullptr;
     if (macro == nullptr) {

@@ -96,6 +96,10 @@ class Preprocessor {
   std::vector<Define> defines_;
   std::vector<std::string> unreadIncludes_;
   std::vector<Token> raw_, pending_;
+  // Kept from one line to the next for their room: a directive's tokens, and the defines an
+  // expansion is inside.
+  std::vector<Token> directive_;
+  std::vector<std::string_view> active_;
   size_t pendingNext_ = 0;
   // What this reading has spent of its budgets (rcscript/limits.h).
   size_t expandedTokens_ = 0, scriptBytes_ = 0, includedBytes_ = 0;

@@ -1,5 +1,7 @@
 #include "rcscript/script_lines.h"
 
+#include <algorithm>
+
 namespace tolvex::rc {
 namespace {
 
@@ -142,6 +144,7 @@ ReaderLines SplitReaderLines(std::string_view bytes, std::deque<std::string>& st
   bool finalNeedsText = false;
   std::string_view text = LineText(bytes, true, decoded, finalNeedsText);
   if (read.fromUtf16) text = store.emplace_back(std::move(decoded));
+  read.lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   Split(text, finalNeedsText, scratch, [&](std::string_view line) {
     // A line rebuilt without its CRs is kept where the reading can hold on to it.
     if (line.data() == scratch.data()) line = store.emplace_back(scratch);
