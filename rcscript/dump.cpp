@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <sstream>
 #include <string_view>
 
 #include "rcscript/diagnostics.h"
@@ -156,17 +155,11 @@ void DumpItems(const std::vector<MenuItem>& items, const std::string& indent, st
   }
 }
 
-}  // namespace
-
-void DumpModel(const Model& model, std::ostream& stream) {
-  // Written a piece at a time: the listing of a large script is never held whole.
-  constexpr size_t kPiece = 1 << 16;
-  std::string out;
-  const auto flush = [&out, &stream](size_t atLeast) {
-    if (out.size() < atLeast) return;
-    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
-    out.clear();
-  };
+// The listing's lines, appended to `out`; after each resource flush(kPiece) may take what is
+// there, and flush(0) takes the rest.
+constexpr size_t kPiece = 1 << 16;
+template <class Flush>
+void List(const Model& model, std::string& out, const Flush& flush) {
   for (const Define& d : model.defines) {
     out += "define ";
     out += d.name;
@@ -209,10 +202,22 @@ void DumpModel(const Model& model, std::ostream& stream) {
   flush(0);
 }
 
+}  // namespace
+
+void DumpModel(const Model& model, std::ostream& stream) {
+  // Written a piece at a time: the listing of a large script is never held whole.
+  std::string out;
+  List(model, out, [&out, &stream](size_t atLeast) {
+    if (out.size() < atLeast) return;
+    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+    out.clear();
+  });
+}
+
 std::string DumpModel(const Model& model) {
-  std::ostringstream listing;
-  DumpModel(model, listing);
-  return listing.str();
+  std::string listing;
+  List(model, listing, [](size_t) {});
+  return listing;
 }
 
 }  // namespace tolvex::rc
