@@ -25,6 +25,8 @@ class MacroTable {
   // its bytes must outlive the table.
   Macro& Define(std::string_view name);
   void Erase(std::string_view name);
+  // Room for so many defines in all, made at once.
+  void Reserve(size_t names) { index_.Reserve(names); }
 
  private:
   // The names in the order they were defined (an erased one keeps its place, emptied).

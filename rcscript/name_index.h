@@ -6,6 +6,7 @@
 // gives an entry's name to nameOf.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -46,6 +47,10 @@ class NameIndex {
     --taken_;
     ++erased_;
     return entry;
+  }
+  // Room for so many names in all without growing.
+  void Reserve(size_t names) {
+    if (names * 2 > slots_.size()) Grow(std::max(names, taken_));
   }
   // Empties the index, with room for so many names without growing.
   void Clear(size_t names = 0) {

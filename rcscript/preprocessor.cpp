@@ -88,6 +88,9 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
     : includeDirs_(std::move(includeDirs)),
       reader_(std::move(reader)),
       reporter_(fileNames_, diagnostics) {
+  const size_t defines = DefineLinesIn(bytes);
+  defines_.reserve(defines);
+  macros_.Reserve(defines + 2);
   // What the resource compiler defines before it reads a script.
   for (const char* name : {"RC_INVOKED", "_WIN32"}) {
     Token one;
@@ -98,7 +101,6 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
     macros_.Define(name).body = {one};
   }
   scriptBytes_ = bytes.size();
-  defines_.reserve(DefineLinesIn(bytes));
   OpenFile(scriptPath, scriptPath, bytes);
   const std::vector<std::string_view>& lines = frames_.back().lines;
   endLine_ = std::max<int>(1, static_cast<int>(lines.size()));

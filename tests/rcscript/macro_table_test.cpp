@@ -15,10 +15,15 @@ size_t BodySize(const MacroTable& table, const std::string& name) {
   return macro == nullptr ? 0 : macro->body.size() + 1;  // 0: no such define
 }
 
-TEST(MacroTable, DefinesRedefinesAndErasesAcrossGrowth) {
+// Room made beforehand, too little and then too much, changes nothing of what is found.
+class MacroTableRoom : public testing::TestWithParam<size_t> {};
+
+TEST_P(MacroTableRoom, DefinesRedefinesAndErasesAcrossGrowth) {
   std::vector<std::string> names;
   for (int i = 0; i < 5000; ++i) names.push_back("IDC_" + std::to_string(i));
   MacroTable table;
+  table.Define(names[0]);
+  table.Reserve(GetParam());
   for (size_t i = 0; i < names.size(); ++i) table.Define(names[i]).body.resize(i % 7);
   for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(BodySize(table, names[i]), i % 7 + 1) << i;
   EXPECT_FALSE(table.Contains("IDC_"));
@@ -36,6 +41,7 @@ TEST(MacroTable, DefinesRedefinesAndErasesAcrossGrowth) {
   table.Define(names[1]).body.resize(3);
   EXPECT_EQ(BodySize(table, names[1]), 4u);
 }
+INSTANTIATE_TEST_SUITE_P(Reserved, MacroTableRoom, testing::Values(0, 100, 5000, 20000));
 
 }  // namespace
 }  // namespace tolvex::rc
