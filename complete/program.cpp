@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <set>
 #include <string_view>
-#include <unordered_set>
 
 #include "complete/basic_text.h"
 #include "complete/counts.h"
@@ -13,6 +12,7 @@
 #include "complete/program_texts.h"
 #include "generator/numbers.h"
 #include "generator/scaling.h"
+#include "rcscript/name_index.h"
 
 namespace tolvex::complete {
 namespace {
@@ -26,6 +26,28 @@ struct Gadget {
   // static label's; 0 when it keeps its own.
   std::int64_t freshId = 0;
   bool hasCase = false;
+};
+
+// Keys each taken once, by an open-addressed index over views of them: a key is looked up for
+// every gadget and every menu item.
+class KeySet {
+ public:
+  void Reserve(size_t keys) {
+    index_.Reserve(keys);
+    keys_.reserve(keys);
+  }
+  // Whether the key was not there before.
+  bool Insert(std::string_view key) {
+    const auto keyOf = [this](std::uint32_t entry) { return keys_[entry]; };
+    if (index_.Find(key, keyOf) != rc::NameIndex::kNone) return false;
+    index_.Add(key, static_cast<std::uint32_t>(keys_.size()));
+    keys_.push_back(key);
+    return true;
+  }
+
+ private:
+  rc::NameIndex index_;
+  std::vector<std::string_view> keys_;  // into the keys' owners, which outlive the set
 };
 
 struct DialogPlan {
@@ -135,14 +157,14 @@ class Converter {
   // take a fresh number above every id the program uses.
   void AssignGadgetIds() {
     std::int64_t fresh = HighestId();
-    std::unordered_set<std::string_view> given;
-    given.reserve(gadgetCount_);
+    KeySet given;
+    given.Reserve(gadgetCount_);
     for (DialogPlan& plan : dialogs_) {
       for (Gadget& gadget : plan.gadgets) {
         if (gadget.kind == nullptr) continue;
         const bool label = gadget.id.number && *gadget.id.number == -1;
         gadget.hasCase = !label;
-        if (label || !given.insert(gadget.id.key).second) gadget.freshId = ++fresh;
+        if (label || !given.Insert(gadget.id.key)) gadget.freshId = ++fresh;
       }
     }
   }
@@ -270,7 +292,7 @@ class Converter {
       if (item.kind == rc::MenuItem::Kind::kPopup) WrittenItems(item.items, false);
       if (item.kind != rc::MenuItem::Kind::kItem || bar) continue;
       const ProgramId& id = menuIds_.at(&item);
-      if (caseKeys_.insert(id.key).second) menuCases_.push_back(&id);
+      if (caseKeys_.Insert(id.key)) menuCases_.push_back(&id);
     }
   }
 
@@ -308,7 +330,7 @@ class Converter {
   std::vector<DialogPlan> dialogs_;
   std::vector<const rc::Menu*> menuWindows_;  // the menus no dialog names
   MenuItemIds menuIds_;
-  std::unordered_set<std::string_view> caseKeys_;  // the keys of menuIds_ the menu branch answers
+  KeySet caseKeys_;  // the keys of menuIds_ the menu branch answers
   std::vector<const ProgramId*> menuCases_;
   int listViews_ = 0;
   size_t gadgetCount_ = 0;
