@@ -102,19 +102,15 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
   }
   scriptBytes_ = bytes.size();
   OpenFile(scriptPath, scriptPath, bytes);
-  const std::vector<std::string_view>& lines = frames_.back().lines;
-  endLine_ = std::max<int>(1, static_cast<int>(lines.size()));
-  endColumn_ = lines.empty() ? 1 : static_cast<int>(lines.back().size()) + 1;
 }
 
 void Preprocessor::OpenFile(std::string path, std::string name, std::string_view bytes) {
-  Frame frame;
-  frame.file = static_cast<int>(fileNames_.size());
-  frame.path = std::move(path);
-  ReaderLines read = SplitReaderLines(bytes, texts_);
-  frame.lines = std::move(read.lines);
-  frame.lex.coding = {read.fromUtf16, codePage_};
-  frame.conditionalBase = conditionals_.size();
+  Frame frame{static_cast<int>(fileNames_.size()),
+              std::move(path),
+              ReaderLines(bytes, texts_),
+              {},
+              conditionals_.size()};
+  frame.lex.coding = {frame.lines.fromUtf16(), codePage_};
   fileNames_.push_back(std::make_shared<const std::string>(std::move(name)));
   frames_.push_back(std::move(frame));
 }
@@ -144,12 +140,12 @@ bool Preprocessor::FillLine() {
   pendingNext_ = 0;
   while (!frames_.empty()) {
     Frame& frame = frames_.back();
-    if (frame.next >= frame.lines.size()) {
+    std::string_view line;
+    if (!frame.lines.Next(line)) {
       FinishFile();
       continue;
     }
-    const int lineNumber = static_cast<int>(++frame.next);
-    const std::string_view line = frame.lines[frame.next - 1];
+    const int lineNumber = static_cast<int>(frame.lines.taken());
     frame.lex.coding.codePage = codePage_;
     const size_t first = SkipBlanks(line, 0);
     if (!frame.lex.inComment && first < line.size() && line[first] == '#') {
@@ -178,6 +174,11 @@ void Preprocessor::FinishFile() {
     reporter_.ErrorAt(conditionals_.back().at, "#" + std::string(conditionals_.back().at.text) +
                                                    " has no #endif before the end of the file");
     conditionals_.pop_back();
+  }
+  // The end of the script is where a statement left open is reported.
+  if (frames_.size() == 1) {
+    endLine_ = std::max<int>(1, static_cast<int>(frame.lines.taken()));
+    endColumn_ = frame.lines.taken() == 0 ? 1 : static_cast<int>(frame.lines.lastSize()) + 1;
   }
   frames_.pop_back();
 }
@@ -227,9 +228,8 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
       LexLine(piece, from, continued ? end - 1 : piece.size(), file, pieceLine, frame.lex, tokens,
               texts_, *fileNames_[file], reporter_.List());
     }
-    if (!continued || frame.next >= frame.lines.size()) break;
-    piece = frame.lines[frame.next++];
-    pieceLine = static_cast<int>(frame.next);
+    if (!continued || !frame.lines.Next(piece)) break;
+    pieceLine = static_cast<int>(frame.lines.taken());
     from = 0;
   }
   if (directive == rc::Directive::kIf || directive == rc::Directive::kIfdef ||

@@ -15,6 +15,7 @@
 #include "rcscript/expressions.h"
 #include "rcscript/macro_table.h"
 #include "rcscript/model.h"
+#include "rcscript/script_lines.h"
 #include "rcscript/tokens.h"
 
 namespace tolvex::rc {
@@ -54,9 +55,8 @@ class Preprocessor {
  private:
   struct Frame {
     int file = 0;
-    std::string path;                     // as opened: the folder of later includes
-    std::vector<std::string_view> lines;  // into the script's bytes or texts_
-    size_t next = 0;
+    std::string path;   // as opened: the folder of later includes
+    ReaderLines lines;  // views into the script's bytes or texts_
     LexState lex;
     size_t conditionalBase = 0;
   };

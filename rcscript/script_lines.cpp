@@ -1,7 +1,5 @@
 #include "rcscript/script_lines.h"
 
-#include <algorithm>
-
 namespace tolvex::rc {
 namespace {
 
@@ -64,37 +62,6 @@ std::string DecodeUtf16(std::string_view bytes, bool bigEndian, bool utf8) {
   return text;
 }
 
-// finalNeedsText: whether a last segment of CRs alone is dropped (UTF-16) or kept (bytes). Each
-// line goes to `take` as a view: into `text` where the line stands there whole, else into
-// `scratch`, which holds it until the next line.
-template <typename Take>
-void Split(std::string_view text, bool finalNeedsText, std::string& scratch, const Take& take) {
-  size_t start = 0;
-  while (start < text.size()) {
-    const size_t lf = text.find('\n', start);
-    const size_t end = lf == std::string_view::npos ? text.size() : lf;
-    std::string_view raw = text.substr(start, end - start);
-    raw = raw.substr(0, raw.find('\0'));
-    // A CR most often ends the line alone: the line is then the bytes before it.
-    const size_t cr = raw.find('\r');
-    std::string_view line = raw.substr(0, cr);
-    if (cr != std::string_view::npos && raw.find_first_not_of('\r', cr) != std::string_view::npos) {
-      scratch.assign(line);
-      for (char c : raw.substr(cr)) {
-        if (c != '\r') scratch += c;
-      }
-      line = scratch;
-    }
-    const bool last = lf == std::string_view::npos;
-    if (!last || !finalNeedsText ||
-        text.substr(start).find_first_not_of('\r') != std::string_view::npos) {
-      take(line);
-    }
-    if (last) break;
-    start = lf + 1;
-  }
-}
-
 bool IsUtf16(std::string_view bytes) {
   return StartsWith(bytes, kUtf16LittleEndian) || StartsWith(bytes, kUtf16BigEndian);
 }
@@ -105,7 +72,7 @@ bool StartsWithByteOrderMark(std::string_view text) {
 
 // The text whose lines a script holds: a UTF-16 script's characters decoded (utf8: see
 // DecodeUtf16) into `decoded`, any other script's bytes after a UTF-8 mark. finalNeedsText: as
-// Split takes it.
+// LineSplitter takes it.
 std::string_view LineText(std::string_view bytes, bool utf8, std::string& decoded,
                           bool& finalNeedsText) {
   finalNeedsText = IsUtf16(bytes);
@@ -119,11 +86,36 @@ std::string_view LineText(std::string_view bytes, bool utf8, std::string& decode
 
 }  // namespace
 
+bool LineSplitter::Next(std::string_view& line) {
+  while (start_ < text_.size()) {
+    const size_t lf = text_.find('\n', start_);
+    const size_t end = lf == std::string_view::npos ? text_.size() : lf;
+    std::string_view raw = text_.substr(start_, end - start_);
+    raw = raw.substr(0, raw.find('\0'));
+    // A CR most often ends the line alone: the line is then the bytes before it.
+    const size_t cr = raw.find('\r');
+    line = raw.substr(0, cr);
+    if (cr != std::string_view::npos && raw.find_first_not_of('\r', cr) != std::string_view::npos) {
+      scratch_.assign(line);
+      for (char c : raw.substr(cr)) {
+        if (c != '\r') scratch_ += c;
+      }
+      line = scratch_;
+    }
+    const bool last = lf == std::string_view::npos;
+    const bool taken = !last || !finalNeedsText_ ||
+                       text_.substr(start_).find_first_not_of('\r') != std::string_view::npos;
+    start_ = last ? text_.size() : lf + 1;
+    if (taken) return true;
+  }
+  return false;
+}
+
 void ForEachScriptLine(std::string_view bytes, const std::function<void(std::string_view)>& take) {
-  std::string decoded, scratch;
+  std::string decoded;
   bool finalNeedsText = false;
-  const std::string_view text = LineText(bytes, false, decoded, finalNeedsText);
-  Split(text, finalNeedsText, scratch, take);
+  LineSplitter lines(LineText(bytes, false, decoded, finalNeedsText), finalNeedsText);
+  for (std::string_view line; lines.Next(line);) take(line);
 }
 
 bool ReadsAsItsLines(std::string_view bytes) {
@@ -137,20 +129,22 @@ bool ReadsAsItsLines(std::string_view bytes) {
   return !StartsWithByteOrderMark(first);
 }
 
-ReaderLines SplitReaderLines(std::string_view bytes, std::deque<std::string>& store) {
-  ReaderLines read;
-  read.fromUtf16 = IsUtf16(bytes);
-  std::string decoded, scratch;
+ReaderLines::ReaderLines(std::string_view bytes, std::deque<std::string>& store)
+    : fromUtf16_(IsUtf16(bytes)), store_(&store) {
+  std::string decoded;
   bool finalNeedsText = false;
   std::string_view text = LineText(bytes, true, decoded, finalNeedsText);
-  if (read.fromUtf16) text = store.emplace_back(std::move(decoded));
-  read.lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-  Split(text, finalNeedsText, scratch, [&](std::string_view line) {
-    // A line rebuilt without its CRs is kept where the reading can hold on to it.
-    if (line.data() == scratch.data()) line = store.emplace_back(scratch);
-    read.lines.push_back(line);
-  });
-  return read;
+  if (fromUtf16_) text = store.emplace_back(std::move(decoded));
+  lines_ = LineSplitter(text, finalNeedsText);
+}
+
+bool ReaderLines::Next(std::string_view& line) {
+  if (!lines_.Next(line)) return false;
+  // A line rebuilt without its CRs is kept where the reading can hold on to it.
+  if (lines_.InScratch(line)) line = store_->emplace_back(line);
+  ++taken_;
+  lastSize_ = line.size();
+  return true;
 }
 
 }  // namespace tolvex::rc

@@ -19,21 +19,51 @@ namespace tolvex::rc {
 // - A line ends at its first NUL, as a list box item does.
 // Each line is handed over as a view that lasts until the next one.
 void ForEachScriptLine(std::string_view bytes, const std::function<void(std::string_view)>& take);
+
+// The lines of a text one at a time, split as above. finalNeedsText: whether a last segment of
+// CRs alone is dropped (UTF-16) or kept (bytes).
+class LineSplitter {
+ public:
+  LineSplitter() = default;
+  LineSplitter(std::string_view text, bool finalNeedsText)
+      : text_(text), finalNeedsText_(finalNeedsText) {}
+  // The next line, false past the last: a view into the text where the line stands there whole,
+  // else into the splitter, which holds it until the next call.
+  bool Next(std::string_view& line);
+  bool InScratch(std::string_view line) const { return line.data() == scratch_.data(); }
+
+ private:
+  std::string_view text_;
+  bool finalNeedsText_ = false;
+  size_t start_ = 0;
+  std::string scratch_;
+};
 // Whether the reader makes of a script's own bytes the tokens it makes of the lines every reader
 // of a script sees, joined as the source listing shows them: so for a script read as bytes, whose
 // lines differ from the listed ones only where a line is empty (a blank there). Not for a UTF-16
 // script, whose listed lines lose characters, nor for one whose first line starts with a mark.
 bool ReadsAsItsLines(std::string_view bytes);
 
-// The lines as the resource-script reader reads them: split as above, but a UTF-16 script keeps
-// every character, as UTF-8, so that its texts lose none (an unpaired surrogate becomes '?').
-// Each line is a view into `bytes` where it stands there whole; a UTF-16 script's text and a line
-// with a CR inside it are made in `store`, which keeps them where they are while it grows.
-struct ReaderLines {
-  std::vector<std::string_view> lines;
-  bool fromUtf16 = false;  // the lines are UTF-8 decoded from UTF-16
+// The lines as the resource-script reader reads them, one at a time: split as above, but a UTF-16
+// script keeps every character, as UTF-8, so that its texts lose none (an unpaired surrogate
+// becomes '?'). Each line is a view into `bytes` where it stands there whole; a UTF-16 script's
+// text and a line with a CR inside it are made in `store`, which keeps them where they are while
+// it grows. No list of the lines is made: a large script has hundreds of thousands.
+class ReaderLines {
+ public:
+  ReaderLines(std::string_view bytes, std::deque<std::string>& store);
+  bool fromUtf16() const { return fromUtf16_; }  // the lines are UTF-8 decoded from UTF-16
+  // The next line, false past the last.
+  bool Next(std::string_view& line);
+  size_t taken() const { return taken_; }        // the lines given so far
+  size_t lastSize() const { return lastSize_; }  // the size of the last line given
+
+ private:
+  bool fromUtf16_ = false;
+  std::deque<std::string>* store_;
+  LineSplitter lines_;
+  size_t taken_ = 0, lastSize_ = 0;
 };
-ReaderLines SplitReaderLines(std::string_view bytes, std::deque<std::string>& store);
 
 // Appends a character (a code point below 0x110000) as UTF-8.
 void AppendUtf8(std::string& text, unsigned character);
