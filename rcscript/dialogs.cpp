@@ -1,5 +1,6 @@
 // DIALOG and DIALOGEX resources and their controls.
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 #include "rcscript/keywords.h"
@@ -227,7 +228,7 @@ bool IsControlStatement(const Token& token) {
 //  name DIALOG|DIALOGEX [memory options] x, y, width, height [, helpID]
 //  [options] BEGIN|{ controls END|}
 void ReadDialog(StatementStream& tokens, const Token& start, Value name, const Token& type,
-                const TextCoding& texts, Model& model) {
+                const TextCoding& texts, Model& model, std::vector<Control>& room) {
   Dialog d;
   d.name = std::move(name);
   d.statement = UpperCase(type.text);
@@ -272,6 +273,10 @@ void ReadDialog(StatementStream& tokens, const Token& start, Value name, const T
   if (d.style.number)
     *d.style.number = d.font ? *d.style.number | kSetFont : *d.style.number & ~kSetFont;
   tokens.Take();  // BEGIN
+  // The controls are read into the room the dialogs before left, then moved to a list of their
+  // exact size: a model holds every dialog of the script at once.
+  room.clear();
+  d.controls.swap(room);
   for (;;) {
     const Token& next = tokens.Peek();
     if (IsBlockEnd(next)) {
@@ -290,9 +295,8 @@ void ReadDialog(StatementStream& tokens, const Token& start, Value name, const T
     tokens.Expected("a control statement or END", "in " + what);
     tokens.SkipStatement(start_of_statement);
   }
-  // A model holds every dialog of the script at once: the room the growing list left over would
-  // be most of a large script's model.
-  d.controls.shrink_to_fit();
+  d.controls.swap(room);
+  d.controls.assign(std::make_move_iterator(room.begin()), std::make_move_iterator(room.end()));
   model.dialogs.push_back(std::move(d));
 }
 

@@ -114,7 +114,7 @@ class TopLevel {
     const int codePage = type.coding.codePage != 0 ? type.coding.codePage : languageCodePage_;
     const TextCoding texts{type.coding.utf8, codePage};
     if (known && known->shape == Shape::kDialog) {
-      ReadDialog(tokens_, start, std::move(name), type, texts, model_);
+      ReadDialog(tokens_, start, std::move(name), type, texts, model_, controlRoom_);
     } else if (known && known->shape == Shape::kMenu) {
       ReadMenu(tokens_, start, std::move(name), type, texts, model_);
     } else {
@@ -173,7 +173,8 @@ class TopLevel {
 
   StatementStream& tokens_;
   Model& model_;
-  int languageCodePage_ = 0;  // of the last LANGUAGE statement outside a resource
+  std::vector<Control> controlRoom_;  // the room every dialog's controls are read into
+  int languageCodePage_ = 0;          // of the last LANGUAGE statement outside a resource
 };
 
 }  // namespace

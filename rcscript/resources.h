@@ -15,8 +15,9 @@ bool StartsStatement(const Token& token);
 bool IsControlStatement(const Token& token);
 
 // `texts`: how the resource's texts are held and meant, as the script states it where it stands.
+// `room`: a list kept from one dialog to the next, whose room the controls are read into.
 void ReadDialog(StatementStream& tokens, const Token& start, Value name, const Token& type,
-                const TextCoding& texts, Model& model);
+                const TextCoding& texts, Model& model, std::vector<Control>& room);
 void ReadMenu(StatementStream& tokens, const Token& start, Value name, const Token& type,
               const TextCoding& texts, Model& model);
 
