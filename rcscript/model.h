@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -129,8 +130,8 @@ struct SkippedResource {
 
 struct Model {
   std::vector<Define> defines;
-  std::vector<Dialog> dialogs;
-  std::vector<Menu> menus;
+  std::deque<Dialog> dialogs;
+  std::deque<Menu> menus;
   std::vector<SkippedResource> skipped;
   std::vector<std::string> unreadIncludes;  // files an #include named that could not be read
 };

@@ -1,6 +1,7 @@
 #include "tests/rc_compare/comparison.h"
 
 #include <cstdio>
+#include <deque>
 
 namespace tolvex::rc_compare {
 namespace {
@@ -91,7 +92,7 @@ class Comparer {
   // Each resource of the model against the compiler's entry of its type and name not yet
   // matched, in the script's order.
   template <typename Resource>
-  void Resources(const char* kind, std::uint16_t type, const std::vector<Resource>& resources) {
+  void Resources(const char* kind, std::uint16_t type, const std::deque<Resource>& resources) {
     for (const Resource& r : resources) {
       const std::string key = ModelKey(r.name);
       resource_ = kind + (" " + key) + " (line " + std::to_string(r.place.line) + ")";
