@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -139,34 +141,52 @@ double SecondsToComplete(const std::string& script) {
   return programBytes > 0 ? SecondsSince(start) : 0;
 }
 
-// The reader and the model's listing, as --dump makes it.
+// A stream that only counts what is written to it.
+class CountingBuffer : public std::streambuf {
+ public:
+  size_t count = 0;
+
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize n) override {
+    count += static_cast<size_t>(n);
+    return n;
+  }
+  int_type overflow(int_type c) override {
+    ++count;
+    return traits_type::not_eof(c);
+  }
+};
+
+// The reader and the model's listing, as --dump makes it: written to a stream a piece at a time.
 double SecondsToDump(const std::string& script) {
   using namespace tolvex;
+  CountingBuffer listed;
+  std::ostream out(&listed);
   const auto start = Clock::now();
-  const size_t listed = rc::DumpModel(rc::ReadScriptBytes("bench.rc", script, {}).model).size();
-  return listed > 0 ? SecondsSince(start) : 0;
+  rc::DumpModel(rc::ReadScriptBytes("bench.rc", script, {}).model, out);
+  return listed.count > 0 ? SecondsSince(start) : 0;
 }
 
 void Growth(const char* what, double (*seconds)(const std::string&)) {
-  std::printf("\n== %s: time per source line as the script grows (in process)\n", what);
+  std::printf("\n== %s: time per source line as the script grows (in process, median run)\n", what);
   std::printf("%8s %10s %12s %14s\n", "scale", "lines", "seconds", "us per line");
   double atTen = 0, atThousand = 0;
   for (int scale : {1, 10, 100, 1000}) {
     const std::string script = CompactScript({4 * scale, 12, true});
     const long lines = static_cast<long>(std::count(script.begin(), script.end(), '\n'));
-    // Small scripts are converted again and again until the time is long enough to read; one
-    // untimed run first, so that every scale is timed on memory the process already holds.
+    // Converted again and again, at least five times and half a second, after one untimed run so
+    // that every scale is timed on memory the process already holds; the median run counts, at
+    // every scale alike, so that a moment of a busy machine does not.
     seconds(script);
-    int repeats = 0;
-    double total = 0;
-    while (total < 0.5 || repeats < 3) {
-      total += seconds(script);
-      ++repeats;
+    std::vector<double> runs;
+    for (double total = 0; total < 0.5 || runs.size() < 5; total += runs.back()) {
+      runs.push_back(seconds(script));
     }
-    const double perLine = total / repeats / static_cast<double>(lines) * 1e6;
+    const double median = Median(runs);
+    const double perLine = median / static_cast<double>(lines) * 1e6;
     if (scale == 10) atTen = perLine;
     if (scale == 1000) atThousand = perLine;
-    std::printf("%7dx %10ld %12.4f %14.3f\n", scale, lines, total / repeats, perLine);
+    std::printf("%7dx %10ld %12.4f %14.3f\n", scale, lines, median, perLine);
   }
   std::printf("per line at 1000x / at 10x: %.2f (target: at most 1.20) %s\n", atThousand / atTen,
               Verdict(atThousand <= 1.2 * atTen));
