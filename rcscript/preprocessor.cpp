@@ -67,15 +67,19 @@ class LineCursor : public TokenCursor {
   size_t next_ = 0;
 };
 
-// How many #define lines the bytes seem to hold, a define in a comment included: room is made for
-// the script's defines at once rather than by doubling as they come.
+// How many #define lines the bytes seem to hold (one in a comment counts too): room is made for the
+// script's defines at once rather than by doubling as they come. Only a # that starts its line
+// counts, so the room never passes what a script of such lines would take.
 size_t DefineLinesIn(std::string_view bytes) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   size_t count = 0;
   for (size_t at = bytes.find("define"); at != std::string_view::npos;
        at = bytes.find("define", at + 1)) {
     size_t before = at;
-    while (before > 0 && (bytes[before - 1] == ' ' || bytes[before - 1] == '\t')) --before;
-    if (before > 0 && bytes[before - 1] == '#') ++count;
+    while (before > 0 && blank(bytes[before - 1])) --before;
+    if (before == 0 || bytes[--before] != '#') continue;
+    while (before > 0 && blank(bytes[before - 1])) --before;
+    if (before == 0 || bytes[before - 1] == '\n') ++count;
   }
   return count;
 }
