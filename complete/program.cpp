@@ -39,8 +39,10 @@ class KeySet {
   // Whether the key was not there before.
   bool Insert(std::string_view key) {
     const auto keyOf = [this](std::uint32_t entry) { return keys_[entry]; };
-    if (index_.Find(key, keyOf) != rc::NameIndex::kNone) return false;
-    index_.Add(key, static_cast<std::uint32_t>(keys_.size()));
+    if (index_.Insert(key, static_cast<std::uint32_t>(keys_.size()), keyOf) !=
+        rc::NameIndex::kNone) {
+      return false;
+    }
     keys_.push_back(key);
     return true;
   }

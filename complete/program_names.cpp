@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "generator/line_shapes.h"
 #include "generator/numbers.h"
 
 namespace tolvex::complete {
@@ -55,6 +56,16 @@ struct UpperCaseOf {
   bool operator==(std::string_view upper) const { return rc::UpperCaseIs(text, upper); }
 };
 
+// The index's names: of the defined names, and of the ids nothing defines.
+template <class Names>
+auto DefinedNamesOf(const Names& names) {
+  return [&names](std::uint32_t entry) { return UpperCaseOf{names[entry].define->name}; };
+}
+template <class Unknowns>
+auto UnknownKeysOf(const Unknowns& unknown) {
+  return [&unknown](std::uint32_t entry) { return std::string_view(unknown[entry].key); };
+}
+
 ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile) {
   names_.reserve(model.defines.size());
   for (const rc::Define& define : model.defines) {
@@ -65,11 +76,11 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
       continue;
     }
     const bool fromScript = define.place.file() == scriptFile;
-    std::uint32_t entry = FindName(key);
+    const auto next = static_cast<std::uint32_t>(names_.size());
+    std::uint32_t entry = nameIndex_.Insert(key, next, DefinedNamesOf(names_));
     if (entry == rc::NameIndex::kNone) {
-      entry = static_cast<std::uint32_t>(names_.size());
+      entry = next;
       names_.push_back({&define, std::nullopt, fromScript});
-      nameIndex_.Add(key, entry);
       if (fromScript) scriptOrder_.push_back(entry);
     } else if (fromScript && !names_[entry].fromScript) {
       names_[entry] = {&define, std::nullopt, true};
@@ -80,13 +91,11 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
 }
 
 std::uint32_t ProgramNames::FindName(std::string_view key) const {
-  return nameIndex_.Find(key,
-                         [this](std::uint32_t e) { return UpperCaseOf{names_[e].define->name}; });
+  return nameIndex_.Find(key, DefinedNamesOf(names_));
 }
 
 std::uint32_t ProgramNames::FindUnknown(std::string_view key) const {
-  return unknownIndex_.Find(key,
-                            [this](std::uint32_t e) { return std::string_view(unknown_[e].key); });
+  return unknownIndex_.Find(key, UnknownKeysOf(unknown_));
 }
 
 ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& place) {
@@ -108,8 +117,8 @@ ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& plac
     return {written, written, id.number, written};
   }
   std::string key = UpperCase(id.text);
-  if (FindUnknown(key) == rc::NameIndex::kNone) {
-    unknownIndex_.Add(key, static_cast<std::uint32_t>(unknown_.size()));
+  const auto next = static_cast<std::uint32_t>(unknown_.size());
+  if (unknownIndex_.Insert(key, next, UnknownKeysOf(unknown_)) == rc::NameIndex::kNone) {
     unknown_.push_back({key, id.text, place, name && !IsProgramName(key), 0});
   }
   return {"", "", std::nullopt, std::move(key)};

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "generator/line_shapes.h"
 #include "generator/packed_lines.h"
 #include "rcscript/ascii.h"
 #include "rcscript/diagnostics.h"

@@ -66,10 +66,7 @@ int ControlTable::firstDefineEntry(std::string_view name) const {
   if (defineIndexStale_) {
     defineIndex_.Clear(static_cast<size_t>(entryCount(0)));
     for (int entry = 1; entry < entryCount(0); ++entry) {
-      const std::string_view defined = get(0, entry, 0);
-      if (defineIndex_.Find(defined, nameOf) == rc::NameIndex::kNone) {
-        defineIndex_.Add(defined, static_cast<std::uint32_t>(entry));
-      }
+      defineIndex_.Insert(get(0, entry, 0), static_cast<std::uint32_t>(entry), nameOf);
     }
     defineIndexStale_ = false;
   }

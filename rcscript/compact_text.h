@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -58,8 +57,6 @@ class CompactText {
   operator std::string_view() const noexcept { return view(); }  // NOLINT
   operator std::string() const { return str(); }                 // NOLINT
   char operator[](size_t i) const noexcept { return data()[i]; }
-  const char* begin() const noexcept { return data(); }
-  const char* end() const noexcept { return data() + size(); }
 
   friend bool operator==(const CompactText& a, const CompactText& b) noexcept {
     return a.view() == b.view();
@@ -97,16 +94,7 @@ class CompactText {
   friend std::string operator+(const char* a, const CompactText& b) {
     return std::string_view(a) + b;
   }
-  friend std::string operator+(const CompactText& a, const std::string& b) {
-    return a + std::string_view(b);
-  }
-  friend std::string operator+(std::string a, const CompactText& b) {
-    return std::move(a.append(b.view()));
-  }
   friend std::string operator+(const CompactText& a, char b) { return a.str() + b; }
-  friend std::ostream& operator<<(std::ostream& out, const CompactText& text) {
-    return out << text.view();
-  }
 
  private:
   static constexpr size_t kInline = 15;           // the longest text held in place

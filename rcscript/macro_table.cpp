@@ -10,11 +10,11 @@ const Macro* MacroTable::Find(std::string_view name) const {
 }
 
 Macro& MacroTable::Define(std::string_view name) {
-  const std::uint32_t entry = index_.Find(name, [this](std::uint32_t e) { return NameOf(e); });
-  if (entry != NameIndex::kNone) return entries_[entry].macro;
   // The last two numbers mark a slot free or erased.
   if (entries_.size() >= NameIndex::kNone - 1) throw std::length_error("too many defines to hold");
-  index_.Add(name, static_cast<std::uint32_t>(entries_.size()));
+  const std::uint32_t entry = index_.Insert(name, static_cast<std::uint32_t>(entries_.size()),
+                                            [this](std::uint32_t e) { return NameOf(e); });
+  if (entry != NameIndex::kNone) return entries_[entry].macro;
   entries_.push_back(Entry{name, Macro{}});
   return entries_.back().macro;
 }

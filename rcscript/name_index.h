@@ -26,16 +26,15 @@ class NameIndex {
     const size_t at = SlotOf(name, HashOf(name), nameOf);
     return at < slots_.size() ? slots_[at].entry : kNone;
   }
-  // Puts entry under name, which the index does not hold.
-  void Add(std::string_view name, std::uint32_t entry) {
-    MakeRoom();
+  // The entry under name when the index holds it; else puts `entry` under name and gives kNone.
+  // One look serves both: a name is hashed once.
+  template <class NameOf>
+  std::uint32_t Insert(std::string_view name, std::uint32_t entry, const NameOf& nameOf) {
     const std::uint32_t hash = HashOf(name);
-    const size_t mask = slots_.size() - 1;
-    size_t i = hash & mask;
-    while (slots_[i].entry != kNone && slots_[i].entry != kErased) i = (i + 1) & mask;
-    if (slots_[i].entry == kErased) --erased_;
-    slots_[i] = Slot{hash, entry};
-    ++taken_;
+    const size_t at = SlotOf(name, hash, nameOf);
+    if (at < slots_.size()) return slots_[at].entry;
+    Place(hash, entry);
+    return kNone;
   }
   // Takes name out and gives its entry, or kNone; the slot stays marked, so that the names placed
   // past it are still found.
@@ -77,6 +76,16 @@ class NameIndex {
       if (slot.entry == kNone) return slots_.size();
       if (slot.entry != kErased && slot.hash == hash && nameOf(slot.entry) == name) return i;
     }
+  }
+  // Puts entry in the first free or erased slot of its hash.
+  void Place(std::uint32_t hash, std::uint32_t entry) {
+    MakeRoom();
+    const size_t mask = slots_.size() - 1;
+    size_t i = hash & mask;
+    while (slots_[i].entry != kNone && slots_[i].entry != kErased) i = (i + 1) & mask;
+    if (slots_[i].entry == kErased) --erased_;
+    slots_[i] = Slot{hash, entry};
+    ++taken_;
   }
   // Room for one more name, at most half the slots taken or erased.
   void MakeRoom() {

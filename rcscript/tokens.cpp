@@ -201,13 +201,7 @@ void LexLine(std::string_view s, size_t from, size_t to, int file, int lineNumbe
 }
 
 bool IsKeyword(const Token& token, std::string_view keyword) {
-  if (token.kind != TokenKind::kIdentifier || token.text.size() != keyword.size()) return false;
-  for (size_t i = 0; i < keyword.size(); ++i) {
-    char c = token.text[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != keyword[i]) return false;
-  }
-  return true;
+  return token.kind == TokenKind::kIdentifier && UpperCaseIs(token.text, keyword);
 }
 
 bool IsOperator(const Token& token, std::string_view op) {

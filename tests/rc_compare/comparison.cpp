@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <deque>
 
+#include "rcscript/ascii.h"
+
 namespace tolvex::rc_compare {
 namespace {
 
@@ -10,19 +12,12 @@ constexpr std::uint16_t kDialogType = 5, kMenuType = 4;
 constexpr std::uint32_t kSetFont = 0x40;          // DS_SETFONT: a font follows the caption
 constexpr std::uint32_t kSeparatorType = 0x0800;  // MFT_SEPARATOR
 
-std::string Upper(std::string s) {
-  for (char& c : s) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return s;
-}
-
 // A name as the compiler keys it: "#N" or the name in upper case.
 std::string NameKey(const ResName& name) {
-  return name.ordinal ? "#" + std::to_string(*name.ordinal) : Upper(name.text);
+  return name.ordinal ? "#" + std::to_string(*name.ordinal) : rc::UpperCase(name.text);
 }
 std::string ModelKey(const rc::Value& name) {
-  return name.number ? "#" + std::to_string(*name.number & 0xFFFF) : Upper(name.text);
+  return name.number ? "#" + std::to_string(*name.number & 0xFFFF) : rc::UpperCase(name.text);
 }
 
 const char* const kClassAtoms[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"};
@@ -153,7 +148,7 @@ class Comparer {
       Geometry(c, in);
       Number("id", OfBits(c.id, extended ? 0xFFFFFFFFu : 0xFFFFu), extended ? in.U32() : in.U16(),
              c.id.text);
-      Text("class", Upper(c.className), ClassName(in.Name()));
+      Text("class", rc::UpperCase(c.className), ClassName(in.Name()));
       const ResName text = in.Name();
       switch (c.text.kind) {
         case rc::ControlText::Kind::kString:
