@@ -1,41 +1,65 @@
 #include "generator/line_shapes.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace tolvex::shapes {
 namespace {
 
+void AppendAll(std::string& text, std::initializer_list<std::string_view> parts) {
+  size_t size = text.size();
+  for (std::string_view part : parts) size += part.size();
+  text.reserve(size);
+  for (std::string_view part : parts) text += part;
+}
+
 std::string Join(std::initializer_list<std::string_view> parts) {
   std::string text;
-  for (std::string_view part : parts) text += part;
+  AppendAll(text, parts);
   return text;
 }
 
-// Fills a kind's template; text put in for a marker is not scanned again.
+// Fills a kind's template; text put in for a marker is not scanned again. Every marker starts
+// with a brace, so the text between braces is copied whole.
 std::string Expand(std::string_view line, const GadgetShape& gadget, std::string_view vert) {
-  const std::string geometry =
-      Join({gadget.id, ",", gadget.x, ",", gadget.y, ",", gadget.width, ",", gadget.height});
-  const std::string caption = Join({gadget.captionMark, "\"", gadget.caption, "\""});
-  const struct {
-    std::string_view marker;
+  enum class Marker { kGeometry, kCaption, kVert, kVariant, kId };
+  static constexpr struct {
     std::string_view text;
-  } markers[] = {{"{geometry}", geometry},
-                 {"{caption}", caption},
-                 {"{vert}", vert},
-                 {"{variant}", gadget.variant},
-                 {"{id}", gadget.id}};
+    Marker marker;
+  } kMarkers[] = {{"{geometry}", Marker::kGeometry},
+                  {"{caption}", Marker::kCaption},
+                  {"{vert}", Marker::kVert},
+                  {"{variant}", Marker::kVariant},
+                  {"{id}", Marker::kId}};
 
   std::string out;
+  out.reserve(line.size() + gadget.id.size() * 2 + gadget.caption.size() + 32);
   size_t at = 0;
   while (at < line.size()) {
-    bool replaced = false;
-    for (const auto& m : markers) {
-      if (line.compare(at, m.marker.size(), m.marker) == 0) {
-        out += m.text;
-        at += m.marker.size();
-        replaced = true;
-        break;
-      }
+    const size_t brace = std::min(line.find('{', at), line.size());
+    out.append(line.substr(at, brace - at));
+    at = brace;
+    if (at == line.size()) break;
+    const auto* found = std::find_if(std::begin(kMarkers), std::end(kMarkers), [&](const auto& m) {
+      return line.compare(at, m.text.size(), m.text) == 0;
+    });
+    if (found == std::end(kMarkers)) {
+      out += line[at++];
+      continue;
     }
-    if (!replaced) out += line[at++];
+    at += found->text.size();
+    switch (found->marker) {
+      case Marker::kGeometry:
+        AppendAll(out,
+                  {gadget.id, ",", gadget.x, ",", gadget.y, ",", gadget.width, ",", gadget.height});
+        break;
+      case Marker::kCaption:
+        AppendAll(out, {gadget.captionMark, "\"", gadget.caption, "\""});
+        break;
+      case Marker::kVert: out += vert; break;
+      case Marker::kVariant: out += gadget.variant; break;
+      case Marker::kId: out += gadget.id; break;
+    }
   }
   return out;
 }

@@ -101,6 +101,14 @@ double RoundHalfEven(double value) {
 std::string IntegerText(double whole) {
   if (!std::isfinite(whole) || whole == 0) return "0";
   char text[400];  // the largest double has 309 digits
+  // A whole number that a 64-bit integer holds exactly has the same digits written as that
+  // integer, which is many times quicker to write.
+  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+  if (std::fabs(whole) <= kExactIntegers && std::trunc(whole) == whole) {
+    const auto [end, error] =
+        std::to_chars(text, text + sizeof text, static_cast<long long>(whole));
+    return std::string(text, end);
+  }
   const auto [end, error] =
       std::to_chars(text, text + sizeof text, whole, std::chars_format::fixed, 0);
   if (error != std::errc()) return "0";

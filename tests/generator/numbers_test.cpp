@@ -51,6 +51,9 @@ TEST(IntegerText, WritesWholeNumbersInFullAndNonFiniteAsZero) {
   EXPECT_EQ(IntegerText(-0.0), "0");
   EXPECT_EQ(IntegerText(-3), "-3");
   EXPECT_EQ(IntegerText(312), "312");
+  // Either side of the largest doubles that are every integer below them.
+  EXPECT_EQ(IntegerText(-9007199254740992.0), "-9007199254740992");
+  EXPECT_EQ(IntegerText(9007199254740994.0), "9007199254740994");
   EXPECT_EQ(IntegerText(1e20), "100000000000000000000");
   EXPECT_EQ(IntegerText(std::ldexp(1.0, 70)), "1180591620717411303424");
   EXPECT_EQ(IntegerText(std::numeric_limits<double>::infinity()), "0");
