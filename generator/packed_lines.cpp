@@ -81,8 +81,11 @@ void PackedLines::append(PackedLines&& other) {
   const uint64_t shift = static_cast<uint64_t>(bases_.size()) << (kOffsetBits + kSizeBits);
   text_.Adopt(std::move(other.text_));
   bases_.insert(bases_.end(), other.bases_.begin(), other.bases_.end());
+  // Each of other's chunks goes as soon as its places are taken, so that a program's lines never
+  // hold their places twice.
   for (size_t i = 0; i < other.size_; ++i) {
     AddPlace(other.chunks_[i / kChunkLines][i % kChunkLines] + shift);
+    if ((i + 1) % kChunkLines == 0 || i + 1 == other.size_) other.chunks_[i / kChunkLines].reset();
   }
   other = PackedLines();
 }
