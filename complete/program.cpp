@@ -228,7 +228,7 @@ class Converter {
     if (gadget.kind == nullptr) return {NoGadgetLine(dialog, control)};
     const BasicText caption =
         BasicTextOf(control.text.kind == rc::ControlText::Kind::kString
-                        ? Text(control.text.string, dialog.texts, control.place)
+                        ? Text(control.text.value.text, dialog.texts, control.place)
                         : std::string());
     std::string variant;
     if (gadget.kind->prefix == "IDC_LSV" && listViews_++ > 0) variant = std::to_string(listViews_);
@@ -245,9 +245,9 @@ class Converter {
   std::string NoGadgetLine(const rc::Dialog& dialog, const rc::Control& control) {
     std::string text = "\"\"";
     if (control.text.kind == rc::ControlText::Kind::kString) {
-      text = BasicLiteral(Text(control.text.string, dialog.texts, control.place));
+      text = BasicLiteral(Text(control.text.value.text, dialog.texts, control.place));
     } else if (control.text.kind == rc::ControlText::Kind::kReference) {
-      text = control.text.reference.text;
+      text = control.text.value.text;
     }
     const BasicText className = BasicTextOf(Text(control.className, dialog.texts, control.place));
     return shapes::NoGadgetLine(

@@ -56,11 +56,11 @@ const ControlStatement* FindControlStatement(const Token& token) {
 bool ReadControlText(StatementStream& tokens, ControlText& text) {
   if (tokens.Peek().kind == TokenKind::kString) {
     text.kind = ControlText::Kind::kString;
-    text.string = tokens.Take().text;
+    text.value.text = tokens.Take().text;
     return true;
   }
   text.kind = ControlText::Kind::kReference;
-  return tokens.ReadValue("the control's text", false, text.reference);
+  return tokens.ReadValue("the control's text", false, text.value);
 }
 
 // class: a string, a class keyword, or a number or name as written.

@@ -61,8 +61,8 @@ void Place(const SourcePlace& p, std::string& out) {
   out += '\n';
 }
 
-template <typename Printed>
-void Optional(const char* label, const std::optional<Printed>& field, std::string& out) {
+template <typename OptionalField>
+void Optional(const char* label, const OptionalField& field, std::string& out) {
   if (!field) return;
   out += ' ';
   out += label;
@@ -78,8 +78,8 @@ void Field(const char* label, const Printed& field, std::string& out) {
 
 void PrintControlText(const ControlText& t, std::string& out) {
   switch (t.kind) {
-    case ControlText::Kind::kString: out += QuotedWhole(t.string); return;
-    case ControlText::Kind::kReference: Print(t.reference, out); return;
+    case ControlText::Kind::kString: out += QuotedWhole(t.value.text); return;
+    case ControlText::Kind::kReference: Print(t.value, out); return;
     case ControlText::Kind::kNone: break;
   }
   out += '-';

@@ -10,19 +10,17 @@
 #include <utility>
 #include <vector>
 
+#include "rcscript/boxed.h"
 #include "rcscript/compact_text.h"
+#include "rcscript/shared_name.h"
 
 namespace tolvex::rc {
-
-// A file's name as the reading knows it, held once and shared by every place in that file.
-using SharedName = std::shared_ptr<const std::string>;
 
 // Where a thing starts: the file as the command line or the #include named it, and its line.
 struct SourcePlace {
   SourcePlace() = default;
   SourcePlace(SharedName name, int lineNumber) : fileName(std::move(name)), line(lineNumber) {}
-  SourcePlace(std::string name, int lineNumber)
-      : fileName(std::make_shared<const std::string>(std::move(name))), line(lineNumber) {}
+  SourcePlace(std::string name, int lineNumber) : fileName(std::move(name)), line(lineNumber) {}
   const std::string& file() const {
     static const std::string kNone;
     return fileName ? *fileName : kNone;
@@ -65,9 +63,8 @@ struct Define {
 // A control's text: a string, or a number or name (an image's resource id), or none at all
 // (EDITTEXT, LISTBOX, COMBOBOX, SCROLLBAR).
 struct ControlText {
-  enum class Kind { kNone, kString, kReference } kind = Kind::kNone;
-  CompactText string;  // kString
-  Value reference;     // kReference
+  enum class Kind : std::uint8_t { kNone, kString, kReference } kind = Kind::kNone;
+  Value value;  // kString: the string in value.text, no number; kReference: the number or name
 };
 
 struct Control {
@@ -77,7 +74,7 @@ struct Control {
   CompactText className;  // Button, Static, ... or the class as a CONTROL statement wrote it
   Style style, exStyle;
   Value x, y, width, height;
-  std::optional<Value> helpId;
+  Boxed<Value> helpId;
   SourcePlace place;
 };
 
@@ -91,7 +88,7 @@ struct Dialog {
   Value name;             // text: the name as written; a string name keeps its quotes off
   CompactText statement;  // DIALOG or DIALOGEX
   Value x, y, width, height;
-  std::optional<Value> helpId;
+  Boxed<Value> helpId;
   std::optional<CompactText> caption;
   std::optional<Font> font;
   Style style, exStyle;
@@ -106,9 +103,9 @@ struct MenuItem {
   enum class Kind { kItem, kSeparator, kPopup } kind = Kind::kItem;
   CompactText text;
   std::optional<Value> id;
-  CompactText options;               // MENU: the option words as written (CHECKED GRAYED ...)
-  std::optional<Style> type, state;  // MENUEX
-  std::optional<Value> helpId;       // MENUEX pop-ups
+  CompactText options;       // MENU: the option words as written (CHECKED GRAYED ...)
+  Boxed<Style> type, state;  // MENUEX
+  Boxed<Value> helpId;       // MENUEX pop-ups
   SourcePlace place;
   std::vector<MenuItem> items;  // a pop-up's items
 };

@@ -115,7 +115,7 @@ void Preprocessor::OpenFile(std::string path, std::string name, std::string_view
               {},
               conditionals_.size()};
   frame.lex.coding = {frame.lines.fromUtf16(), codePage_};
-  fileNames_.push_back(std::make_shared<const std::string>(std::move(name)));
+  fileNames_.emplace_back(std::move(name));
   frames_.push_back(std::move(frame));
 }
 

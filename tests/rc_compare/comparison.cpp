@@ -43,7 +43,7 @@ std::optional<std::int64_t> OfBits(const std::optional<rc::Value>& v, std::uint3
   return v ? OfBits(*v, mask) : std::optional<std::int64_t>(0);
 }
 template <typename T>
-std::string Written(const std::optional<T>& v) {
+std::string Written(const T& v) {
   return v ? v->text : "";
 }
 
@@ -153,12 +153,12 @@ class Comparer {
       switch (c.text.kind) {
         case rc::ControlText::Kind::kString:
           if (text.ordinal) {
-            Differ("text", Quoted(c.text.string), NameKey(text));
+            Differ("text", Quoted(c.text.value.text), NameKey(text));
           } else {
-            Text("text", c.text.string, text.text);
+            Text("text", c.text.value.text, text.text);
           }
           break;
-        case rc::ControlText::Kind::kReference: Name("text", c.text.reference, text); break;
+        case rc::ControlText::Kind::kReference: Name("text", c.text.value, text); break;
         case rc::ControlText::Kind::kNone: Text("text", "", text.text); break;
       }
       in.Skip(in.U16());
