@@ -20,8 +20,9 @@ class Boxed {
   Boxed& operator=(Boxed&&) noexcept = default;
   ~Boxed() = default;
 
-  T& emplace() {
-    held_ = std::make_unique<T>();
+  template <class... Args>
+  T& emplace(Args&&... args) {
+    held_ = std::make_unique<T>(std::forward<Args>(args)...);
     return *held_;
   }
   bool has_value() const noexcept { return held_ != nullptr; }

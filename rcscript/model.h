@@ -56,7 +56,7 @@ struct Define {
   CompactText name;
   CompactText text;                    // its tokens as written
   std::optional<std::int32_t> number;  // when its tokens make a known integer expression
-  std::optional<CompactText> string;   // when its tokens are a single string
+  Boxed<CompactText> string;           // when its tokens are a single string
   SourcePlace place;
 };
 

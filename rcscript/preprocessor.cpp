@@ -383,7 +383,7 @@ void Preprocessor::AddDefine(const Token& name, std::vector<Token> body, bool fu
   for (const Token& t : body) written.Append(t);
   record.text = written.Text();
   if (body.size() == 1 && body[0].kind == TokenKind::kString) {
-    record.string = body[0].text;
+    record.string.emplace(body[0].text);
   } else if (body.size() == 1 && body[0].kind == TokenKind::kNumber && body[0].numberValid) {
     record.number = static_cast<std::int32_t>(body[0].number);  // most defines: a plain number
   } else if (!body.empty()) {
