@@ -315,7 +315,10 @@ class Converter {
           lines.append(shapes::GadgetCaseLines(
               WrittenId(gadget), gadget.control->id.text + " in " + plan.dialog->name.text));
         } else {
-          lines.append(shapes::GadgetCaseLines(gadget.id.caseLabel, gadget.id.written));
+          for (const auto& line :
+               shapes::GadgetCaseLinePieces(gadget.id.caseLabel, gadget.id.written)) {
+            lines.push_back(line);
+          }
         }
       }
     }

@@ -157,16 +157,17 @@ PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
     const Name& name = names_[entry];
     const std::int64_t value = name.kept.value_or(*name.define->number);
     const bool asWritten = value == *name.define->number && IsPlainDecimal(name.define->text);
-    lines.push_back(shapes::DefineLine(name.define->name,
-                                       asWritten ? name.define->text.str() : NumberText(value)));
+    const std::string number = asWritten ? std::string() : NumberText(value);
+    lines.push_back(shapes::DefineLinePieces(
+        name.define->name, asWritten ? std::string_view(name.define->text) : number));
   }
   for (const std::uint32_t entry : usedIncludedOrder_) {
     const Name& name = names_[entry];
-    lines.push_back(shapes::DefineLine(name.define->name, NumberText(*name.kept)));
+    lines.push_back(shapes::DefineLinePieces(name.define->name, NumberText(*name.kept)));
   }
   for (const Unknown& unknown : unknown_) {
     if (unknown.defined && unknown.value != 0) {
-      lines.push_back(shapes::DefineLine(unknown.text, NumberText(unknown.value)));
+      lines.push_back(shapes::DefineLinePieces(unknown.text, NumberText(unknown.value)));
     }
   }
   for (const rc::Define* define : clashes_) {

@@ -64,12 +64,26 @@ std::string Expand(std::string_view line, const GadgetShape& gadget, std::string
   return out;
 }
 
+template <size_t N>
+std::string Joined(const LinePieces<N>& pieces) {
+  size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string text;
+  text.reserve(size);
+  for (std::string_view piece : pieces) text += piece;
+  return text;
+}
+
 }  // namespace
 
 Lines IncludeLines() { return {"#Include once \"gadgetkit.bi\"", ""}; }
 
+LinePieces<4> DefineLinePieces(std::string_view name, std::string_view value) {
+  return {"#define  ", name, "   ", value};
+}
+
 std::string DefineLine(std::string_view name, std::string_view value) {
-  return Join({"#define  ", name, "   ", value});
+  return Joined(DefineLinePieces(name, value));
 }
 
 Lines ScreenBlockLines() {
@@ -111,8 +125,14 @@ Lines GadgetBranchHeadLines() {
           "        Case EventGadget", "          Select Case EventNumber"};
 }
 
+std::array<LinePieces<2>, 2> GadgetCaseLinePieces(std::string_view identifier,
+                                                  std::string_view comment) {
+  return {{{"              Case  ", identifier}, {"                    '", comment}}};
+}
+
 Lines GadgetCaseLines(std::string_view identifier, std::string_view comment) {
-  return {Join({"              Case  ", identifier}), Join({"                    '", comment})};
+  const auto [head, note] = GadgetCaseLinePieces(identifier, comment);
+  return {Joined(head), Joined(note)};
 }
 
 Lines LoopTailLines() { return {"          End Select", "      End Select", "Loop", "'", "", ""}; }

@@ -2,6 +2,7 @@
 // conversion builds its program from these, so the same values always give the same bytes.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,10 +12,16 @@
 namespace tolvex::shapes {
 
 using Lines = std::vector<std::string>;
+// A line as the pieces it is joined from, for a writer that copies them straight to where the
+// program's lines are kept: the lines written once per define and per control make no string
+// of their own.
+template <size_t N>
+using LinePieces = std::array<std::string_view, N>;
 
 // The program's first lines: the gadget library's include line and an empty line.
 Lines IncludeLines();
 // #define  NAME   VALUE
+LinePieces<4> DefineLinePieces(std::string_view name, std::string_view value);
 std::string DefineLine(std::string_view name, std::string_view value);
 // The block that reads the screen size into screen_x and screen_y.
 Lines ScreenBlockLines();
@@ -50,6 +57,8 @@ std::string NoGadgetLine(std::string_view className, std::string_view id, std::s
 Lines LoopHeadLines();
 Lines GadgetBranchHeadLines();
 Lines GadgetCaseLines(std::string_view identifier, std::string_view comment);
+std::array<LinePieces<2>, 2> GadgetCaseLinePieces(std::string_view identifier,
+                                                  std::string_view comment);
 Lines LoopTailLines();
 
 // A dialog's menu: the bar's handle hMessages<dialog>, a handle MenName<n> per pop-up, a title

@@ -29,6 +29,11 @@ class PackedLines {
   PackedLines& operator=(PackedLines&& other) noexcept;
 
   void push_back(std::string_view line);
+  // The line the pieces make, joined where it is kept.
+  template <size_t N>
+  void push_back(const shapes::LinePieces<N>& pieces) {
+    PushJoined(pieces.data(), N);
+  }
   // A line left where it is, in bytes that outlive these lines (lines borrowed one after another
   // lie in one buffer): nothing is copied, and no NUL need follow it.
   void push_back_borrowed(std::string_view line);
@@ -98,6 +103,7 @@ class PackedLines {
   static constexpr size_t kChunkLines = 4096;
   // freshBlock: the line starts a block of its own, never counted from a base in another.
   void Add(const char* at, size_t size, bool borrowed, bool freshBlock);
+  void PushJoined(const std::string_view* pieces, size_t count);
   void AddPlace(uint64_t place);
 
   TextBlocks text_;  // the lines' own bytes, each followed by a NUL

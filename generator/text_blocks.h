@@ -21,12 +21,17 @@ class TextBlocks {
 
   // Copies text, then a NUL when nulAfter. text may lie in what is already stored.
   Place Store(std::string_view text, bool nulAfter);
+  // Copies the pieces one after another, then a NUL.
+  Place StoreJoined(const std::string_view* pieces, size_t count);
   const char* Block(size_t number) const { return blocks_[number].get(); }
   // Takes other's blocks after these; what is stored next goes on in other's last block. other is
   // left empty.
   void Adopt(TextBlocks&& other);
 
  private:
+  // Where `needed` more bytes go: the last block, or a new one.
+  Place Room(size_t needed);
+
   std::vector<std::unique_ptr<char[]>> blocks_;
   size_t used_ = 0, size_ = 0;  // of the last block
 };

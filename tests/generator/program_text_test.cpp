@@ -28,7 +28,14 @@ TEST(ProgramText, PackedLinesKeepEveryLineWholeAcrossBlocks) {
     std::string line(i % 700, static_cast<char>('a' + i % 26));
     if (i % 97 == 0) line = "x\0y"s;
     if (i == 1500) line.assign((size_t{1} << 20) + 5, 'L');
-    lines.push_back(line);
+    if (i % 5 == 0) {
+      // The same line joined where it is kept, from pieces an empty one among them.
+      const std::string_view whole(line);
+      const size_t half = whole.size() / 2;
+      lines.push_back(shapes::LinePieces<3>{whole.substr(0, half), "", whole.substr(half)});
+    } else {
+      lines.push_back(line);
+    }
     written.push_back(line);
   }
   ASSERT_EQ(lines.size(), written.size());
