@@ -223,9 +223,12 @@ class Converter {
                                 std::string(" ") + kFontSize, caption.mark, face.mark});
   }
 
-  shapes::Lines GadgetLines(const rc::Dialog& dialog, const Gadget& gadget) {
+  void AppendGadgetLines(const rc::Dialog& dialog, const Gadget& gadget, PackedLines& lines) {
     const rc::Control& control = *gadget.control;
-    if (gadget.kind == nullptr) return {NoGadgetLine(dialog, control)};
+    if (gadget.kind == nullptr) {
+      lines.push_back(NoGadgetLine(dialog, control));
+      return;
+    }
     const BasicText caption =
         BasicTextOf(control.text.kind == rc::ControlText::Kind::kString
                         ? Text(control.text.value.text, dialog.texts, control.place)
@@ -236,9 +239,11 @@ class Converter {
     const std::string y = Pixels(control.y, scaleY_, control.place);
     const std::string width = Pixels(control.width, scaleX_, control.place);
     const std::string height = Pixels(control.height, scaleY_, control.place);
-    return shapes::GadgetLines(*gadget.kind,
-                               {WrittenId(gadget), x, y, width, height, caption.body,
-                                BarOrientationOf(*gadget.kind, control), caption.mark, variant});
+    shapes::EachGadgetLine(*gadget.kind,
+                           {WrittenId(gadget), x, y, width, height, caption.body,
+                            BarOrientationOf(*gadget.kind, control), caption.mark, variant},
+                           lineScratch_,
+                           [&lines](std::string_view line) { lines.push_back(line); });
   }
 
   // What a user needs to place by hand a control no gadget kind rebuilds.
@@ -273,7 +278,7 @@ class Converter {
       ++written.windows;
       if (plan.menu != nullptr) menuOf(*plan.menu, number);
       for (const Gadget& gadget : plan.gadgets) {
-        lines.append(GadgetLines(*plan.dialog, gadget));
+        AppendGadgetLines(*plan.dialog, gadget, lines);
         if (gadget.kind != nullptr) ++written.controls;
       }
     }
@@ -337,6 +342,7 @@ class Converter {
   MenuItemIds menuIds_;
   KeySet caseKeys_;  // the keys of menuIds_ the menu branch answers
   std::vector<const ProgramId*> menuCases_;
+  std::string lineScratch_;  // each gadget line is made here before it joins the program
   int listViews_ = 0;
   size_t gadgetCount_ = 0;
 };

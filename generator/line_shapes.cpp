@@ -21,7 +21,8 @@ std::string Join(std::initializer_list<std::string_view> parts) {
 
 // Fills a kind's template; text put in for a marker is not scanned again. Every marker starts
 // with a brace, so the text between braces is copied whole.
-std::string Expand(std::string_view line, const GadgetShape& gadget, std::string_view vert) {
+void ExpandInto(std::string& out, std::string_view line, const GadgetShape& gadget,
+                std::string_view vert) {
   enum class Marker { kGeometry, kCaption, kVert, kVariant, kId };
   static constexpr struct {
     std::string_view text;
@@ -32,7 +33,7 @@ std::string Expand(std::string_view line, const GadgetShape& gadget, std::string
                   {"{variant}", Marker::kVariant},
                   {"{id}", Marker::kId}};
 
-  std::string out;
+  out.clear();
   out.reserve(line.size() + gadget.id.size() * 2 + gadget.caption.size() + 32);
   size_t at = 0;
   while (at < line.size()) {
@@ -61,7 +62,6 @@ std::string Expand(std::string_view line, const GadgetShape& gadget, std::string
       case Marker::kId: out += gadget.id; break;
     }
   }
-  return out;
 }
 
 template <size_t N>
@@ -104,10 +104,22 @@ Lines WindowLines(const WindowShape& w) {
           ""};
 }
 
-Lines GadgetLines(const GadgetKindLines& kind, const GadgetShape& gadget) {
+void EachGadgetLine(const GadgetKindLines& kind, const GadgetShape& gadget, std::string& scratch,
+                    const std::function<void(std::string_view)>& take) {
   const std::string vert = OrientationSuffix(kind, gadget.orientation);
-  Lines lines{Expand(kind.gadgetLine, gadget, vert)};
-  for (std::string_view line : kind.furtherLines) lines.push_back(Expand(line, gadget, vert));
+  ExpandInto(scratch, kind.gadgetLine, gadget, vert);
+  take(scratch);
+  for (std::string_view line : kind.furtherLines) {
+    ExpandInto(scratch, line, gadget, vert);
+    take(scratch);
+  }
+}
+
+Lines GadgetLines(const GadgetKindLines& kind, const GadgetShape& gadget) {
+  Lines lines;
+  std::string scratch;
+  EachGadgetLine(kind, gadget, scratch,
+                 [&lines](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,10 @@ struct GadgetShape {
   std::string_view variant;
 };
 Lines GadgetLines(const GadgetKindLines& kind, const GadgetShape& gadget);
+// The same lines handed to take one at a time, each made in scratch, whose room serves the next:
+// a program of many gadgets makes no string of its own per line.
+void EachGadgetLine(const GadgetKindLines& kind, const GadgetShape& gadget, std::string& scratch,
+                    const std::function<void(std::string_view)>& take);
 // A control that no gadget kind rebuilds, as a comment where its gadget line would stand: what a
 // user needs to place it by hand. The text is the literal as a gadget line would write it.
 std::string NoGadgetLine(std::string_view className, std::string_view id, std::string_view x,
