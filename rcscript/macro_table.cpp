@@ -1,27 +1,54 @@
 #include "rcscript/macro_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tolvex::rc {
+namespace {
+// A script of a few defines takes a small chunk; a large one grows to chunks of 128 KiB.
+constexpr size_t kFirstChunkTokens = 64;
+constexpr size_t kLargestChunkTokens = 4096;
+}  // namespace
 
 const Macro* MacroTable::Find(std::string_view name) const {
   const std::uint32_t entry = index_.Find(name, [this](std::uint32_t e) { return NameOf(e); });
   return entry == NameIndex::kNone ? nullptr : &entries_[entry].macro;
 }
 
-Macro& MacroTable::Define(std::string_view name) {
+void MacroTable::Define(std::string_view name, const std::vector<Token>& body) {
   // The last two numbers mark a slot free or erased.
   if (entries_.size() >= NameIndex::kNone - 1) throw std::length_error("too many defines to hold");
+  if (body.size() > UINT32_MAX) throw std::length_error("a define too long to hold");
+  const Macro macro = Keep(body);
   const std::uint32_t entry = index_.Insert(name, static_cast<std::uint32_t>(entries_.size()),
                                             [this](std::uint32_t e) { return NameOf(e); });
-  if (entry != NameIndex::kNone) return entries_[entry].macro;
-  entries_.push_back(Entry{name, Macro{}});
-  return entries_.back().macro;
+  if (entry != NameIndex::kNone) {
+    entries_[entry].macro = macro;
+    return;
+  }
+  entries_.push_back(Entry{name, macro});
 }
 
 void MacroTable::Erase(std::string_view name) {
   const std::uint32_t entry = index_.Erase(name, [this](std::uint32_t e) { return NameOf(e); });
   if (entry != NameIndex::kNone) entries_[entry].macro = Macro{};
+}
+
+Macro MacroTable::Keep(const std::vector<Token>& body) {
+  if (body.empty()) return Macro{};
+  if (chunks_.empty() || chunkSize_ - chunkUsed_ < body.size()) {
+    chunkSize_ =
+        std::max(std::clamp(chunkSize_ * 2, kFirstChunkTokens, kLargestChunkTokens), body.size());
+    chunkUsed_ = 0;
+    chunks_.emplace_back(new MacroToken[chunkSize_]);
+  }
+  MacroToken* first = chunks_.back().get() + chunkUsed_;
+  for (size_t i = 0; i < body.size(); ++i) {
+    const Token& t = body[i];
+    first[i] = MacroToken{t.text, t.number, t.kind, t.numberValid, t.coding};
+  }
+  chunkUsed_ += body.size();
+  return Macro{first, static_cast<std::uint32_t>(body.size())};
 }
 
 }  // namespace tolvex::rc

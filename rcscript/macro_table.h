@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -12,8 +13,34 @@
 
 namespace tolvex::rc {
 
+// A define's token as a use puts it in place: what the use takes from it and no more, half a
+// token's size. A use gives the tokens it puts in place its own place in the script.
+struct MacroToken {
+  std::string_view text;
+  std::uint32_t number = 0;
+  TokenKind kind = TokenKind::kEnd;
+  bool numberValid = false;
+  TextCoding coding;
+
+  // The token with no place yet.
+  Token Placeless() const {
+    Token token;
+    token.kind = kind;
+    token.text = text;
+    token.number = number;
+    token.numberValid = numberValid;
+    token.coding = coding;
+    return token;
+  }
+};
+
+// A define's tokens, where the table keeps them.
 struct Macro {
-  std::vector<Token> body;
+  const MacroToken* first = nullptr;
+  std::uint32_t count = 0;
+  const MacroToken* begin() const { return first; }
+  const MacroToken* end() const { return first + count; }
+  size_t size() const { return count; }
 };
 
 class MacroTable {
@@ -21,9 +48,9 @@ class MacroTable {
   // The macro of that name, or none; valid until the table next changes.
   const Macro* Find(std::string_view name) const;
   bool Contains(std::string_view name) const { return Find(name) != nullptr; }
-  // The macro of that name, made (empty) when there was none. The table keeps name as a view:
-  // its bytes must outlive the table.
-  Macro& Define(std::string_view name);
+  // Defines the name, again or for the first time, as the body's tokens. The table keeps name and
+  // the tokens' texts as views: their bytes must outlive the table.
+  void Define(std::string_view name, const std::vector<Token>& body);
   void Erase(std::string_view name);
   // Room for so many defines in all, made at once.
   void Reserve(size_t names) { index_.Reserve(names); }
@@ -35,9 +62,15 @@ class MacroTable {
     Macro macro;
   };
   std::string_view NameOf(std::uint32_t entry) const { return entries_[entry].name; }
+  // The body's tokens copied to the end of the last chunk, or to a new one. The tokens of a
+  // define made again or erased stay where they are: they are never more than the tokens of the
+  // #define lines read.
+  Macro Keep(const std::vector<Token>& body);
 
   std::deque<Entry> entries_;
   NameIndex index_;
+  std::vector<std::unique_ptr<MacroToken[]>> chunks_;
+  size_t chunkUsed_ = 0, chunkSize_ = 0;  // of the last chunk
 };
 
 }  // namespace tolvex::rc

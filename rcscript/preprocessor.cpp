@@ -102,7 +102,7 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
     one.text = one.written = "1";
     one.number = 1;
     one.numberValid = true;
-    macros_.Define(name).body = {one};
+    macros_.Define(name, {one});
   }
   scriptBytes_ = bytes.size();
   OpenFile(scriptPath, scriptPath, bytes);
@@ -306,10 +306,12 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
       return;
     }
     const size_t after = static_cast<size_t>(defined.column - 1) + defined.text.size();
-    // A "(" right after the name makes a define with arguments. The body is made to its size: a
-    // script may hold tens of thousands of defines, and each keeps its body for the reading.
-    AddDefine(defined, std::vector<Token>(tokens.begin() + 1, tokens.end()),
-              after < line.size() && line[after] == '(' && defined.line == lineNumber);
+    // A "(" right after the name makes a define with arguments. What follows the name is its
+    // body, read where it lies: the table keeps its own copy.
+    const bool functionLike =
+        after < line.size() && line[after] == '(' && defined.line == lineNumber;
+    tokens.erase(tokens.begin());
+    AddDefine(defined, tokens, functionLike);
     return;
   }
   if (passedOver) return;
@@ -369,7 +371,7 @@ bool Preprocessor::Condition(std::vector<Token> tokens, const Token& at) {
   return value.value != 0;
 }
 
-void Preprocessor::AddDefine(const Token& name, std::vector<Token> body, bool functionLike) {
+void Preprocessor::AddDefine(const Token& name, const std::vector<Token>& body, bool functionLike) {
   if (functionLike) {
     reporter_.WarningAt(name, "the define " + std::string(name.text) +
                                   " takes arguments, which the reader does not replace; it is "
@@ -401,7 +403,7 @@ void Preprocessor::AddDefine(const Token& name, std::vector<Token> body, bool fu
     }
   }
   defines_.push_back(std::move(record));
-  macros_.Define(name.text).body = std::move(body);
+  macros_.Define(name.text, body);
 }
 
 void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
@@ -530,7 +532,7 @@ void Preprocessor::AppendExpansion(const Macro& macro, std::string_view name, in
     return;
   }
   active.push_back(name);
-  for (const Token& t : macro.body) {
+  for (const MacroToken& t : macro) {
     if (overflowed) break;
     const Macro* nested = t.kind == TokenKind::kIdentifier ? macros_.Find(t.text) : nullptr;
     const bool expands =
@@ -541,7 +543,7 @@ void Preprocessor::AppendExpansion(const Macro& macro, std::string_view name, in
     } else if (out.size() - start >= kMaxMacroTokens) {
       overflowed = true;
     } else {
-      out.push_back(t);
+      out.push_back(t.Placeless());
     }
   }
   active.pop_back();

@@ -70,7 +70,7 @@ class Preprocessor {
   bool FillLine();
   void FinishFile();
   void Directive(std::string_view line, size_t hash, int lineNumber);
-  void AddDefine(const Token& name, std::vector<Token> body, bool functionLike);
+  void AddDefine(const Token& name, const std::vector<Token>& body, bool functionLike);
   void Include(std::string_view rest, int lineNumber, int column);
   bool Condition(std::vector<Token> tokens, const Token& at);
   void PushConditional(bool value, const Token& at);

@@ -10,9 +10,11 @@
 namespace tolvex::rc {
 namespace {
 
+std::vector<Token> Body(size_t tokens) { return std::vector<Token>(tokens); }
+
 size_t BodySize(const MacroTable& table, const std::string& name) {
   const Macro* macro = table.Find(name);
-  return macro == nullptr ? 0 : macro->body.size() + 1;  // 0: no such define
+  return macro == nullptr ? 0 : macro->size() + 1;  // 0: no such define
 }
 
 // Room made beforehand, too little and then too much, changes nothing of what is found.
@@ -22,9 +24,9 @@ TEST_P(MacroTableRoom, DefinesRedefinesAndErasesAcrossGrowth) {
   std::vector<std::string> names;
   for (int i = 0; i < 5000; ++i) names.push_back("IDC_" + std::to_string(i));
   MacroTable table;
-  table.Define(names[0]);
+  table.Define(names[0], {});
   table.Reserve(GetParam());
-  for (size_t i = 0; i < names.size(); ++i) table.Define(names[i]).body.resize(i % 7);
+  for (size_t i = 0; i < names.size(); ++i) table.Define(names[i], Body(i % 7));
   for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(BodySize(table, names[i]), i % 7 + 1) << i;
   EXPECT_FALSE(table.Contains("IDC_"));
   EXPECT_FALSE(table.Contains("IDC_5000"));
@@ -32,13 +34,13 @@ TEST_P(MacroTableRoom, DefinesRedefinesAndErasesAcrossGrowth) {
   // Every other name undefined, then a third of those defined again; the rest stay as they were.
   for (size_t i = 0; i < names.size(); i += 2) table.Erase(names[i]);
   table.Erase("IDC_never");
-  for (size_t i = 0; i < names.size(); i += 6) table.Define(names[i]).body.resize(9);
+  for (size_t i = 0; i < names.size(); i += 6) table.Define(names[i], Body(9));
   for (size_t i = 0; i < names.size(); ++i) {
     const size_t expected = i % 6 == 0 ? 10 : i % 2 == 0 ? 0 : i % 7 + 1;
     ASSERT_EQ(BodySize(table, names[i]), expected) << i;
   }
   // Defining a name again reaches the same define.
-  table.Define(names[1]).body.resize(3);
+  table.Define(names[1], Body(3));
   EXPECT_EQ(BodySize(table, names[1]), 4u);
 }
 INSTANTIATE_TEST_SUITE_P(Reserved, MacroTableRoom, testing::Values(0, 100, 5000, 20000));
