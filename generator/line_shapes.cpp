@@ -6,11 +6,15 @@
 namespace tolvex::shapes {
 namespace {
 
-void AppendAll(std::string& text, std::initializer_list<std::string_view> parts) {
+void AppendAll(std::string& text, const std::string_view* parts, size_t count) {
   size_t size = text.size();
-  for (std::string_view part : parts) size += part.size();
+  for (size_t i = 0; i < count; ++i) size += parts[i].size();
   text.reserve(size);
-  for (std::string_view part : parts) text += part;
+  for (size_t i = 0; i < count; ++i) text += parts[i];
+}
+
+void AppendAll(std::string& text, std::initializer_list<std::string_view> parts) {
+  AppendAll(text, parts.begin(), parts.size());
 }
 
 std::string Join(std::initializer_list<std::string_view> parts) {
@@ -66,11 +70,8 @@ void ExpandInto(std::string& out, std::string_view line, const GadgetShape& gadg
 
 template <size_t N>
 std::string Joined(const LinePieces<N>& pieces) {
-  size_t size = 0;
-  for (std::string_view piece : pieces) size += piece.size();
   std::string text;
-  text.reserve(size);
-  for (std::string_view piece : pieces) text += piece;
+  AppendAll(text, pieces.data(), N);
   return text;
 }
 

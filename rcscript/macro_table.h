@@ -13,8 +13,8 @@
 
 namespace tolvex::rc {
 
-// A define's token as a use puts it in place: what the use takes from it and no more, half a
-// token's size. A use gives the tokens it puts in place its own place in the script.
+// A define's token as a use puts it in place: what the use takes from it and no more, under half
+// a token's size. A use gives the tokens it puts in place its own place in the script.
 struct MacroToken {
   std::string_view text;
   std::uint32_t number = 0;
