@@ -16,8 +16,9 @@ void DesignedConversion::AFFCONTROL(int ev, int d) {
   if (const GadgetKindLines* kind = FindGadgetKind(NAMEID)) {
     const std::string_view orientation = SIDNAME.get(d, ev, 6);
     VERT = OrientationSuffix(*kind, orientation);
-    EmitLines(shapes::GadgetLines(
-        *kind, {NUMID, XID, YID, WIDTHID, HEIGHTID, CAPTIONID, orientation, "", ""}));
+    shapes::EachGadgetLine(*kind,
+                           {NUMID, XID, YID, WIDTHID, HEIGHTID, CAPTIONID, orientation, "", ""},
+                           lineScratch_, [this](std::string_view line) { EmitLine(line); });
     ++program_.written.controls;
   }
   VERT.clear();

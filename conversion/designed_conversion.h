@@ -61,6 +61,10 @@ class DesignedConversion {
   // The one line writer: every pass appends the program's lines through these.
   void EmitLine(std::string_view line);
   void EmitLines(const shapes::Lines& lines);
+  template <size_t N>
+  void EmitLine(const shapes::LinePieces<N>& pieces) {
+    program_.lines.push_back(pieces);
+  }
   // What the passes have written so far (CONVERT hands it over).
   const DesignedProgram& Written() const { return program_; }
 
@@ -81,6 +85,7 @@ class DesignedConversion {
   float SCALEY = 0;
   double GADGET = 0;  // the geometry value rounded last; a whole number, of any size
   std::string NAMEID, NUMID, XID, YID, WIDTHID, HEIGHTID, CAPTIONID, VERT;
+  std::string lineScratch_;  // each gadget line is made here before it joins the program
   int POPUP = 0, MEN = 0, ITM3 = 0, MEMPOPUP = 0;
 
  private:

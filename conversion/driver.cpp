@@ -36,7 +36,7 @@ void DesignedConversion::START() {
       if (INBEVENT > before) {
         NAMEID = SIDNAME.get(0, INBEVENT, 0);
         NUMID = SIDNAME.get(0, INBEVENT, 1);
-        EmitLine(shapes::DefineLine(NAMEID, NUMID));
+        EmitLine(shapes::DefineLinePieces(NAMEID, NUMID));
       }
     }
     ++ITM;

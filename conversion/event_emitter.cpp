@@ -16,7 +16,9 @@ void DesignedConversion::DOEVENT3() {
   for (int r = 1; r < entries; ++r) {
     const std::string_view identifier = SIDNAME.get(d, r, 0);
     if (!Contains(identifier, "IDC_")) continue;
-    EmitLines(shapes::GadgetCaseLines(identifier, SIDNAME.get(d, r, 1)));
+    for (const auto& line : shapes::GadgetCaseLinePieces(identifier, SIDNAME.get(d, r, 1))) {
+      EmitLine(line);
+    }
   }
 }
 
