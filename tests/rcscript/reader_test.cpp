@@ -111,6 +111,38 @@ TEST(ReaderTest, EachScriptReadsToItsModel) {
   }
 }
 
+// The parts a model keeps out of line (help ids, a MENUEX item's type and state, a define's
+// string) and the file name its places share outlive the model they were copied from.
+TEST(ReaderTest, AModelCopiedOrAssignedKeepsEveryPartAfterItsOriginalIsGone) {
+  const std::string script =
+      "#define TITLE \"T\"\n"
+      "1 DIALOGEX 0, 0, 100, 50, 77\n"
+      "BEGIN\n"
+      "  CONTROL \"x\", 10, \"Button\", 0, 1, 2, 3, 4, 0, 88\n"
+      "END\n"
+      "2 MENUEX\n"
+      "BEGIN\n"
+      "  POPUP \"&File\", 20, 0, 0, 99\n"
+      "  BEGIN\n"
+      "    MENUITEM \"A\", 21, 0x800, 3\n"
+      "  END\n"
+      "END\n";
+  const std::string expected = rc::DumpModel(ReadText(script).model);
+  for (const char* part : {"= \"T\"", "help 77", "help 88", "help 99", "type 0x00000800",
+                           "state 0x00000003", "@s.rc:10"}) {
+    EXPECT_NE(expected.find(part), std::string::npos) << part;
+  }
+  rc::Model assigned;
+  assigned.dialogs.resize(1);
+  {
+    const rc::Reading original = ReadText(script);
+    rc::Model copied = original.model;
+    assigned = copied;
+    EXPECT_EQ(rc::DumpModel(copied), expected);
+  }
+  EXPECT_EQ(rc::DumpModel(assigned), expected);
+}
+
 TEST(ReaderTest, AnIncludedFileIsSoughtBesideItsIncluderThenTheScriptThenTheIncludeFolders) {
   const struct {
     std::map<std::string, std::string> files;
