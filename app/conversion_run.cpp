@@ -93,7 +93,8 @@ std::string Counted(int count, const std::string& what) {
 ConversionRun ConvertForRun(const RunScript& script, const RunInputs& inputs,
                             const std::vector<std::string>& includeDirs, bool counted) {
   ConversionRun run;
-  if (script.lines.empty()) return run;
+  // The complete conversion reads the bytes alone, so its caller may leave the lines unsplit.
+  if (script.lines.empty() && !(inputs.complete && rc::HoldsALine(script.bytes))) return run;
   run.converted = true;
   run.complete = inputs.complete;
   if (inputs.complete) {

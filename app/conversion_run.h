@@ -34,7 +34,8 @@ struct ConversionRun {
 
 // The script a Run converts: its name (it names messages and locates includes), its lines as
 // loaded, and the bytes they were split from. The complete conversion's reader reads the bytes: a
-// UTF-16 script keeps there every character the lines cannot hold.
+// UTF-16 script keeps there every character the lines cannot hold; a caller that runs the
+// complete conversion alone may leave the lines empty.
 struct RunScript {
   const std::string& name;
   const PackedLines& lines;

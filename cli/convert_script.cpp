@@ -117,7 +117,8 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   bool readWhole = true;
   PackedLines programLines;
   {
-    PackedLines lines = ScriptLinesIn(bytes);
+    // Only the designed conversion and the hint read the script's lines.
+    PackedLines lines = inputs.complete ? PackedLines() : ScriptLinesIn(bytes);
     const auto letGo = [&] {
       lines = {};
       std::string().swap(bytes);

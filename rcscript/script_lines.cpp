@@ -118,6 +118,14 @@ void ForEachScriptLine(std::string_view bytes, const std::function<void(std::str
   for (std::string_view line; lines.Next(line);) take(line);
 }
 
+bool HoldsALine(std::string_view bytes) {
+  std::string decoded;
+  bool finalNeedsText = false;
+  LineSplitter lines(LineText(bytes, false, decoded, finalNeedsText), finalNeedsText);
+  std::string_view line;
+  return lines.Next(line);
+}
+
 bool ReadsAsItsLines(std::string_view bytes) {
   if (IsUtf16(bytes)) return false;
   if (StartsWith(bytes, kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());

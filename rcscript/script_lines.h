@@ -19,6 +19,9 @@ namespace tolvex::rc {
 // - A line ends at its first NUL, as a list box item does.
 // Each line is handed over as a view that lasts until the next one.
 void ForEachScriptLine(std::string_view bytes, const std::function<void(std::string_view)>& take);
+// Whether the script's bytes hold a line as the lines above are split: a script that holds none
+// has nothing to convert.
+bool HoldsALine(std::string_view bytes);
 
 // The lines of a text one at a time, split as above. finalNeedsText: whether a last segment of
 // CRs alone is dropped (UTF-16) or kept (bytes).

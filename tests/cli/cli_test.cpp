@@ -201,12 +201,18 @@ TEST_F(CliTest, EachFailureNamesTheFileAndTheReasonAndTheOthersStillConvert) {
   Golden("menu");
   Golden("traced");
   WriteBytes(folder / "empty.rc", "");
+  WriteBytes(folder / "marked.rc", "\xFF\xFE");  // a UTF-16 mark and no line after it
   const std::string target = folder / "missing" + std::string(1, '/') + "out.bas";
   ExpectRows({
       {{"@/menu.rc", "@/missing.rc", "@/empty.rc", "@/traced.rc"},
        1,
        "@/missing.rc: error: cannot read the script: " + MissingFileReason(false) +
            "\n@/empty.rc: error: the script is empty: nothing to convert\n"},
+      // The complete conversion, which splits no lines, finds the same scripts empty.
+      {{"--complete", "@/empty.rc", "@/marked.rc"},
+       1,
+       "@/empty.rc: error: the script is empty: nothing to convert\n"
+       "@/marked.rc: error: the script is empty: nothing to convert\n"},
       {{""}, 1, "'': error: cannot read the script: {*}\n"},
       // The settings are saved although the program cannot be written.
       {{"--save-settings", "-o", target, "@/menu.rc"},
