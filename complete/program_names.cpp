@@ -80,10 +80,10 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
     std::uint32_t entry = nameIndex_.Insert(key, next, DefinedNamesOf(names_));
     if (entry == rc::NameIndex::kNone) {
       entry = next;
-      names_.push_back({&define, std::nullopt, fromScript});
+      names_.push_back({&define, 0, false, fromScript});
       if (fromScript) scriptOrder_.push_back(entry);
     } else if (fromScript && !names_[entry].fromScript) {
-      names_[entry] = {&define, std::nullopt, true};
+      names_[entry] = {&define, 0, false, true};
       scriptOrder_.push_back(entry);
     }
     if (fromScript) defines_.push_back({&define, entry});
@@ -104,11 +104,12 @@ ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& plac
     const std::uint32_t found = FindName(UpperCase(id.text));
     if (found != rc::NameIndex::kNone) {
       Name& defined = names_[found];
-      if (!defined.kept) {
+      if (!defined.used) {
         defined.kept = id.number ? *id.number : *defined.define->number;
+        defined.used = true;
         if (!defined.fromScript) usedIncludedOrder_.push_back(found);
       }
-      const std::string written = NumberText(*defined.kept);
+      const std::string written = NumberText(defined.kept);
       return {written, id.text, defined.kept, written};
     }
   }
@@ -155,7 +156,7 @@ PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
   PackedLines lines;
   for (const std::uint32_t entry : scriptOrder_) {
     const Name& name = names_[entry];
-    const std::int64_t value = name.kept.value_or(*name.define->number);
+    const std::int64_t value = name.Value();
     const bool asWritten = value == *name.define->number && IsPlainDecimal(name.define->text);
     const std::string number = asWritten ? std::string() : NumberText(value);
     lines.push_back(shapes::DefineLinePieces(
@@ -163,7 +164,7 @@ PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
   }
   for (const std::uint32_t entry : usedIncludedOrder_) {
     const Name& name = names_[entry];
-    lines.push_back(shapes::DefineLinePieces(name.define->name, NumberText(*name.kept)));
+    lines.push_back(shapes::DefineLinePieces(name.define->name, NumberText(name.kept)));
   }
   for (const Unknown& unknown : unknown_) {
     if (unknown.defined && unknown.value != 0) {
@@ -180,7 +181,7 @@ PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
   for (const ScriptDefine& script : defines_) {
     const rc::Define& define = *script.define;
     const Name& name = names_[script.name];
-    const std::int64_t value = name.kept.value_or(*name.define->number);
+    const std::int64_t value = name.Value();
     if (*define.number == value) continue;
     warnings.Warning(define.place.file(), define.place.line, 0,
                      name.define->name +

@@ -56,10 +56,14 @@ class ProgramNames {
  private:
   // A name the script defines with a number; the model outlives the conversion, so its define is
   // held by address.
+  // Sixteen bytes: a large script has a hundred thousand of them.
   struct Name {
     const rc::Define* define = nullptr;  // the first define, the script's own before an include's
-    std::optional<std::int64_t> kept;    // the value in force at the first use
+    std::int32_t kept = 0;               // the value in force at the first use, once used
+    bool used = false;
     bool fromScript = false;
+    // The value the program gives the name: the one kept, else its define's.
+    std::int64_t Value() const { return used ? kept : *define->number; }
   };
   struct Unknown {
     std::string key;   // in upper case
