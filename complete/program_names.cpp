@@ -1,5 +1,7 @@
 #include "complete/program_names.h"
 
+#include <stdexcept>
+
 #include <string_view>
 
 #include "generator/line_shapes.h"
@@ -66,8 +68,13 @@ auto UnknownKeysOf(const Unknowns& unknown) {
   return [&unknown](std::uint32_t entry) { return std::string_view(unknown[entry].key); };
 }
 
-ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile) {
+ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile)
+    : modelDefines_(model.defines) {
+  // Entries are numbered in 32 bits, as the indexes number them.
+  if (model.defines.size() >= rc::NameIndex::kNone)
+    throw std::length_error("too many defines to hold");
   names_.reserve(model.defines.size());
+  defines_.reserve(model.defines.size());
   for (const rc::Define& define : model.defines) {
     if (!define.number || IsStandardId(define.name)) continue;
     const std::string key = UpperCase(define.name);
@@ -86,7 +93,9 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
       names_[entry] = {&define, 0, false, true};
       scriptOrder_.push_back(entry);
     }
-    if (fromScript) defines_.push_back({&define, entry});
+    if (fromScript) {
+      defines_.push_back({static_cast<std::uint32_t>(&define - model.defines.data()), entry});
+    }
   }
 }
 
@@ -179,7 +188,7 @@ PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
                          NumberText(*define->number));
   }
   for (const ScriptDefine& script : defines_) {
-    const rc::Define& define = *script.define;
+    const rc::Define& define = modelDefines_[script.define];
     const Name& name = names_[script.name];
     const std::int64_t value = name.Value();
     if (*define.number == value) continue;

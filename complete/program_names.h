@@ -80,9 +80,10 @@ class ProgramNames {
   std::vector<Name> names_;
   rc::NameIndex nameIndex_;                                     // by upper-case name, into names_
   std::vector<std::uint32_t> scriptOrder_, usedIncludedOrder_;  // into names_
+  const std::vector<rc::Define>& modelDefines_;                 // the model outlives the conversion
   struct ScriptDefine {
-    const rc::Define* define;
-    std::uint32_t name;  // into names_
+    std::uint32_t define;  // into modelDefines_
+    std::uint32_t name;    // into names_
   };
   std::vector<ScriptDefine> defines_;       // every integer define of the script
   std::vector<const rc::Define*> clashes_;  // the script's defines of names the program declares
