@@ -1,7 +1,6 @@
 #include "complete/program_names.h"
 
 #include <stdexcept>
-
 #include <string_view>
 
 #include "generator/line_shapes.h"
@@ -71,8 +70,9 @@ auto UnknownKeysOf(const Unknowns& unknown) {
 ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile)
     : modelDefines_(model.defines) {
   // Entries are numbered in 32 bits, as the indexes number them.
-  if (model.defines.size() >= rc::NameIndex::kNone)
+  if (model.defines.size() >= rc::NameIndex::kNone) {
     throw std::length_error("too many defines to hold");
+  }
   names_.reserve(model.defines.size());
   defines_.reserve(model.defines.size());
   for (const rc::Define& define : model.defines) {

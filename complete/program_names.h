@@ -55,8 +55,7 @@ class ProgramNames {
 
  private:
   // A name the script defines with a number; the model outlives the conversion, so its define is
-  // held by address.
-  // Sixteen bytes: a large script has a hundred thousand of them.
+  // held by address. Sixteen bytes: a large script has a hundred thousand of them.
   struct Name {
     const rc::Define* define = nullptr;  // the first define, the script's own before an include's
     std::int32_t kept = 0;               // the value in force at the first use, once used
