@@ -84,6 +84,14 @@ std::string_view LineText(std::string_view bytes, bool utf8, std::string& decode
   return bytes;
 }
 
+// The lines every reader of a script sees; a UTF-16 script's text is decoded into `decoded`, which
+// outlives the splitter. The text is made first: it tells whether a last segment of CRs is a line.
+LineSplitter ListedLines(std::string_view bytes, std::string& decoded) {
+  bool finalNeedsText = false;
+  const std::string_view text = LineText(bytes, false, decoded, finalNeedsText);
+  return LineSplitter(text, finalNeedsText);
+}
+
 }  // namespace
 
 bool LineSplitter::Next(std::string_view& line) {
@@ -113,17 +121,14 @@ bool LineSplitter::Next(std::string_view& line) {
 
 void ForEachScriptLine(std::string_view bytes, const std::function<void(std::string_view)>& take) {
   std::string decoded;
-  bool finalNeedsText = false;
-  LineSplitter lines(LineText(bytes, false, decoded, finalNeedsText), finalNeedsText);
+  LineSplitter lines = ListedLines(bytes, decoded);
   for (std::string_view line; lines.Next(line);) take(line);
 }
 
 bool HoldsALine(std::string_view bytes) {
   std::string decoded;
-  bool finalNeedsText = false;
-  LineSplitter lines(LineText(bytes, false, decoded, finalNeedsText), finalNeedsText);
   std::string_view line;
-  return lines.Next(line);
+  return ListedLines(bytes, decoded).Next(line);
 }
 
 bool ReadsAsItsLines(std::string_view bytes) {

@@ -38,6 +38,10 @@ TEST(ScriptLoader, DecodesMarkedScriptsAndKeepsPlainBytes) {
       {"UTF-16 big-endian", Utf16(units, true), decoded},
       {"UTF-8 mark dropped", "\xef\xbb\xbfx\r\ny", {"x", "y"}},
       {"UTF-8 mark only", "\xef\xbb\xbf", {}},
+      // After the last LF, CRs alone are no line of a UTF-16 script, but one of a byte script.
+      {"UTF-16 ending in CRs alone", Utf16({'A', '\n', '\r', '\r'}, false), {"A"}},
+      {"UTF-16 mark and a CR", Utf16({'\r'}, false), {}},
+      {"bytes ending in a CR alone", "a\n\r", {"a", ""}},
       {"bytes that merely start like a mark", "\xef\xbb!\n", {"\xef\xbb!"}},
       {"one byte", "a", {"a"}},
       {"two bytes", "ab", {"ab"}},
