@@ -38,9 +38,7 @@ void PackedLines::push_back(std::string_view line) {
 
 void PackedLines::PushJoined(const std::string_view* pieces, size_t count) {
   const TextBlocks::Place place = text_.StoreJoined(pieces, count);
-  size_t size = 0;
-  for (size_t i = 0; i < count; ++i) size += pieces[i].size();
-  Add(place.at, size, false, place.offset == 0);
+  Add(place.at, place.size, false, place.offset == 0);
 }
 
 void PackedLines::push_back_borrowed(std::string_view line) {

@@ -17,23 +17,25 @@ TextBlocks::Place TextBlocks::Room(size_t needed) {
     used_ = 0;
     blocks_.emplace_back(new char[size_]);  // not zeroed: every byte is written before it is read
   }
-  const Place place{blocks_.back().get() + used_, blocks_.size() - 1, used_};
+  const Place place{blocks_.back().get() + used_, blocks_.size() - 1, used_, 0};
   used_ += needed;
   return place;
 }
 
 TextBlocks::Place TextBlocks::Store(std::string_view text, bool nulAfter) {
   // New bytes never overlap the old ones text may lie in.
-  const Place place = Room(text.size() + (nulAfter ? 1 : 0));
+  Place place = Room(text.size() + (nulAfter ? 1 : 0));
   if (!text.empty()) std::memcpy(place.at, text.data(), text.size());
   if (nulAfter) place.at[text.size()] = '\0';
+  place.size = text.size();
   return place;
 }
 
 TextBlocks::Place TextBlocks::StoreJoined(const std::string_view* pieces, size_t count) {
   size_t size = 0;
   for (size_t i = 0; i < count; ++i) size += pieces[i].size();
-  const Place place = Room(size + 1);
+  Place place = Room(size + 1);
+  place.size = size;
   char* at = place.at;
   for (size_t i = 0; i < count; ++i) {
     if (!pieces[i].empty()) std::memcpy(at, pieces[i].data(), pieces[i].size());

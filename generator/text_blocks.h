@@ -17,6 +17,7 @@ class TextBlocks {
     char* at;
     size_t block;   // the block's number
     size_t offset;  // in the block; 0 when the text starts a block
+    size_t size;    // of the text stored, its NUL not counted
   };
 
   // Copies text, then a NUL when nulAfter. text may lie in what is already stored.
