@@ -15,7 +15,8 @@ void ResolveItems(const std::vector<rc::MenuItem>& items, ProgramNames& names, M
     if (item.kind == Kind::kPopup) ResolveItems(item.items, names, ids);
     if (item.kind != Kind::kItem || ids.count(&item) != 0) continue;
     // A MENUEX item may leave its id out: the menu then sends 0.
-    ids[&item] = names.Resolve(item.id.value_or(rc::Value{"0", 0}), item.place);
+    static const rc::Value kNoId{"0", 0};
+    ids[&item] = names.Resolve(item.id ? *item.id : kNoId, item.place);
   }
 }
 
@@ -43,7 +44,8 @@ struct MenuWriter {
     const int handle = handles.at(&popup);
     for (const rc::MenuItem& item : popup.items) {
       if (item.kind == Kind::kItem) {
-        lines.push_back(shapes::MenuItemLine(writing.ids.at(&item).written, handle, Literal(item)));
+        lines.push_back(
+            shapes::MenuItemLine(writing.ids.at(&item).Written(), handle, Literal(item)));
         ++writing.items;
       } else if (item.kind == Kind::kPopup) {
         lines.push_back("");

@@ -1,8 +1,11 @@
 #include "complete/program.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "complete/basic_text.h"
 #include "complete/counts.h"
@@ -12,7 +15,6 @@
 #include "complete/program_texts.h"
 #include "generator/numbers.h"
 #include "generator/scaling.h"
-#include "rcscript/name_index.h"
 
 namespace tolvex::complete {
 namespace {
@@ -21,35 +23,49 @@ namespace {
 struct Gadget {
   const rc::Control* control = nullptr;
   const GadgetKindLines* kind = nullptr;
+  // fresh: its number is one above every id the program uses, in place of an id that a gadget
+  // before it has, or that is a static label's.
   ProgramId id;
-  // The number the gadget takes instead of an id that a gadget before it has, or that is a
-  // static label's; 0 when it keeps its own.
-  std::int64_t freshId = 0;
+  bool fresh = false;
   bool hasCase = false;
 };
 
-// Keys each taken once, by an open-addressed index over views of them: a key is looked up for
-// every gadget and every menu item.
-class KeySet {
+// Numbers each taken once, open addressed at a power-of-two size never more than half full: one is
+// looked up for every gadget and every menu item.
+class NumberSet {
  public:
-  void Reserve(size_t keys) {
-    index_.Reserve(keys);
-    keys_.reserve(keys);
-  }
-  // Whether the key was not there before.
-  bool Insert(std::string_view key) {
-    const auto keyOf = [this](std::uint32_t entry) { return keys_[entry]; };
-    if (index_.Insert(key, static_cast<std::uint32_t>(keys_.size()), keyOf) !=
-        rc::NameIndex::kNone) {
-      return false;
-    }
-    keys_.push_back(key);
+  // Whether the number was not there before.
+  bool Insert(std::int64_t number) {
+    if ((taken_ + 1) * 2 > slots_.size()) Grow();
+    Slot& slot = slots_[SlotOf(number)];
+    if (slot.taken) return false;
+    slot = {number, true};
+    ++taken_;
     return true;
   }
 
  private:
-  rc::NameIndex index_;
-  std::vector<std::string_view> keys_;  // into the keys' owners, which outlive the set
+  struct Slot {
+    std::int64_t number = 0;
+    bool taken = false;
+  };
+  size_t SlotOf(std::int64_t number) const {
+    const size_t mask = slots_.size() - 1;
+    // Fibonacci hashing spreads ids that run in steps over the whole table.
+    size_t i = (static_cast<std::uint64_t>(number) * 0x9E3779B97F4A7C15ull >> 32) & mask;
+    while (slots_[i].taken && slots_[i].number != number) i = (i + 1) & mask;
+    return i;
+  }
+  void Grow() {
+    const size_t size = std::max<size_t>(64, slots_.size() * 2);
+    std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
+    for (const Slot& slot : old) {
+      if (slot.taken) slots_[SlotOf(slot.number)] = slot;
+    }
+  }
+
+  std::vector<Slot> slots_;
+  size_t taken_ = 0;
 };
 
 struct DialogPlan {
@@ -98,7 +114,6 @@ class Converter {
     for (const rc::Dialog& dialog : model_.dialogs) {
       DialogPlan plan{&dialog, MenuOf(dialog), {}};
       plan.gadgets.reserve(dialog.controls.size());
-      gadgetCount_ += dialog.controls.size();
       if (plan.menu != nullptr) {
         named.insert(plan.menu);
         ResolveMenuIds(*plan.menu, names_, menuIds_, warnings_);
@@ -128,7 +143,7 @@ class Converter {
   std::int64_t HighestId() const {
     std::int64_t highest = 0;
     const auto raise = [&highest](const ProgramId& id) {
-      if (id.number) highest = std::max(highest, *id.number);
+      if (id.valued) highest = std::max(highest, id.number);
     };
     for (const DialogPlan& plan : dialogs_) {
       for (const Gadget& gadget : plan.gadgets) raise(gadget.id);
@@ -159,21 +174,18 @@ class Converter {
   // take a fresh number above every id the program uses.
   void AssignGadgetIds() {
     std::int64_t fresh = HighestId();
-    KeySet given;
-    given.Reserve(gadgetCount_);
+    NumberSet given;
     for (DialogPlan& plan : dialogs_) {
       for (Gadget& gadget : plan.gadgets) {
         if (gadget.kind == nullptr) continue;
-        const bool label = gadget.id.number && *gadget.id.number == -1;
+        const bool label = gadget.id.valued && gadget.id.number == -1;
         gadget.hasCase = !label;
-        if (label || !given.Insert(gadget.id.key)) gadget.freshId = ++fresh;
+        if (label || !given.Insert(gadget.id.number)) {
+          gadget.fresh = true;
+          gadget.id = {++fresh, true, {}};
+        }
       }
     }
-  }
-
-  static std::string WrittenId(const Gadget& gadget) {
-    return gadget.freshId != 0 ? IntegerText(static_cast<double>(gadget.freshId))
-                               : gadget.id.written.str();
   }
 
   double Units(const rc::Value& value, const rc::SourcePlace& place) {
@@ -240,7 +252,7 @@ class Converter {
     const std::string width = Pixels(control.width, scaleX_, control.place);
     const std::string height = Pixels(control.height, scaleY_, control.place);
     shapes::EachGadgetLine(*gadget.kind,
-                           {WrittenId(gadget), x, y, width, height, caption.body,
+                           {gadget.id.Written(), x, y, width, height, caption.body,
                             BarOrientationOf(*gadget.kind, control), caption.mark, variant},
                            lineScratch_,
                            [&lines](std::string_view line) { lines.push_back(line); });
@@ -299,7 +311,7 @@ class Converter {
       if (item.kind == rc::MenuItem::Kind::kPopup) WrittenItems(item.items, false);
       if (item.kind != rc::MenuItem::Kind::kItem || bar) continue;
       const ProgramId& id = menuIds_.at(&item);
-      if (caseKeys_.Insert(id.key)) menuCases_.push_back(&id);
+      if (caseNumbers_.Insert(id.number)) menuCases_.push_back(&id);
     }
   }
 
@@ -309,19 +321,20 @@ class Converter {
     if (!menuCases_.empty()) {
       lines.append(shapes::MenuBranchHeadLines());
       for (const ProgramId* id : menuCases_)
-        lines.append(shapes::MenuCaseLines(id->caseLabel, id->written));
+        lines.append(shapes::MenuCaseLines(id->CaseLabel(), id->Written()));
       lines.append(shapes::MenuBranchTailLines());
     }
     lines.append(shapes::GadgetBranchHeadLines());
     for (const DialogPlan& plan : dialogs_) {
       for (const Gadget& gadget : plan.gadgets) {
         if (gadget.kind == nullptr || !gadget.hasCase) continue;
-        if (gadget.freshId != 0) {
+        if (gadget.fresh) {
           lines.append(shapes::GadgetCaseLines(
-              WrittenId(gadget), gadget.control->id.text + " in " + plan.dialog->name.text));
+              gadget.id.Written(), gadget.control->id.text + " in " + plan.dialog->name.text));
         } else {
-          for (const auto& line :
-               shapes::GadgetCaseLinePieces(gadget.id.caseLabel, gadget.id.written)) {
+          const std::string written = gadget.id.Written();
+          const std::string_view label = gadget.id.name.empty() ? written : gadget.id.name;
+          for (const auto& line : shapes::GadgetCaseLinePieces(label, written)) {
             lines.push_back(line);
           }
         }
@@ -340,11 +353,10 @@ class Converter {
   std::vector<DialogPlan> dialogs_;
   std::vector<const rc::Menu*> menuWindows_;  // the menus no dialog names
   MenuItemIds menuIds_;
-  KeySet caseKeys_;  // the keys of menuIds_ the menu branch answers
+  NumberSet caseNumbers_;  // the ids of menuIds_ the menu branch answers
   std::vector<const ProgramId*> menuCases_;
   std::string lineScratch_;  // each gadget line is made here before it joins the program
   int listViews_ = 0;
-  size_t gadgetCount_ = 0;
 };
 
 }  // namespace

@@ -103,9 +103,9 @@ std::uint32_t ProgramNames::FindName(std::string_view key) const {
   return nameIndex_.Find(key, DefinedNamesOf(names_));
 }
 
-std::uint32_t ProgramNames::FindUnknown(std::string_view key) const {
-  return unknownIndex_.Find(key, UnknownKeysOf(unknown_));
-}
+std::string ProgramId::Written() const { return valued ? NumberText(number) : std::string(); }
+
+std::string ProgramId::CaseLabel() const { return name.empty() ? Written() : std::string(name); }
 
 ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& place) {
   const bool name = IsIdentifier(id.text) && !IsStandardId(id.text);
@@ -118,20 +118,18 @@ ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& plac
         defined.used = true;
         if (!defined.fromScript) usedIncludedOrder_.push_back(found);
       }
-      const std::string written = NumberText(defined.kept);
-      return {written, id.text, defined.kept, written};
+      return {defined.kept, true, id.text.view()};
     }
   }
-  if (id.number) {
-    const std::string written = NumberText(*id.number);
-    return {written, written, id.number, written};
-  }
+  if (id.number) return {*id.number, true, {}};
   std::string key = UpperCase(id.text);
   const auto next = static_cast<std::uint32_t>(unknown_.size());
-  if (unknownIndex_.Insert(key, next, UnknownKeysOf(unknown_)) == rc::NameIndex::kNone) {
+  std::uint32_t entry = unknownIndex_.Insert(key, next, UnknownKeysOf(unknown_));
+  if (entry == rc::NameIndex::kNone) {
+    entry = next;
     unknown_.push_back({key, id.text, place, name && !IsProgramName(key), 0});
   }
-  return {"", "", std::nullopt, std::move(key)};
+  return {0, false, {}, entry};
 }
 
 void ProgramNames::GiveValues(std::int64_t above, const std::vector<std::string>& unreadIncludes,
@@ -151,14 +149,14 @@ void ProgramNames::GiveValues(std::int64_t above, const std::vector<std::string>
 }
 
 void ProgramNames::Settle(ProgramId& id) const {
-  if (id.number) return;
-  const std::uint32_t found = FindUnknown(id.key);
-  if (found == rc::NameIndex::kNone) return;
-  const Unknown& unknown = unknown_[found];
+  if (id.valued || id.unknown == ProgramId::kKnown) return;
+  // No unknown id is added once ids are settled, so the name stays where it is viewed.
+  const Unknown& unknown = unknown_[id.unknown];
   if (unknown.value == 0) return;  // GiveValues has not run
   id.number = unknown.value;
-  id.written = id.key = NumberText(unknown.value);
-  id.caseLabel = unknown.defined ? rc::CompactText(unknown.text) : id.written;
+  id.valued = true;
+  id.name = unknown.defined ? std::string_view(unknown.text) : std::string_view();
+  id.unknown = ProgramId::kKnown;
 }
 
 PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {

@@ -36,10 +36,11 @@ TEST(ProgramNames, TheValueInForceAtTheFirstUseIsKeptEverywhere) {
   Names n;
   n.model.defines = {DefineOf("IDC_A", "5", 5, "s.rc", 1), DefineOf("IDC_A", "6", 6, "s.rc", 2)};
   ProgramNames names(n.model, "s.rc");
-  EXPECT_EQ(names.Resolve(Use("IDC_A", 6), {"s.rc", 9}).written, "6");
-  const ProgramId later = names.Resolve(Use("idc_a", 5), {"s.rc", 10});
-  EXPECT_EQ(later.written, "6");
-  EXPECT_EQ(later.caseLabel, "idc_a");
+  const rc::Value first = Use("IDC_A", 6), second = Use("idc_a", 5);
+  EXPECT_EQ(names.Resolve(first, {"s.rc", 9}).Written(), "6");
+  const ProgramId later = names.Resolve(second, {"s.rc", 10});
+  EXPECT_EQ(later.Written(), "6");
+  EXPECT_EQ(later.CaseLabel(), "idc_a");
   EXPECT_EQ(Listed(names.DefineLines(n.warnings)), shapes::Lines{"#define  IDC_A   6"});
   EXPECT_EQ(n.Messages(), std::vector<std::string>{
                               "s.rc:1: warning: IDC_A is defined with more than one value: the "
@@ -61,7 +62,8 @@ TEST(ProgramNames, ANameTheProgramDeclaresIsNeverDefined) {
   n.model.defines = {DefineOf("hwnd1", "4", 4), DefineOf("Lsv", "5", 5), DefineOf("LSV2x", "6", 6),
                      DefineOf("MenName12", "7", 7)};
   ProgramNames names(n.model, "s.rc");
-  EXPECT_EQ(names.Resolve(Use("Lsv", 5), {}).caseLabel, "5");
+  const rc::Value lsv = Use("Lsv", 5);
+  EXPECT_EQ(names.Resolve(lsv, {}).CaseLabel(), "5");
   EXPECT_EQ(Listed(names.DefineLines(n.warnings)), shapes::Lines{"#define  LSV2x   6"});
   EXPECT_EQ(n.Messages().size(), 3u);
   EXPECT_EQ(n.Messages().front(),
@@ -73,20 +75,25 @@ TEST(ProgramNames, AnIdWithoutValueGetsANumberAboveTheOthersInOrderOfFirstUse) {
   Names n;
   n.model.defines = {DefineOf("IDC_KNOWN", "7", 7)};
   ProgramNames names(n.model, "s.rc");
-  ProgramId later = names.Resolve(Use("IDC_LATER", std::nullopt), {"s.rc", 4});
-  ProgramId again = names.Resolve(Use("idc_later", std::nullopt), {"s.rc", 5});
-  ProgramId sum = names.Resolve(Use("IDC_BASE+1", std::nullopt), {"s.rc", 6});
-  ProgramId own = names.Resolve(Use("hwnd2", std::nullopt), {"s.rc", 7});
-  names.Resolve(Use("IDC_KNOWN", 7), {"s.rc", 8});
-  EXPECT_FALSE(later.number);
+  const std::vector<rc::Value> uses = {Use("IDC_LATER", std::nullopt),
+                                       Use("idc_later", std::nullopt),
+                                       Use("IDC_BASE+1", std::nullopt), Use("hwnd2", std::nullopt)};
+  ProgramId later = names.Resolve(uses[0], {"s.rc", 4});
+  ProgramId again = names.Resolve(uses[1], {"s.rc", 5});
+  ProgramId sum = names.Resolve(uses[2], {"s.rc", 6});
+  ProgramId own = names.Resolve(uses[3], {"s.rc", 7});
+  const rc::Value known = Use("IDC_KNOWN", 7);
+  names.Resolve(known, {"s.rc", 8});
+  EXPECT_FALSE(later.valued);
+  EXPECT_EQ(later.Written(), "");
   names.GiveValues(40011, {"resource.h"}, n.warnings);
   for (ProgramId* id : {&later, &again, &sum, &own}) names.Settle(*id);
-  EXPECT_EQ(later.written, "40012");
-  EXPECT_EQ(later.caseLabel, "IDC_LATER");
-  EXPECT_EQ(again.written, "40012");
-  EXPECT_EQ(again.key, later.key);
-  EXPECT_EQ(sum.caseLabel, "40013");
-  EXPECT_EQ(own.caseLabel, "40014");
+  EXPECT_EQ(later.Written(), "40012");
+  EXPECT_EQ(later.CaseLabel(), "IDC_LATER");
+  EXPECT_EQ(again.Written(), "40012");
+  EXPECT_EQ(again.CaseLabel(), "IDC_LATER");
+  EXPECT_EQ(sum.CaseLabel(), "40013");
+  EXPECT_EQ(own.CaseLabel(), "40014");
   EXPECT_EQ(Listed(names.DefineLines(n.warnings)),
             (shapes::Lines{"#define  IDC_KNOWN   7", "#define  IDC_LATER   40012"}));
   EXPECT_EQ(
