@@ -68,10 +68,11 @@ class NumberSet {
   size_t taken_ = 0;
 };
 
+// A dialog's gadgets are the run of the program's that starts at firstGadget.
 struct DialogPlan {
   const rc::Dialog* dialog = nullptr;
   const rc::Menu* menu = nullptr;
-  std::vector<Gadget> gadgets;
+  size_t firstGadget = 0, gadgetCount = 0;
 };
 
 // The font of a window whose script gives none: the designed example's, so that its line compiles.
@@ -111,9 +112,12 @@ class Converter {
   // then the menus no dialog names, each the menu of a window of its own.
   void Plan() {
     std::set<const rc::Menu*> named;
+    size_t controls = 0;
+    for (const rc::Dialog& dialog : model_.dialogs) controls += dialog.controls.size();
+    gadgets_.reserve(controls);
+    dialogs_.reserve(model_.dialogs.size());
     for (const rc::Dialog& dialog : model_.dialogs) {
-      DialogPlan plan{&dialog, MenuOf(dialog), {}};
-      plan.gadgets.reserve(dialog.controls.size());
+      DialogPlan plan{&dialog, MenuOf(dialog), gadgets_.size(), dialog.controls.size()};
       if (plan.menu != nullptr) {
         named.insert(plan.menu);
         ResolveMenuIds(*plan.menu, names_, menuIds_, warnings_);
@@ -125,12 +129,12 @@ class Converter {
                             "control " + control.id.text + " of class " +
                                 rc::Quoted(control.className) +
                                 " has no gadget kind: a comment line stands in its place");
-          plan.gadgets.push_back({&control, nullptr, {}});
+          gadgets_.push_back({&control, nullptr, {}});
           continue;
         }
-        plan.gadgets.push_back({&control, kind, names_.Resolve(control.id, control.place)});
+        gadgets_.push_back({&control, kind, names_.Resolve(control.id, control.place)});
       }
-      dialogs_.push_back(std::move(plan));
+      dialogs_.push_back(plan);
     }
     for (const rc::Menu& menu : model_.menus) {
       if (named.count(&menu) != 0) continue;
@@ -145,9 +149,7 @@ class Converter {
     const auto raise = [&highest](const ProgramId& id) {
       if (id.valued) highest = std::max(highest, id.number);
     };
-    for (const DialogPlan& plan : dialogs_) {
-      for (const Gadget& gadget : plan.gadgets) raise(gadget.id);
-    }
+    for (const Gadget& gadget : gadgets_) raise(gadget.id);
     for (const auto& entry : menuIds_) raise(entry.second);
     return highest;
   }
@@ -155,9 +157,7 @@ class Converter {
   // Ids without a value get numbers above every id the program uses.
   void GiveValues() {
     names_.GiveValues(HighestId(), model_.unreadIncludes, warnings_);
-    for (DialogPlan& plan : dialogs_) {
-      for (Gadget& gadget : plan.gadgets) names_.Settle(gadget.id);
-    }
+    for (Gadget& gadget : gadgets_) names_.Settle(gadget.id);
     for (auto& entry : menuIds_) names_.Settle(entry.second);
   }
 
@@ -175,17 +175,26 @@ class Converter {
   void AssignGadgetIds() {
     std::int64_t fresh = HighestId();
     NumberSet given;
-    for (DialogPlan& plan : dialogs_) {
-      for (Gadget& gadget : plan.gadgets) {
-        if (gadget.kind == nullptr) continue;
-        const bool label = gadget.id.valued && gadget.id.number == -1;
-        gadget.hasCase = !label;
-        if (label || !given.Insert(gadget.id.number)) {
-          gadget.fresh = true;
-          gadget.id = {++fresh, true, {}};
-        }
+    for (Gadget& gadget : gadgets_) {
+      if (gadget.kind == nullptr) continue;
+      const bool label = gadget.id.valued && gadget.id.number == -1;
+      gadget.hasCase = !label;
+      if (label || !given.Insert(gadget.id.number)) {
+        gadget.fresh = true;
+        gadget.id = {++fresh, {}, ProgramId::kKnown, true};
       }
     }
+  }
+
+  struct Gadgets {
+    const Gadget* first;
+    const Gadget* last;
+    const Gadget* begin() const { return first; }
+    const Gadget* end() const { return last; }
+  };
+  Gadgets GadgetsOf(const DialogPlan& plan) const {
+    const Gadget* first = gadgets_.data() + plan.firstGadget;
+    return {first, first + plan.gadgetCount};
   }
 
   double Units(const rc::Value& value, const rc::SourcePlace& place) {
@@ -289,7 +298,7 @@ class Converter {
       lines.append(Window(++number, *plan.dialog));
       ++written.windows;
       if (plan.menu != nullptr) menuOf(*plan.menu, number);
-      for (const Gadget& gadget : plan.gadgets) {
+      for (const Gadget& gadget : GadgetsOf(plan)) {
         AppendGadgetLines(*plan.dialog, gadget, lines);
         if (gadget.kind != nullptr) ++written.controls;
       }
@@ -326,7 +335,7 @@ class Converter {
     }
     lines.append(shapes::GadgetBranchHeadLines());
     for (const DialogPlan& plan : dialogs_) {
-      for (const Gadget& gadget : plan.gadgets) {
+      for (const Gadget& gadget : GadgetsOf(plan)) {
         if (gadget.kind == nullptr || !gadget.hasCase) continue;
         if (gadget.fresh) {
           lines.append(shapes::GadgetCaseLines(
@@ -350,6 +359,7 @@ class Converter {
   float scaleX_, scaleY_;
   rc::DiagnosticList warnings_;
   ProgramTexts texts_;
+  std::vector<Gadget> gadgets_;  // every dialog's, in the order the program writes them
   std::vector<DialogPlan> dialogs_;
   std::vector<const rc::Menu*> menuWindows_;  // the menus no dialog names
   MenuItemIds menuIds_;

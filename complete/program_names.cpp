@@ -118,10 +118,10 @@ ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& plac
         defined.used = true;
         if (!defined.fromScript) usedIncludedOrder_.push_back(found);
       }
-      return {defined.kept, true, id.text.view()};
+      return {defined.kept, id.text.view(), ProgramId::kKnown, true};
     }
   }
-  if (id.number) return {*id.number, true, {}};
+  if (id.number) return {*id.number, {}, ProgramId::kKnown, true};
   std::string key = UpperCase(id.text);
   const auto next = static_cast<std::uint32_t>(unknown_.size());
   std::uint32_t entry = unknownIndex_.Insert(key, next, UnknownKeysOf(unknown_));
@@ -129,7 +129,7 @@ ProgramId ProgramNames::Resolve(const rc::Value& id, const rc::SourcePlace& plac
     entry = next;
     unknown_.push_back({key, id.text, place, name && !IsProgramName(key), 0});
   }
-  return {0, false, {}, entry};
+  return {0, {}, entry, false};
 }
 
 void ProgramNames::GiveValues(std::int64_t above, const std::vector<std::string>& unreadIncludes,

@@ -25,11 +25,11 @@ struct ProgramId {
   static constexpr std::uint32_t kKnown = rc::NameIndex::kNone;
 
   std::int64_t number = 0;
-  bool valued = false;  // false until a value is given to an id that has none
   // The id as the program names it after Case; empty for the number. It views the text of the
   // model or of ProgramNames, which outlive the program's making.
   std::string_view name;
   std::uint32_t unknown = kKnown;  // the id that nothing gives a value, until it is given one
+  bool valued = false;             // false until a value is given to an id that has none
 
   std::string Written() const;    // in the gadget or MenuItem line
   std::string CaseLabel() const;  // after Case
