@@ -1,6 +1,7 @@
 #include "complete/program.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <set>
 #include <string_view>
@@ -36,36 +37,40 @@ class NumberSet {
  public:
   // Whether the number was not there before.
   bool Insert(std::int64_t number) {
+    if (number == kFree) return !std::exchange(holdsFree_, true);
     if ((taken_ + 1) * 2 > slots_.size()) Grow();
-    Slot& slot = slots_[SlotOf(number)];
-    if (slot.taken) return false;
-    slot = {number, true};
+    std::int64_t& slot = slots_[SlotOf(number)];
+    if (slot == number) return false;
+    slot = number;
     ++taken_;
     return true;
   }
 
  private:
-  struct Slot {
-    std::int64_t number = 0;
-    bool taken = false;
-  };
+  // Marks a free slot; the number itself is held apart.
+  static constexpr std::int64_t kFree = INT64_MIN;
+
   size_t SlotOf(std::int64_t number) const {
+    // Fibonacci hashing: the product's top bits spread ids that run in steps over the table.
+    size_t i = static_cast<size_t>(static_cast<std::uint64_t>(number) * 0x9E3779B97F4A7C15ull >>
+                                   (64 - bits_));
     const size_t mask = slots_.size() - 1;
-    // Fibonacci hashing spreads ids that run in steps over the whole table.
-    size_t i = (static_cast<std::uint64_t>(number) * 0x9E3779B97F4A7C15ull >> 32) & mask;
-    while (slots_[i].taken && slots_[i].number != number) i = (i + 1) & mask;
+    while (slots_[i] != kFree && slots_[i] != number) i = (i + 1) & mask;
     return i;
   }
   void Grow() {
-    const size_t size = std::max<size_t>(64, slots_.size() * 2);
-    std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
-    for (const Slot& slot : old) {
-      if (slot.taken) slots_[SlotOf(slot.number)] = slot;
+    bits_ = std::max(bits_ + 1, 6u);
+    std::vector<std::int64_t> old =
+        std::exchange(slots_, std::vector<std::int64_t>(size_t{1} << bits_, kFree));
+    for (const std::int64_t number : old) {
+      if (number != kFree) slots_[SlotOf(number)] = number;
     }
   }
 
-  std::vector<Slot> slots_;
+  std::vector<std::int64_t> slots_;
+  unsigned bits_ = 0;
   size_t taken_ = 0;
+  bool holdsFree_ = false;
 };
 
 // A dialog's gadgets are the run of the program's that starts at firstGadget.
