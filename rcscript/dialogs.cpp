@@ -269,9 +269,9 @@ void ReadDialog(StatementStream& tokens, const Token& start, Value name, const T
   // CAPTION statement, whether STYLE is written or not; DS_SETFONT with a FONT statement and never
   // without one, since it says that the template holds a font.
   if (!styled) d.style.number = kDefaultDialogStyle;
-  if (d.style.number && d.caption) *d.style.number |= kCaptionStyle;
+  if (d.style.number && d.caption) d.style.number = *d.style.number | kCaptionStyle;
   if (d.style.number)
-    *d.style.number = d.font ? *d.style.number | kSetFont : *d.style.number & ~kSetFont;
+    d.style.number = d.font ? *d.style.number | kSetFont : *d.style.number & ~kSetFont;
   tokens.Take();  // BEGIN
   // The controls are read into the room the dialogs before left, then moved to a list of their
   // exact size: a model holds every dialog of the script at once.

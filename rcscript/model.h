@@ -12,6 +12,7 @@
 
 #include "rcscript/boxed.h"
 #include "rcscript/compact_text.h"
+#include "rcscript/packed_number.h"
 #include "rcscript/shared_name.h"
 
 namespace tolvex::rc {
@@ -34,14 +35,14 @@ struct SourcePlace {
 // defines stays a name: its value is unknown, never guessed).
 struct Value {
   CompactText text;
-  std::optional<std::int32_t> number;
+  PackedNumber<std::int32_t> number;
 };
 
 // A style as the resource compiler stores it: the statement's implied bits with the written terms
 // added and NOT terms cleared. `number` is unknown when any written term is.
 struct Style {
   CompactText text;  // the written terms; empty when none were written
-  std::optional<std::uint32_t> number;
+  PackedNumber<std::uint32_t> number;
 };
 
 // How the texts of a resource are held and meant: as UTF-8 when its script is UTF-16, else as the
@@ -100,7 +101,7 @@ struct Dialog {
 };
 
 struct MenuItem {
-  enum class Kind { kItem, kSeparator, kPopup } kind = Kind::kItem;
+  enum class Kind : std::uint8_t { kItem, kSeparator, kPopup } kind = Kind::kItem;
   CompactText text;
   std::optional<Value> id;
   CompactText options;       // MENU: the option words as written (CHECKED GRAYED ...)
