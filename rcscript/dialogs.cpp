@@ -23,8 +23,10 @@ enum class Layout {
 };
 
 // A standard control statement: its class, the bits it implies, the layout of its fields.
+constexpr const char* kControlKeyword = "CONTROL";
+
 struct ControlStatement {
-  std::string_view keyword;
+  const char* keyword;  // in upper case
   const char* className;
   std::uint32_t implied;
   Layout layout;
@@ -147,10 +149,10 @@ bool ReadStandardControl(StatementStream& tokens, const ControlStatement& s, Con
 void ReadControl(StatementStream& tokens, Dialog& dialog) {
   const Token start = tokens.Take();
   Control c;
-  c.statement = UpperCase(start.text);
+  const ControlStatement* standard = FindControlStatement(start);
+  c.statement = standard ? standard->keyword : kControlKeyword;
   c.place = tokens.PlaceOf(start);
   c.exStyle.number = 0;
-  const ControlStatement* standard = FindControlStatement(start);
   const bool read =
       standard ? ReadStandardControl(tokens, *standard, c) : ReadControlStatement(tokens, c);
   if (!read) {
@@ -222,7 +224,7 @@ bool ReadDialogOption(StatementStream& tokens, const Token& keyword, Dialog& d, 
 }  // namespace
 
 bool IsControlStatement(const Token& token) {
-  return IsKeyword(token, "CONTROL") || FindControlStatement(token) != nullptr;
+  return IsKeyword(token, kControlKeyword) || FindControlStatement(token) != nullptr;
 }
 
 //  name DIALOG|DIALOGEX [memory options] x, y, width, height [, helpID]

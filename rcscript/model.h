@@ -69,7 +69,8 @@ struct ControlText {
 };
 
 struct Control {
-  CompactText statement;  // CONTROL, LTEXT, PUSHBUTTON ... in upper case
+  // CONTROL, LTEXT, PUSHBUTTON ... in upper case: one of the reader's own keywords, never freed.
+  const char* statement = "";
   ControlText text;
   Value id;
   CompactText className;  // Button, Static, ... or the class as a CONTROL statement wrote it
