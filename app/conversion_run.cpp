@@ -1,5 +1,7 @@
 #include "app/conversion_run.h"
 
+#include <memory>
+
 #include "app/limits.h"
 #include "complete/counts.h"
 #include "complete/program.h"
@@ -53,14 +55,17 @@ size_t ScriptSize(const RunScript& script) {
 
 void ConvertComplete(const RunScript& script, const RunInputs& inputs,
                      const std::vector<std::string>& includeDirs, ConversionRun& run) {
-  rc::Reading reading = rc::ReadScriptBytes(script.name, script.bytes, {includeDirs, {}});
+  // The program's lines read the model as long as they are read: they keep it.
+  const auto reading = std::make_shared<rc::Reading>(
+      rc::ReadScriptBytes(script.name, script.bytes, {includeDirs, {}}));
   if (script.letGo) script.letGo();
-  complete::CompleteProgram program = ConvertModel(script.name, reading.model, inputs);
-  run.messages = std::move(reading.diagnostics);
+  complete::CompleteProgram program = ConvertModel(script.name, reading->model, inputs);
+  run.messages = std::move(reading->diagnostics);
   run.messages.insert(run.messages.end(), program.warnings.begin(), program.warnings.end());
-  run.readWhole = reading.errors == 0;
+  run.readWhole = reading->errors == 0;
   run.lines = std::move(program.lines);
-  run.counts = RunCounts{program.written, complete::ModelCounts(reading.model), program.written};
+  run.lines.Keep(reading);
+  run.counts = RunCounts{program.written, complete::ModelCounts(reading->model), program.written};
 }
 
 void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
@@ -80,7 +85,7 @@ void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
   }
   DesignedProgram designed = tolvex::ConvertDesigned(
       script.lines, CoefficientsOf(inputs.coefficients), inputs.screen, script.letGo);
-  run.lines = std::move(designed.lines);
+  run.lines = ProgramLines(std::move(designed.lines));
   if (run.counts) run.counts->written = designed.written;
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/run_inputs.h"
 #include "generator/line_shapes.h"
+#include "generator/program_lines.h"
 #include "generator/program_text.h"
 #include "rcscript/diagnostics.h"
 
@@ -24,7 +25,7 @@ struct RunCounts {
 struct ConversionRun {
   bool converted = false;  // false for a script of no lines: nothing was made
   bool complete = false;   // the complete conversion made it
-  PackedLines lines;
+  ProgramLines lines;
   // The reader's and the complete conversion's messages, in the order they were met; the designed
   // conversion has none.
   std::vector<rc::Diagnostic> messages;

@@ -115,7 +115,7 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   // The conversion the window's Run makes, its figures counted only for the hint; the script's
   // bytes and lines are let go as soon as the conversion has read them for the last time.
   bool readWhole = true;
-  PackedLines programLines;
+  ProgramLines programLines;
   {
     // Only the designed conversion and the hint read the script's lines.
     PackedLines lines = inputs.complete ? PackedLines() : ScriptLinesIn(bytes);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string_view>
 #include <utility>
@@ -96,19 +97,29 @@ class Converter {
         scaleX_(HorizontalScale(options.globalX)),
         scaleY_(VerticalScale(options.globalY)) {}
 
-  CompleteProgram Run() {
-    Plan();
-    GiveValues();
-    AssignGadgetIds();
+  // self: this converter, which the program's made lines keep.
+  static CompleteProgram Run(const std::shared_ptr<Converter>& self) {
+    Converter& c = *self;
+    c.Plan();
+    c.GiveValues();
+    c.AssignGadgetIds();
     CompleteProgram program;
-    PackedLines body = Body(program.written);
-    texts_.LackingWarnings(warnings_);
-    program.lines.append(shapes::IncludeLines());
-    program.lines.append(names_.DefineLines(warnings_));
-    if (options_.screen) program.lines.append(shapes::ScreenBlockLines());
-    program.lines.append(std::move(body));
-    program.lines.append(Loop());
-    program.warnings = warnings_.Take();
+    PackedLines body = c.Body(program.written);
+    c.texts_.LackingWarnings(c.warnings_);
+    c.names_.DefineWarnings(c.warnings_);
+    const auto held = [](const shapes::Lines& lines) {
+      PackedLines packed;
+      packed.append(lines);
+      return packed;
+    };
+    program.lines.Add(held(shapes::IncludeLines()));
+    program.lines.AddMade(
+        [self](const ProgramLines::Take& take) { return self->names_.EachDefineLine(take); });
+    if (c.options_.screen) program.lines.Add(held(shapes::ScreenBlockLines()));
+    program.lines.Add(std::move(body));
+    program.lines.AddMade(
+        [self](const ProgramLines::Take& take) { return self->EachLoopLine(take); });
+    program.warnings = c.warnings_.Take();
     return program;
   }
 
@@ -329,37 +340,37 @@ class Converter {
     }
   }
 
-  PackedLines Loop() {
-    PackedLines lines;
-    lines.append(shapes::LoopHeadLines());
+  bool EachLoopLine(const ProgramLines::Take& take) const {
+    LineFeed feed(take);
+    feed(shapes::LoopHeadLines());
     if (!menuCases_.empty()) {
-      lines.append(shapes::MenuBranchHeadLines());
-      for (const ProgramId* id : menuCases_)
-        lines.append(shapes::MenuCaseLines(id->CaseLabel(), id->Written()));
-      lines.append(shapes::MenuBranchTailLines());
+      feed(shapes::MenuBranchHeadLines());
+      for (const ProgramId* id : menuCases_) {
+        feed(shapes::MenuCaseLines(id->CaseLabel(), id->Written()));
+      }
+      feed(shapes::MenuBranchTailLines());
     }
-    lines.append(shapes::GadgetBranchHeadLines());
+    feed(shapes::GadgetBranchHeadLines());
     for (const DialogPlan& plan : dialogs_) {
       for (const Gadget& gadget : GadgetsOf(plan)) {
+        if (!feed.taken()) return false;
         if (gadget.kind == nullptr || !gadget.hasCase) continue;
         if (gadget.fresh) {
-          lines.append(shapes::GadgetCaseLines(
-              gadget.id.Written(), gadget.control->id.text + " in " + plan.dialog->name.text));
+          feed(shapes::GadgetCaseLines(gadget.id.Written(),
+                                       gadget.control->id.text + " in " + plan.dialog->name.text));
         } else {
           const std::string written = gadget.id.Written();
           const std::string_view label = gadget.id.name.empty() ? written : gadget.id.name;
-          for (const auto& line : shapes::GadgetCaseLinePieces(label, written)) {
-            lines.push_back(line);
-          }
+          for (const auto& line : shapes::GadgetCaseLinePieces(label, written)) feed(line);
         }
       }
     }
-    lines.append(shapes::LoopTailLines());
-    return lines;
+    feed(shapes::LoopTailLines());
+    return feed.taken();
   }
 
   const rc::Model& model_;
-  const CompleteOptions& options_;
+  const CompleteOptions options_;
   ProgramNames names_;
   float scaleX_, scaleY_;
   rc::DiagnosticList warnings_;
@@ -377,7 +388,7 @@ class Converter {
 }  // namespace
 
 CompleteProgram ConvertModel(const rc::Model& model, const CompleteOptions& options) {
-  return Converter(model, options).Run();
+  return Converter::Run(std::make_shared<Converter>(model, options));
 }
 
 }  // namespace tolvex::complete

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "generator/line_shapes.h"
+#include "generator/program_lines.h"
 #include "generator/program_text.h"
 #include "rcscript/diagnostics.h"
 #include "rcscript/model.h"
@@ -21,12 +22,16 @@ struct CompleteOptions {
   bool screen = false;  // the block that reads the screen size
 };
 
+// The program's define lines and event loop are made again each time its lines are read, from
+// the model and the conversion's own tables, which the lines keep: beside the model, a large
+// program holds only the text of its windows, gadgets and menus.
 struct CompleteProgram {
-  PackedLines lines;
+  ProgramLines lines;
   std::vector<rc::Diagnostic> warnings;
   WrittenCounts written;
 };
 
+// The model must outlive the program's lines.
 CompleteProgram ConvertModel(const rc::Model& model, const CompleteOptions& options);
 
 }  // namespace tolvex::complete

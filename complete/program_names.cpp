@@ -159,25 +159,30 @@ void ProgramNames::Settle(ProgramId& id) const {
   id.unknown = ProgramId::kKnown;
 }
 
-PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
-  PackedLines lines;
+bool ProgramNames::EachDefineLine(const ProgramLines::Take& take) const {
+  LineFeed feed(take);
   for (const std::uint32_t entry : scriptOrder_) {
+    if (!feed.taken()) return false;
     const Name& name = names_[entry];
     const std::int64_t value = name.Value();
     const bool asWritten = value == *name.define->number && IsPlainDecimal(name.define->text);
     const std::string number = asWritten ? std::string() : NumberText(value);
-    lines.push_back(shapes::DefineLinePieces(
-        name.define->name, asWritten ? std::string_view(name.define->text) : number));
+    feed(shapes::DefineLinePieces(name.define->name,
+                                  asWritten ? std::string_view(name.define->text) : number));
   }
   for (const std::uint32_t entry : usedIncludedOrder_) {
     const Name& name = names_[entry];
-    lines.push_back(shapes::DefineLinePieces(name.define->name, NumberText(name.kept)));
+    feed(shapes::DefineLinePieces(name.define->name, NumberText(name.kept)));
   }
   for (const Unknown& unknown : unknown_) {
     if (unknown.defined && unknown.value != 0) {
-      lines.push_back(shapes::DefineLinePieces(unknown.text, NumberText(unknown.value)));
+      feed(shapes::DefineLinePieces(unknown.text, NumberText(unknown.value)));
     }
   }
+  return feed.taken();
+}
+
+void ProgramNames::DefineWarnings(rc::DiagnosticList& warnings) const {
   for (const rc::Define* define : clashes_) {
     warnings.Warning(define->place.file(), define->place.line, 0,
                      define->name +
@@ -195,6 +200,15 @@ PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
                          " is defined with more than one value: the program keeps " +
                          NumberText(value));
   }
+}
+
+PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
+  PackedLines lines;
+  EachDefineLine([&lines](std::string_view line) {
+    lines.push_back(line);
+    return true;
+  });
+  DefineWarnings(warnings);
   return lines;
 }
 

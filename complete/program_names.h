@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "generator/packed_lines.h"
+#include "generator/program_lines.h"
 #include "rcscript/ascii.h"
 #include "rcscript/diagnostics.h"
 #include "rcscript/model.h"
@@ -61,8 +62,12 @@ class ProgramNames {
 
   // The #define lines, once every use has been resolved: the script's own integer defines in
   // script order, then the included names the program uses, in order of first use, then the
-  // names given a value. Defines that give a name another value than the one kept get a
-  // warning.
+  // names given a value; handed to take until it refuses one (false then).
+  bool EachDefineLine(const ProgramLines::Take& take) const;
+  // The warnings of the defines the lines leave out or change: a name the program declares
+  // itself, a name defined with another value than the one kept.
+  void DefineWarnings(rc::DiagnosticList& warnings) const;
+  // The lines, then the warnings.
   PackedLines DefineLines(rc::DiagnosticList& warnings) const;
 
  private:

@@ -42,9 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   conversion.scriptFile = "f.rc";
   const tolvex::complete::CompleteProgram program =
       tolvex::complete::ConvertModel(reading.model, conversion);
-  for (std::string_view line : program.lines) {
+  program.lines.Each([](std::string_view line) {
     if (line.find_first_of("\r\n") != std::string_view::npos) std::abort();
-  }
+    return true;
+  });
   for (const Diagnostic& d : program.warnings) FormatDiagnostic(d);
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "generator/byte_pieces.h"
 #include "generator/packed_lines.h"
+#include "generator/program_lines.h"
 
 namespace tolvex {
 
@@ -24,7 +25,9 @@ std::string_view ListedLine(std::string_view line);
 // The .bas file's bytes: every line as listed with CR LF, then one more CR LF (the read-back of the
 // listing asked for one line past its last, which reads as empty).
 std::string ProgramBytes(const PackedLines& lines);
+std::string ProgramBytes(const ProgramLines& lines);
 // The same bytes in pieces of whole lines, about 64 KiB each; lines must outlive the pieces.
 BytePieces ProgramPieces(const PackedLines& lines);
+BytePieces ProgramPieces(const ProgramLines& lines);
 
 }  // namespace tolvex

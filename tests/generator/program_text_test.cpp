@@ -1,7 +1,9 @@
 // The two listing rules every .bas keeps, the file's line ends, and the packed program lines.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "generator/program_text.h"
 
@@ -16,7 +18,7 @@ TEST(ProgramText, EmptyLinesAreOneBlankAndALineEndsAtItsFirstNul) {
   EXPECT_EQ(ListedLine("\0b"s), " ");
   EXPECT_EQ(ListedLine("  x "), "  x ");
   EXPECT_EQ(ProgramBytes({"a", "", "b\0c"s}), "a\r\n \r\nb\r\n\r\n");
-  EXPECT_EQ(ProgramBytes({}), "\r\n");
+  EXPECT_EQ(ProgramBytes(PackedLines()), "\r\n");
 }
 
 // Lines of every length, across the blocks and larger than one, come back as they went in, each
@@ -124,6 +126,31 @@ TEST(ProgramText, AProgramsPiecesAreItsBytesInWholeLines) {
   int taken = 0;
   EXPECT_FALSE(ProgramPieces(lines)([&](std::string_view) { return ++taken < 2; }));
   EXPECT_EQ(taken, 2);
+
+  // The same lines as parts, some made again at every reading from what they keep: the same
+  // bytes every time, and a refusal stops a made part too.
+  const size_t cut = 7001;
+  PackedLines head, tail;
+  for (size_t i = 0; i < lines.size(); ++i) (i < cut ? head : tail).push_back(lines[i]);
+  auto kept = std::make_shared<PackedLines>(std::move(tail));
+  ProgramLines parts(std::move(head));
+  int made = 0;
+  parts.AddMade([source = std::weak_ptr<PackedLines>(kept), &made](const ProgramLines::Take& take) {
+    ++made;
+    const std::shared_ptr<PackedLines> held = source.lock();
+    if (held == nullptr) return false;  // not kept
+    LineFeed feed(take);
+    for (std::string_view line : *held) feed(line);
+    return feed.taken();
+  });
+  parts.Keep(std::exchange(kept, nullptr));
+  EXPECT_TRUE(ProgramBytes(parts) == expected);
+  EXPECT_TRUE(ProgramBytes(parts) == expected);
+  EXPECT_EQ(made, 2);
+  EXPECT_EQ(parts.Packed(), lines);
+  size_t lineCount = 0;
+  EXPECT_FALSE(parts.Each([&](std::string_view) { return ++lineCount < cut + 3; }));
+  EXPECT_EQ(lineCount, cut + 3);
 }
 
 }  // namespace
