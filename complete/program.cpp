@@ -25,9 +25,9 @@ namespace {
 struct Gadget {
   const rc::Control* control = nullptr;
   const GadgetKindLines* kind = nullptr;
-  // fresh: its number is one above every id the program uses, in place of an id that a gadget
-  // before it has, or that is a static label's.
   ProgramId id;
+  // Its id is a number above every id the program uses, in place of an id that a gadget before it
+  // has, or that is a static label's.
   bool fresh = false;
   bool hasCase = false;
 };
