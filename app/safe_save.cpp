@@ -15,9 +15,17 @@ bool Write(FileHandle handle, const BytePieces& bytes) {
       [handle](std::string_view piece) { return WRITE_STRING(handle, piece.data()) == 1; });
 }
 
-// Writes the bytes and closes the file; durable asks for them on the disk before the close.
+// Writes the bytes and closes the file; durable asks for them on the disk before the close. The
+// bytes may be made as they are written (a program's made lines), and making them may throw: the
+// file is closed all the same.
 bool WriteAndClose(FileHandle handle, const BytePieces& bytes, bool durable) {
-  const bool written = Write(handle, bytes) && (!durable || files::Flush(handle));
+  bool written = false;
+  try {
+    written = Write(handle, bytes) && (!durable || files::Flush(handle));
+  } catch (...) {
+    CLOSE_FILE(handle);
+    throw;
+  }
   return CLOSE_FILE(handle) == 1 && written;
 }
 
@@ -60,7 +68,15 @@ bool SaveWholeFile(const std::string& path, const BytePieces& bytes, std::string
   if (HDLWR == kBadFile) return false;
   // Complete and on the disk before anyone else may read it; the replaced file's permissions (and
   // owner) then carry over to this file of our own, and a new file gets the usual ones.
-  const bool written = Write(HDLWR, bytes) && files::Flush(HDLWR);
+  bool written = false;
+  try {
+    written = Write(HDLWR, bytes) && files::Flush(HDLWR);
+  } catch (...) {
+    // Bytes that could not be made leave the file as it was and no temporary beside it.
+    CLOSE_FILE(HDLWR);
+    files::Remove(temporary);
+    throw;
+  }
   const bool access =
       written && (kind == files::FileKind::kRegular ? files::TakeAccessOf(target, HDLWR)
                                                     : files::TakeNewFileAccess(HDLWR));

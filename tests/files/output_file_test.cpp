@@ -1,7 +1,10 @@
 // The two files a conversion leaves beside the script: the program (.bas) and the settings.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -63,6 +66,18 @@ TEST_F(OutputFileTest, FailingReplaceKeepsWhatStoodThereAndTheSettingsAreStillSa
   EXPECT_TRUE(fs::is_empty(folder / "dialog.bas"));
   EXPECT_EQ(folder.Names(), "dialog.bas tolvex.ini") << "no temporary is left behind";
   EXPECT_EQ(BytesOf(folder / "tolvex.ini"), " 1.000\r\n 1.000\r\n 1.000\r\n2\r\n");
+}
+
+// Bytes made as they are written may fail to be made: what stood there stays, with no temporary.
+TEST_F(OutputFileTest, BytesThatFailToBeMadeLeaveTheFileAsItWas) {
+  WriteBytes(folder / "dialog.bas", kProgramBytes);
+  const BytePieces failing = [](const std::function<bool(std::string_view)>& take) -> bool {
+    take("a first piece\r\n");
+    throw std::runtime_error("the next piece cannot be made");
+  };
+  EXPECT_THROW(SaveWholeFile(folder / "dialog.bas", failing), std::runtime_error);
+  EXPECT_EQ(BytesOf(folder / "dialog.bas"), kProgramBytes);
+  EXPECT_EQ(folder.Names(), "dialog.bas");
 }
 
 TEST_F(OutputFileTest, FolderWhereNothingCanBeCreatedGetsNoFileAndNoTemporary) {
