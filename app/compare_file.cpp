@@ -15,23 +15,31 @@ Comparison CompareWithFile(const std::string& path, const BytePieces& expected) 
   constexpr size_t kBlock = size_t{1} << 16;
   std::string block(kBlock, '\0');
   Comparison result = Comparison::kSame;
-  const bool matched = expected([&](std::string_view piece) {
-    while (!piece.empty()) {
-      const long got =
-          files::ReadSome(handle, block.data(), static_cast<long>(std::min(kBlock, piece.size())));
-      if (got < 0) {
-        result = Comparison::kUnreadable;
-        return false;
+  // The expected bytes may be made as they are compared, and making them may throw: the file is
+  // closed all the same.
+  bool matched = false;
+  try {
+    matched = expected([&](std::string_view piece) {
+      while (!piece.empty()) {
+        const long got = files::ReadSome(handle, block.data(),
+                                         static_cast<long>(std::min(kBlock, piece.size())));
+        if (got < 0) {
+          result = Comparison::kUnreadable;
+          return false;
+        }
+        const auto count = static_cast<size_t>(got);
+        if (count == 0 || piece.compare(0, count, block.data(), count) != 0) {
+          result = Comparison::kDiffers;
+          return false;
+        }
+        piece.remove_prefix(count);
       }
-      const auto count = static_cast<size_t>(got);
-      if (count == 0 || piece.compare(0, count, block.data(), count) != 0) {
-        result = Comparison::kDiffers;
-        return false;
-      }
-      piece.remove_prefix(count);
-    }
-    return true;
-  });
+      return true;
+    });
+  } catch (...) {
+    CLOSE_FILE(handle);
+    throw;
+  }
   // One byte more than expected holds is enough to tell a longer file.
   if (matched) {
     const long got = files::ReadSome(handle, block.data(), 1);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include <windows.h>
 #endif
 
+#include "app/compare_file.h"
 #include "app/output_file.h"
 #include "app/shell_state.h"
 #include "tests/files/scratch_folder.h"
@@ -78,6 +80,15 @@ TEST_F(OutputFileTest, BytesThatFailToBeMadeLeaveTheFileAsItWas) {
   EXPECT_THROW(SaveWholeFile(folder / "dialog.bas", failing), std::runtime_error);
   EXPECT_EQ(BytesOf(folder / "dialog.bas"), kProgramBytes);
   EXPECT_EQ(folder.Names(), "dialog.bas");
+  // Nor does a comparison keep the file open (which Windows would not let be removed).
+  const auto openFiles = [] {
+    const fs::path own = "/proc/self/fd";
+    return fs::exists(own) ? std::distance(fs::directory_iterator(own), {}) : 0;
+  };
+  const auto before = openFiles();
+  EXPECT_THROW(CompareWithFile(folder / "dialog.bas", failing), std::runtime_error);
+  EXPECT_EQ(openFiles(), before);
+  EXPECT_TRUE(fs::remove(folder / "dialog.bas"));
 }
 
 TEST_F(OutputFileTest, FolderWhereNothingCanBeCreatedGetsNoFileAndNoTemporary) {
