@@ -22,9 +22,10 @@ enum class Layout {
   kIcon,       // ICON text, id, x, y [, width, height [, style [, exstyle [, helpID]]]]
 };
 
-// A standard control statement: its class, the bits it implies, the layout of its fields.
+// The statement of a control whose class is written.
 constexpr const char* kControlKeyword = "CONTROL";
 
+// A standard control statement: its class, the bits it implies, the layout of its fields.
 struct ControlStatement {
   const char* keyword;  // in upper case
   const char* className;
