@@ -359,8 +359,7 @@ class Converter {
           feed(shapes::GadgetCaseLines(gadget.id.Written(),
                                        gadget.control->id.text + " in " + plan.dialog->name.text));
         } else {
-          const std::string written = gadget.id.Written();
-          const std::string_view label = gadget.id.name.empty() ? written : gadget.id.name;
+          const std::string label = gadget.id.CaseLabel(), written = gadget.id.Written();
           for (const auto& line : shapes::GadgetCaseLinePieces(label, written)) feed(line);
         }
       }

@@ -202,14 +202,4 @@ void ProgramNames::DefineWarnings(rc::DiagnosticList& warnings) const {
   }
 }
 
-PackedLines ProgramNames::DefineLines(rc::DiagnosticList& warnings) const {
-  PackedLines lines;
-  EachDefineLine([&lines](std::string_view line) {
-    lines.push_back(line);
-    return true;
-  });
-  DefineWarnings(warnings);
-  return lines;
-}
-
 }  // namespace tolvex::complete

@@ -4,12 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "generator/packed_lines.h"
 #include "generator/program_lines.h"
 #include "rcscript/ascii.h"
 #include "rcscript/diagnostics.h"
@@ -67,8 +65,6 @@ class ProgramNames {
   // The warnings of the defines the lines leave out or change: a name the program declares
   // itself, a name defined with another value than the one kept.
   void DefineWarnings(rc::DiagnosticList& warnings) const;
-  // The lines, then the warnings.
-  PackedLines DefineLines(rc::DiagnosticList& warnings) const;
 
  private:
   // A name the script defines with a number; the model outlives the conversion, so its define is

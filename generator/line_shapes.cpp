@@ -6,20 +6,13 @@
 namespace tolvex::shapes {
 namespace {
 
-void AppendAll(std::string& text, const std::string_view* parts, size_t count) {
-  size_t size = text.size();
-  for (size_t i = 0; i < count; ++i) size += parts[i].size();
-  text.reserve(size);
-  for (size_t i = 0; i < count; ++i) text += parts[i];
-}
-
-void AppendAll(std::string& text, std::initializer_list<std::string_view> parts) {
+void AppendList(std::string& text, std::initializer_list<std::string_view> parts) {
   AppendAll(text, parts.begin(), parts.size());
 }
 
 std::string Join(std::initializer_list<std::string_view> parts) {
   std::string text;
-  AppendAll(text, parts);
+  AppendList(text, parts);
   return text;
 }
 
@@ -55,11 +48,11 @@ void ExpandInto(std::string& out, std::string_view line, const GadgetShape& gadg
     at += found->text.size();
     switch (found->marker) {
       case Marker::kGeometry:
-        AppendAll(out,
-                  {gadget.id, ",", gadget.x, ",", gadget.y, ",", gadget.width, ",", gadget.height});
+        AppendList(
+            out, {gadget.id, ",", gadget.x, ",", gadget.y, ",", gadget.width, ",", gadget.height});
         break;
       case Marker::kCaption:
-        AppendAll(out, {gadget.captionMark, "\"", gadget.caption, "\""});
+        AppendList(out, {gadget.captionMark, "\"", gadget.caption, "\""});
         break;
       case Marker::kVert: out += vert; break;
       case Marker::kVariant: out += gadget.variant; break;
@@ -76,6 +69,13 @@ std::string Joined(const LinePieces<N>& pieces) {
 }
 
 }  // namespace
+
+void AppendAll(std::string& text, const std::string_view* parts, size_t count) {
+  size_t size = text.size();
+  for (size_t i = 0; i < count; ++i) size += parts[i].size();
+  text.reserve(size);
+  for (size_t i = 0; i < count; ++i) text += parts[i];
+}
 
 Lines IncludeLines() { return {"#Include once \"gadgetkit.bi\"", ""}; }
 

@@ -18,6 +18,8 @@ using Lines = std::vector<std::string>;
 // of their own.
 template <size_t N>
 using LinePieces = std::array<std::string_view, N>;
+// Appends the pieces to text, one after another.
+void AppendAll(std::string& text, const std::string_view* parts, size_t count);
 
 // The program's first lines: the gadget library's include line and an empty line.
 Lines IncludeLines();

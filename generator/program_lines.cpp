@@ -25,15 +25,6 @@ bool ProgramLines::Each(const Take& take) const {
   return true;
 }
 
-PackedLines ProgramLines::Packed() const {
-  PackedLines lines;
-  Each([&lines](std::string_view line) {
-    lines.push_back(line);
-    return true;
-  });
-  return lines;
-}
-
 std::vector<std::string> ProgramLines::Copied() const {
   std::vector<std::string> lines;
   Each([&lines](std::string_view line) {

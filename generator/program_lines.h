@@ -34,8 +34,6 @@ class ProgramLines {
 
   // Hands every line to take, in order, until take returns false; returns false when it did.
   bool Each(const Take& take) const;
-  // Every line held.
-  PackedLines Packed() const;
   // The lines as strings of their own, for what keeps them apart (the listing, the preview).
   std::vector<std::string> Copied() const;
 
@@ -64,7 +62,7 @@ class LineFeed {
   template <size_t N>
   void operator()(const shapes::LinePieces<N>& pieces) {
     joined_.clear();
-    for (std::string_view piece : pieces) joined_ += piece;
+    shapes::AppendAll(joined_, pieces.data(), N);
     (*this)(joined_);
   }
   // Whether every line was taken.

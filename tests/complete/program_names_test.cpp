@@ -16,7 +16,16 @@ rc::Define DefineOf(const std::string& name, const std::string& text, std::int32
   return define;
 }
 
-shapes::Lines Listed(const PackedLines& lines) { return {lines.begin(), lines.end()}; }
+// The #define lines, then their warnings, as the program writes them.
+shapes::Lines DefineLines(const ProgramNames& names, rc::DiagnosticList& warnings) {
+  shapes::Lines lines;
+  names.EachDefineLine([&lines](std::string_view line) {
+    lines.emplace_back(line);
+    return true;
+  });
+  names.DefineWarnings(warnings);
+  return lines;
+}
 
 rc::Value Use(const std::string& text, std::optional<std::int32_t> number) {
   return {text, number};
@@ -41,7 +50,7 @@ TEST(ProgramNames, TheValueInForceAtTheFirstUseIsKeptEverywhere) {
   const ProgramId later = names.Resolve(second, {"s.rc", 10});
   EXPECT_EQ(later.Written(), "6");
   EXPECT_EQ(later.CaseLabel(), "idc_a");
-  EXPECT_EQ(Listed(names.DefineLines(n.warnings)), shapes::Lines{"#define  IDC_A   6"});
+  EXPECT_EQ(DefineLines(names, n.warnings), shapes::Lines{"#define  IDC_A   6"});
   EXPECT_EQ(n.Messages(), std::vector<std::string>{
                               "s.rc:1: warning: IDC_A is defined with more than one value: the "
                               "program keeps 6"});
@@ -52,7 +61,7 @@ TEST(ProgramNames, ANameIsDefinedOnceWhateverItsCase) {
   n.model.defines = {DefineOf("IdcB", "7", 7), DefineOf("IDCB", "7", 7),
                      DefineOf("IDC_HEX", "0x10", 16)};
   ProgramNames names(n.model, "s.rc");
-  EXPECT_EQ(Listed(names.DefineLines(n.warnings)),
+  EXPECT_EQ(DefineLines(names, n.warnings),
             (shapes::Lines{"#define  IdcB   7", "#define  IDC_HEX   16"}));
   EXPECT_TRUE(n.Messages().empty());
 }
@@ -64,7 +73,7 @@ TEST(ProgramNames, ANameTheProgramDeclaresIsNeverDefined) {
   ProgramNames names(n.model, "s.rc");
   const rc::Value lsv = Use("Lsv", 5);
   EXPECT_EQ(names.Resolve(lsv, {}).CaseLabel(), "5");
-  EXPECT_EQ(Listed(names.DefineLines(n.warnings)), shapes::Lines{"#define  LSV2x   6"});
+  EXPECT_EQ(DefineLines(names, n.warnings), shapes::Lines{"#define  LSV2x   6"});
   EXPECT_EQ(n.Messages().size(), 3u);
   EXPECT_EQ(n.Messages().front(),
             "s.rc:1: warning: hwnd1 is a name the program declares itself: its #define is not "
@@ -94,7 +103,7 @@ TEST(ProgramNames, AnIdWithoutValueGetsANumberAboveTheOthersInOrderOfFirstUse) {
   EXPECT_EQ(again.CaseLabel(), "IDC_LATER");
   EXPECT_EQ(sum.CaseLabel(), "40013");
   EXPECT_EQ(own.CaseLabel(), "40014");
-  EXPECT_EQ(Listed(names.DefineLines(n.warnings)),
+  EXPECT_EQ(DefineLines(names, n.warnings),
             (shapes::Lines{"#define  IDC_KNOWN   7", "#define  IDC_LATER   40012"}));
   EXPECT_EQ(
       n.Messages(),

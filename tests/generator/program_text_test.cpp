@@ -147,7 +147,7 @@ TEST(ProgramText, AProgramsPiecesAreItsBytesInWholeLines) {
   EXPECT_TRUE(ProgramBytes(parts) == expected);
   EXPECT_TRUE(ProgramBytes(parts) == expected);
   EXPECT_EQ(made, 2);
-  EXPECT_EQ(parts.Packed(), lines);
+  EXPECT_EQ(parts.Copied(), lines.Copied());
   size_t lineCount = 0;
   EXPECT_FALSE(parts.Each([&](std::string_view) { return ++lineCount < cut + 3; }));
   EXPECT_EQ(lineCount, cut + 3);
