@@ -53,6 +53,13 @@ Directive DirectiveOf(std::string_view name) {
   return Directive::kUnknown;
 }
 
+std::string_view DirectiveName(std::string_view name) {
+  for (const auto& d : kDirectives) {
+    if (d.word == name) return d.word;
+  }
+  return {};
+}
+
 bool IsResourceOption(const Token& token) { return IsOneOf(token, kResourceOptions); }
 
 bool IsMenuStatement(const Token& token) { return IsOneOf(token, kMenuStatements); }

@@ -23,6 +23,9 @@ enum class Directive {
   kPassedOver,  // read and left: #error, #warning, #line, #ident, a lone #
 };
 Directive DirectiveOf(std::string_view name);
+// The table's own copy of a directive's name, which lasts as long as the program; empty for a name
+// that is no directive.
+std::string_view DirectiveName(std::string_view name);
 
 // LANGUAGE, VERSION, CHARACTERISTICS: alone in the script or before a resource's block.
 bool IsResourceOption(const Token& token);

@@ -1,6 +1,7 @@
 #include "rcscript/macro_table.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace tolvex::rc {
@@ -8,6 +9,7 @@ namespace {
 // A script of a few defines takes a small chunk; a large one grows to chunks of 128 KiB.
 constexpr size_t kFirstChunkTokens = 64;
 constexpr size_t kLargestChunkTokens = 4096;
+constexpr size_t kFirstTextChunk = 1024, kLargestTextChunk = 64 * 1024;
 }  // namespace
 
 const Macro* MacroTable::Find(std::string_view name) const {
@@ -26,7 +28,7 @@ void MacroTable::Define(std::string_view name, const std::vector<Token>& body) {
     entries_[entry].macro = macro;
     return;
   }
-  entries_.push_back(Entry{name, macro});
+  entries_.push_back(Entry{KeepText(name), macro});
 }
 
 void MacroTable::Erase(std::string_view name) {
@@ -45,10 +47,24 @@ Macro MacroTable::Keep(const std::vector<Token>& body) {
   MacroToken* first = chunks_.back().get() + chunkUsed_;
   for (size_t i = 0; i < body.size(); ++i) {
     const Token& t = body[i];
-    first[i] = MacroToken{t.text, t.number, t.kind, t.numberValid, t.coding};
+    first[i] = MacroToken{KeepText(t.text), t.number, t.kind, t.numberValid, t.coding};
   }
   chunkUsed_ += body.size();
   return Macro{first, static_cast<std::uint32_t>(body.size())};
+}
+
+std::string_view MacroTable::KeepText(std::string_view text) {
+  if (text.empty()) return {};
+  if (textChunks_.empty() || textSize_ - textUsed_ < text.size()) {
+    textSize_ =
+        std::max(std::clamp(textSize_ * 2, kFirstTextChunk, kLargestTextChunk), text.size());
+    textUsed_ = 0;
+    textChunks_.emplace_back(new char[textSize_]);
+  }
+  char* kept = textChunks_.back().get() + textUsed_;
+  std::memcpy(kept, text.data(), text.size());
+  textUsed_ += text.size();
+  return {kept, text.size()};
 }
 
 }  // namespace tolvex::rc

@@ -48,8 +48,9 @@ class MacroTable {
   // The macro of that name, or none; valid until the table next changes.
   const Macro* Find(std::string_view name) const;
   bool Contains(std::string_view name) const { return Find(name) != nullptr; }
-  // Defines the name, again or for the first time, as the body's tokens. The table keeps name and
-  // the tokens' texts as views: their bytes must outlive the table.
+  // Defines the name, again or for the first time, as the body's tokens. The table keeps its own
+  // copy of the name and of the tokens' texts: a script read in pieces frees the lines they were
+  // read from.
   void Define(std::string_view name, const std::vector<Token>& body);
   void Erase(std::string_view name);
   // Room for so many defines in all, made at once.
@@ -66,11 +67,15 @@ class MacroTable {
   // define made again or erased stay where they are: they are never more than the tokens of the
   // #define lines read.
   Macro Keep(const std::vector<Token>& body);
+  // The text's bytes at the end of the last text chunk, or in a new one; they never move.
+  std::string_view KeepText(std::string_view text);
 
   std::deque<Entry> entries_;
   NameIndex index_;
   std::vector<std::unique_ptr<MacroToken[]>> chunks_;
   size_t chunkUsed_ = 0, chunkSize_ = 0;  // of the last chunk
+  std::vector<std::unique_ptr<char[]>> textChunks_;
+  size_t textUsed_ = 0, textSize_ = 0;  // of the last text chunk
 };
 
 }  // namespace tolvex::rc

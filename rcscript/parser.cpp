@@ -53,7 +53,10 @@ class TopLevel {
   TopLevel(StatementStream& tokens, Model& model) : tokens_(tokens), model_(model) {}
 
   void ReadAll() {
-    while (tokens_.Peek().kind != TokenKind::kEnd) ReadOne();
+    while (tokens_.Peek().kind != TokenKind::kEnd) {
+      tokens_.ReleaseReadLines();
+      ReadOne();
+    }
   }
 
  private:

@@ -84,6 +84,26 @@ size_t DefineLinesIn(std::string_view bytes) {
   return count;
 }
 
+// How many #define lines a source holds, read to its end a piece at a time; `bytes` counts its
+// bytes.
+size_t DefineLinesOf(ScriptSource& source, size_t pieceBytes, size_t& bytes) {
+  std::string lines;  // whole lines but for the last: a define starts only at a line's start
+  size_t count = 0;
+  for (;;) {
+    const size_t had = lines.size();
+    lines.resize(had + pieceBytes);
+    const long got = source.Read(lines.data() + had, static_cast<long>(pieceBytes));
+    lines.resize(had + static_cast<size_t>(std::max(got, 0L)));
+    if (got <= 0) break;
+    bytes += static_cast<size_t>(got);
+    const size_t lf = std::string_view(lines).substr(had).rfind('\n');
+    if (lf == std::string_view::npos) continue;
+    count += DefineLinesIn(std::string_view(lines).substr(0, had + lf + 1));
+    lines.erase(0, had + lf + 1);
+  }
+  return count + DefineLinesIn(lines);
+}
+
 }  // namespace
 
 Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes,
@@ -92,9 +112,27 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
     : includeDirs_(std::move(includeDirs)),
       reader_(std::move(reader)),
       reporter_(fileNames_, diagnostics) {
-  const size_t defines = DefineLinesIn(bytes);
-  defines_.reserve(defines);
-  macros_.Reserve(defines + 2);
+  Begin(DefineLinesIn(bytes), bytes.size());
+  OpenFile(scriptPath, scriptPath, ReaderLines(bytes, texts_));
+}
+
+Preprocessor::Preprocessor(const std::string& scriptPath, ScriptSource& source, size_t pieceBytes,
+                           std::vector<std::string> includeDirs, FileReader reader,
+                           DiagnosticList& diagnostics)
+    : includeDirs_(std::move(includeDirs)),
+      reader_(std::move(reader)),
+      reporter_(fileNames_, diagnostics) {
+  // The defines are counted in a reading of their own, before the one that reads them.
+  size_t bytes = 0;
+  const size_t defines = DefineLinesOf(source, pieceBytes, bytes);
+  Begin(defines, bytes);
+  source.Rewind();  // a source that cannot go back gives nothing more, and says why
+  OpenFile(scriptPath, scriptPath, ReaderLines(source, pieceBytes, texts_));
+}
+
+void Preprocessor::Begin(size_t defineLines, size_t scriptBytes) {
+  defines_.reserve(defineLines);
+  macros_.Reserve(defineLines + 2);
   // What the resource compiler defines before it reads a script.
   for (const char* name : {"RC_INVOKED", "_WIN32"}) {
     Token one;
@@ -104,19 +142,26 @@ Preprocessor::Preprocessor(const std::string& scriptPath, std::string_view bytes
     one.numberValid = true;
     macros_.Define(name, {one});
   }
-  scriptBytes_ = bytes.size();
-  OpenFile(scriptPath, scriptPath, bytes);
+  scriptBytes_ = scriptBytes;
 }
 
-void Preprocessor::OpenFile(std::string path, std::string name, std::string_view bytes) {
+void Preprocessor::OpenFile(std::string path, std::string name, ReaderLines lines) {
   Frame frame{static_cast<int>(fileNames_.size()),
               std::move(path),
-              ReaderLines(bytes, texts_),
+              std::move(lines),
               {},
               conditionals_.size()};
   frame.lex.coding = {frame.lines.fromUtf16(), codePage_};
   fileNames_.emplace_back(std::move(name));
   frames_.push_back(std::move(frame));
+}
+
+void Preprocessor::ReleaseReadLines(const Token& earliest) {
+  if (frames_.empty()) return;
+  // While an included file is read, the script's line is its #include.
+  ReaderLines& script = frames_.front().lines;
+  script.ReleaseBefore(earliest.file == frames_.front().file ? static_cast<size_t>(earliest.line)
+                                                             : script.taken());
 }
 
 size_t Preprocessor::ExpansionBudget() const {
@@ -238,17 +283,13 @@ void Preprocessor::Directive(std::string_view line, size_t hash, int lineNumber)
   }
   if (directive == rc::Directive::kIf || directive == rc::Directive::kIfdef ||
       directive == rc::Directive::kIfndef) {
-    if (conditionals_.size() - frame.conditionalBase >= static_cast<size_t>(kMaxConditionalDepth)) {
+    const bool tooDeep =
+        conditionals_.size() - frame.conditionalBase >= static_cast<size_t>(kMaxConditionalDepth);
+    if (tooDeep) {
       reporter_.ErrorAt(at, "#if blocks are nested deeper than " +
                                 std::to_string(kMaxConditionalDepth) + "; this one is left out");
-      Conditional c;
-      c.parentActive = c.active = false;
-      c.taken = true;
-      c.at = at;
-      conditionals_.push_back(c);
-      return;
     }
-    if (!Active()) {
+    if (tooDeep || !Active()) {
       PushConditional(false, at);
       conditionals_.back().parentActive = false;
       conditionals_.back().taken = true;
@@ -322,7 +363,9 @@ void Preprocessor::PushConditional(bool value, const Token& at) {
   Conditional c;
   c.active = value;
   c.taken = value;
+  // Reported at the end of its file, when its line may be gone.
   c.at = at;
+  c.at.text = c.at.written = DirectiveName(at.text);
   conditionals_.push_back(std::move(c));
 }
 
@@ -467,7 +510,7 @@ void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {
       return;
     }
     includedBytes_ += bytes.size();
-    OpenFile(candidate, name, texts_.emplace_back(std::move(*read.bytes)));
+    OpenFile(candidate, name, ReaderLines(texts_.emplace_back(std::move(*read.bytes)), texts_));
     return;
   }
   const std::string lowered = Lowered(path.substr(path.find_last_of('/') + 1));

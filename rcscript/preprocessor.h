@@ -38,15 +38,24 @@ using FileReader = std::function<FileBytes(const std::string& path)>;
 //   #pragma ...   #error ...   #line ...   (passed over)
 // A line whose first non-blank byte is ";" is a comment.
 //
-// The script's bytes are read where they are: they must outlive the preprocessor.
+// The script's bytes are read where they are: they must outlive the preprocessor. A script read
+// from a source comes a piece at a time, and the pieces whose lines are done are freed as the
+// reading goes (ReleaseReadLines).
 class Preprocessor {
  public:
   Preprocessor(const std::string& scriptPath, std::string_view bytes,
                std::vector<std::string> includeDirs, FileReader reader,
                DiagnosticList& diagnostics);
+  Preprocessor(const std::string& scriptPath, ScriptSource& source, size_t pieceBytes,
+               std::vector<std::string> includeDirs, FileReader reader,
+               DiagnosticList& diagnostics);
 
   // The next token of the script, or a token of kind kEnd at the end, for ever after.
   Token Next();
+
+  // The reader holds no token of the script's lines before `earliest`, the first token it holds:
+  // the bytes of those lines may go.
+  void ReleaseReadLines(const Token& earliest);
 
   Reporter& Report() { return reporter_; }
   std::vector<Define>& Defines() { return defines_; }
@@ -65,7 +74,7 @@ class Preprocessor {
     bool active = true;
     bool taken = false;
     bool sawElse = false;
-    Token at;
+    Token at;  // its text the directive's name from the table of directives, not from its line
   };
   bool FillLine();
   void FinishFile();
@@ -75,7 +84,8 @@ class Preprocessor {
   bool Condition(std::vector<Token> tokens, const Token& at);
   void PushConditional(bool value, const Token& at);
   bool Active() const { return conditionals_.empty() || conditionals_.back().active; }
-  void OpenFile(std::string path, std::string name, std::string_view bytes);
+  void Begin(size_t defineLines, size_t scriptBytes);
+  void OpenFile(std::string path, std::string name, ReaderLines lines);
   void Expand(std::vector<Token>&& in, std::vector<Token>& out, Reporter& reporter);
   void AppendExpansion(const Macro& macro, std::string_view name, int depth,
                        std::vector<std::string_view>& active, std::vector<Token>& out, size_t start,

@@ -52,12 +52,64 @@ FileReader DiskFiles() {
   return [](const std::string& path) { return ReadRegularFile(path, kMaxIncludedBytes, false); };
 }
 
-Reading ReadScriptBytes(const std::string& path, std::string_view bytes,
-                        const ReadOptions& options) {
+namespace {
+
+// The script's file, a piece at a time, up to the size it had when it was opened: a file that
+// grows while it is read is taken as long as it was, and one that ends before it is a failure.
+class FileSource : public ScriptSource {
+ public:
+  FileSource(FileHandle handle, unsigned long long size) : handle_(handle), size_(size) {}
+  long Read(char* into, long most) override {
+    if (!why_.empty()) return -1;
+    const unsigned long long left = size_ - read_;
+    if (left == 0) return 0;
+    const long ask = static_cast<long>(
+        std::min<unsigned long long>({left, static_cast<unsigned long long>(most), kLargestRead}));
+    const long part = files::ReadSome(handle_, into, ask);
+    if (part <= 0) {
+      why_ = part < 0 ? files::LastFailure() : "it ended before its size";
+      if (why_.empty()) why_ = "it could not be read";
+      return -1;
+    }
+    read_ += static_cast<unsigned long long>(part);
+    return part;
+  }
+  bool Rewind() override {
+    // In steps a position of any width takes.
+    while (why_.empty() && read_ > 0) {
+      const unsigned long long step = std::min<unsigned long long>(read_, kLargestRead);
+      if (!files::SeekBy(handle_, -static_cast<long>(step))) {
+        why_ = files::LastFailure();
+        if (why_.empty()) why_ = "it could not be read from its start again";
+      }
+      read_ -= step;
+    }
+    return why_.empty();
+  }
+  // Why the file could not be read whole; empty when it was.
+  const std::string& failure() const { return why_; }
+
+ private:
+  static constexpr unsigned long long kLargestRead = 1 << 20;
+  FileHandle handle_;
+  unsigned long long size_, read_ = 0;
+  std::string why_;
+};
+
+Reading CannotRead(const std::string& path, const std::string& why) {
+  Reading reading;
+  reading.diagnostics.push_back(
+      {path, 0, 0, Severity::kError, "cannot read the script" + (why.empty() ? "" : ": " + why)});
+  reading.errors = 1;
+  return reading;
+}
+
+template <class... Script>
+Reading Read(const std::string& path, const ReadOptions& options, Script&&... script) {
   DiagnosticList diagnostics;
   Reading reading;
   {
-    Preprocessor preprocessor(path, bytes, options.includeDirs,
+    Preprocessor preprocessor(path, std::forward<Script>(script)..., options.includeDirs,
                               options.files ? options.files : DiskFiles(), diagnostics);
     ReadResources(preprocessor, reading.model);
     reading.model.defines = std::move(preprocessor.Defines());
@@ -68,19 +120,40 @@ Reading ReadScriptBytes(const std::string& path, std::string_view bytes,
   return reading;
 }
 
+}  // namespace
+
+Reading ReadScriptBytes(const std::string& path, std::string_view bytes,
+                        const ReadOptions& options) {
+  return Read(path, options, bytes);
+}
+
+Reading ReadScriptSource(const std::string& path, ScriptSource& source, size_t pieceBytes,
+                         const ReadOptions& options) {
+  return Read(path, options, source, pieceBytes);
+}
+
 Reading ReadScript(const std::string& path, const ReadOptions& options) {
-  // The script itself has no bound but its size; only what it includes shares a budget.
-  const FileBytes read =
-      options.files ? options.files(path) : ReadRegularFile(path, SIZE_MAX, true);
-  if (!read.bytes) {
-    Reading reading;
-    reading.diagnostics.push_back(
-        {path, 0, 0, Severity::kError,
-         "cannot read the script" + (read.reason.empty() ? "" : ": " + read.reason)});
-    reading.errors = 1;
-    return reading;
+  if (options.files) {
+    const FileBytes read = options.files(path);
+    if (!read.bytes) return CannotRead(path, read.reason);
+    return ReadScriptBytes(path, *read.bytes, options);
   }
-  return ReadScriptBytes(path, *read.bytes, options);
+  // The script itself has no bound but its size; only what it includes shares a budget. It is
+  // read a piece at a time: the model never shares the memory with the whole of its bytes.
+  files::ClearFailure();
+  const FileHandle handle = files::OpenRegularForReading(path);
+  if (handle == kBadFile) return CannotRead(path, files::LastFailure());
+  const long long size = files::Size(handle);
+  if (size < 0) {
+    const std::string why = files::LastFailure();
+    CLOSE_FILE(handle);
+    return CannotRead(path, why);
+  }
+  FileSource source(handle, static_cast<unsigned long long>(size));
+  Reading reading = ReadScriptSource(path, source, kScriptPieceBytes, options);
+  CLOSE_FILE(handle);
+  if (!source.failure().empty()) return CannotRead(path, source.failure());
+  return reading;
 }
 
 }  // namespace tolvex::rc

@@ -24,6 +24,12 @@ struct Reading {
 
 // Reads the script at `path` (named so in diagnostics) with the files it includes.
 Reading ReadScript(const std::string& path, const ReadOptions& options);
+// The same from a source of the script's bytes, read in pieces of about pieceBytes and freed as
+// the reading is done with their lines.
+Reading ReadScriptSource(const std::string& path, ScriptSource& source, size_t pieceBytes,
+                         const ReadOptions& options);
+// The pieces a script file is read in.
+constexpr size_t kScriptPieceBytes = 256 * 1024;
 // The same over bytes already read; `path` names the script and locates its includes.
 Reading ReadScriptBytes(const std::string& path, std::string_view bytes,
                         const ReadOptions& options);

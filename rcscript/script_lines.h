@@ -47,25 +47,60 @@ class LineSplitter {
 // script, whose listed lines lose characters, nor for one whose first line starts with a mark.
 bool ReadsAsItsLines(std::string_view bytes);
 
+// A script's bytes as a file gives them, a piece at a time, from its start again when asked.
+class ScriptSource {
+ public:
+  virtual ~ScriptSource() = default;
+  // Up to `most` further bytes into `into`: how many, 0 at the end, below 0 when reading failed.
+  virtual long Read(char* into, long most) = 0;
+  // Back to the first byte; false when that failed.
+  virtual bool Rewind() = 0;
+};
+
 // The lines as the resource-script reader reads them, one at a time: split as above, but a UTF-16
 // script keeps every character, as UTF-8, so that its texts lose none (an unpaired surrogate
-// becomes '?'). Each line is a view into `bytes` where it stands there whole; a UTF-16 script's
+// becomes '?'). No list of the lines is made: a large script has hundreds of thousands.
+// Each line is a view into the script's bytes where it stands there whole; a UTF-16 script's
 // text and a line with a CR inside it are made in `store`, which keeps them where they are while
-// it grows. No list of the lines is made: a large script has hundreds of thousands.
+// it grows. The bytes are either all in memory, or read from a source in pieces of whole lines,
+// each kept until the reading says it is done with the lines before a given one.
 class ReaderLines {
  public:
   ReaderLines(std::string_view bytes, std::deque<std::string>& store);
+  // Reads the first piece at once: it tells whether the script is UTF-16, which is read whole.
+  ReaderLines(ScriptSource& source, size_t pieceBytes, std::deque<std::string>& store);
+  // The lines are views into the pieces: a copy would view its original's. A move keeps them
+  // where they are.
+  ReaderLines(const ReaderLines&) = delete;
+  ReaderLines& operator=(const ReaderLines&) = delete;
+  ReaderLines(ReaderLines&&) = default;
+  ReaderLines& operator=(ReaderLines&&) = default;
   bool fromUtf16() const { return fromUtf16_; }  // the lines are UTF-8 decoded from UTF-16
   // The next line, false past the last.
   bool Next(std::string_view& line);
   size_t taken() const { return taken_; }        // the lines given so far
   size_t lastSize() const { return lastSize_; }  // the size of the last line given
+  // Frees the pieces whose lines all come before line number `line`; never the piece being split.
+  void ReleaseBefore(size_t line);
 
  private:
+  struct Piece {
+    std::string bytes;  // whole lines, the last one ended by its LF unless the script ends there
+    size_t firstLine = 0;
+  };
+  // The next piece to split, false when the source has no more.
+  bool NextPiece();
+  std::string ReadPiece();
+
   bool fromUtf16_ = false;
   std::deque<std::string>* store_;
   LineSplitter lines_;
   size_t taken_ = 0, lastSize_ = 0;
+  ScriptSource* source_ = nullptr;  // none: every byte was there from the start
+  size_t pieceBytes_ = 0;
+  std::deque<Piece> pieces_;
+  std::string carried_;  // the start of a line that the last piece read left out
+  bool sourceEnded_ = false;
 };
 
 // Appends a character (a code point below 0x110000) as UTF-8.

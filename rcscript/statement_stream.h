@@ -21,6 +21,8 @@ class StatementStream : public TokenCursor {
   const Token& Peek(size_t ahead = 0) override;
   Token Take() override;
   Reporter& Report() { return preprocessor_.Report(); }
+  // Between statements: the lines before the first token looked ahead at are done with.
+  void ReleaseReadLines() { preprocessor_.ReleaseReadLines(Peek()); }
   SourcePlace PlaceOf(const Token& token) { return Report().PlaceOf(token); }
 
   // Reports an error at a token; returns false, for `return Fail(...)`.

@@ -1,13 +1,57 @@
 // Reads a script held in the test, with the files it includes held beside it.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
 
 #include "rcscript/diagnostics.h"
+#include "rcscript/dump.h"
 #include "rcscript/reader.h"
 
 namespace tolvex::testing {
+
+// Bytes given a few at a time, as a slow file gives them.
+class TrickleSource : public rc::ScriptSource {
+ public:
+  TrickleSource(std::string_view bytes, size_t step) : bytes_(bytes), step_(step) {}
+  long Read(char* into, long most) override {
+    const size_t n = std::min({static_cast<size_t>(most), step_, bytes_.size() - at_});
+    std::memcpy(into, bytes_.data() + at_, n);
+    at_ += n;
+    return static_cast<long>(n);
+  }
+  bool Rewind() override {
+    at_ = 0;
+    return true;
+  }
+
+ private:
+  std::string_view bytes_;
+  size_t step_, at_ = 0;
+};
+
+// Every message of a reading, one a line.
+inline std::string Messages(const rc::Reading& reading) {
+  std::string text;
+  for (const rc::Diagnostic& d : reading.diagnostics) text += rc::FormatDiagnostic(d) + "\n";
+  return text;
+}
+
+// The script read from its bytes in memory; read again in pieces of a line or so, freed as the
+// reading passes them, it must give the same model and messages.
+inline rc::Reading ReadBothWays(const std::string& path, std::string_view script,
+                                const rc::ReadOptions& options) {
+  rc::Reading whole = rc::ReadScriptBytes(path, script, options);
+  TrickleSource trickle(script, 3);
+  const rc::Reading pieces = rc::ReadScriptSource(path, trickle, 5, options);
+  EXPECT_EQ(Messages(pieces), Messages(whole));
+  EXPECT_EQ(rc::DumpModel(pieces.model), rc::DumpModel(whole.model));
+  return whole;
+}
 
 inline rc::Reading ReadText(const std::string& script,
                             const std::map<std::string, std::string>& files = {},
@@ -20,14 +64,7 @@ inline rc::Reading ReadText(const std::string& script,
     if (found == files.end()) return std::nullopt;
     return found->second;
   };
-  return rc::ReadScriptBytes(path, script, options);
-}
-
-// Every message of a reading, one a line.
-inline std::string Messages(const rc::Reading& reading) {
-  std::string text;
-  for (const rc::Diagnostic& d : reading.diagnostics) text += rc::FormatDiagnostic(d) + "\n";
-  return text;
+  return ReadBothWays(path, script, options);
 }
 
 }  // namespace tolvex::testing
