@@ -54,7 +54,7 @@ Macro MacroTable::Keep(const std::vector<Token>& body) {
 }
 
 std::string_view MacroTable::KeepText(std::string_view text) {
-  if (text.empty()) return {};
+  if (text.empty()) return "";  // a view of no bytes still points at some, as a token's does
   if (textChunks_.empty() || textSize_ - textUsed_ < text.size()) {
     textSize_ =
         std::max(std::clamp(textSize_ * 2, kFirstTextChunk, kLargestTextChunk), text.size());

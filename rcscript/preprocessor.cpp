@@ -229,6 +229,7 @@ void Preprocessor::FinishFile() {
     endLine_ = std::max<int>(1, static_cast<int>(frame.lines.taken()));
     endColumn_ = frame.lines.taken() == 0 ? 1 : static_cast<int>(frame.lines.lastSize()) + 1;
   }
+  finishedLines_.push_back(std::move(frame.lines));
   frames_.pop_back();
 }
 

@@ -101,6 +101,9 @@ class Preprocessor {
   std::deque<std::string> texts_;
   Reporter reporter_;
   std::vector<Frame> frames_;
+  // The lines of the files read to their end: the reader may still hold tokens of their last
+  // lines, so their bytes are kept for the whole reading.
+  std::vector<ReaderLines> finishedLines_;
   std::vector<Conditional> conditionals_;
   MacroTable macros_;  // keyed by the names' tokens
   std::vector<Define> defines_;

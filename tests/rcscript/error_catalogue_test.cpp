@@ -63,6 +63,11 @@ TEST(ErrorCatalogueTest, EachFaultHasItsMessageAtItsPlace) {
        {},
        "s.rc:1:74: error: the dialog's x is nested too deeply\n"},
       {"}\n", {}, "s.rc:1:1: error: expected a resource, got \"}\"\n"},
+      // The last line's name is still held when the end of the file is looked for.
+      {"defin",
+       {},
+       "s.rc:1:6: error: expected a resource type after the name \"defin\", got the end "
+       "of the file\n"},
       {"M MENU\nBEGIN\n  ITEM \"x\", 1\nEND\n",
        {},
        "s.rc:3:3: error: expected MENUITEM, POPUP or END in the menu M, got \"ITEM\"\n"},
@@ -70,7 +75,10 @@ TEST(ErrorCatalogueTest, EachFaultHasItsMessageAtItsPlace) {
       {"#frob x\n", {}, "s.rc:1:1: warning: unknown directive #frob passed over\n"},
       {"#error don't \"quote\n#if 0\n#define A \"open\n#endif\n", {}, ""},
       {"#else\n", {}, "s.rc:1:1: error: #else without #if\n"},
-      {"#if 1\n", {}, "s.rc:1:1: error: #if has no #endif before the end of the file\n"},
+      // Told at the end, after the reading is done with the #if's line.
+      {"#ifdef RC_INVOKED\n1 RCDATA BEGIN END\n",
+       {},
+       "s.rc:1:1: error: #ifdef has no #endif before the end of the file\n"},
       {"#if 0\n#else\n#elif 1\n#endif\n", {}, "s.rc:3:1: error: #elif after #else\n"},
       {"#if 1/0\n#endif\n", {}, "s.rc:1:6: error: division by zero in the condition of #if\n"},
       {"#if\n#endif\n", {}, "s.rc:1:1: error: #if needs a condition\n"},
