@@ -28,7 +28,7 @@ void MacroTable::Define(std::string_view name, const std::vector<Token>& body) {
     entries_[entry].macro = macro;
     return;
   }
-  entries_.push_back(Entry{KeepText(name), macro});
+  entries_.push_back(Entry{macro, KeepText(name, true).data()});
 }
 
 void MacroTable::Erase(std::string_view name) {
@@ -47,23 +47,28 @@ Macro MacroTable::Keep(const std::vector<Token>& body) {
   MacroToken* first = chunks_.back().get() + chunkUsed_;
   for (size_t i = 0; i < body.size(); ++i) {
     const Token& t = body[i];
-    first[i] = MacroToken{KeepText(t.text), t.number, t.kind, t.numberValid, t.coding};
+    const std::string_view text = KeepText(t.text);
+    first[i] = MacroToken{text.data(),      static_cast<std::uint32_t>(text.size()),
+                          t.number,         t.kind,
+                          t.numberValid,    t.coding.utf8,
+                          t.coding.codePage};
   }
   chunkUsed_ += body.size();
   return Macro{first, static_cast<std::uint32_t>(body.size())};
 }
 
-std::string_view MacroTable::KeepText(std::string_view text) {
-  if (text.empty()) return "";  // a view of no bytes still points at some, as a token's does
-  if (textChunks_.empty() || textSize_ - textUsed_ < text.size()) {
-    textSize_ =
-        std::max(std::clamp(textSize_ * 2, kFirstTextChunk, kLargestTextChunk), text.size());
+std::string_view MacroTable::KeepText(std::string_view text, bool terminated) {
+  const size_t size = text.size() + (terminated ? 1 : 0);
+  if (size == 0) return "";  // a view of no bytes still points at some, as a token's does
+  if (textChunks_.empty() || textSize_ - textUsed_ < size) {
+    textSize_ = std::max(std::clamp(textSize_ * 2, kFirstTextChunk, kLargestTextChunk), size);
     textUsed_ = 0;
     textChunks_.emplace_back(new char[textSize_]);
   }
   char* kept = textChunks_.back().get() + textUsed_;
   std::memcpy(kept, text.data(), text.size());
-  textUsed_ += text.size();
+  if (terminated) kept[text.size()] = '\0';
+  textUsed_ += size;
   return {kept, text.size()};
 }
 

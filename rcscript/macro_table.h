@@ -13,26 +13,31 @@
 
 namespace tolvex::rc {
 
-// A define's token as a use puts it in place: what the use takes from it and no more, under half
-// a token's size. A use gives the tokens it puts in place its own place in the script.
+// A define's token as a use puts it in place: what the use takes from it and no more, in 24
+// bytes where a token takes 64. A use gives the tokens it puts in place its own place in the
+// script.
 struct MacroToken {
-  std::string_view text;
+  const char* text = "";
+  std::uint32_t size = 0;  // of the text
   std::uint32_t number = 0;
   TokenKind kind = TokenKind::kEnd;
   bool numberValid = false;
-  TextCoding coding;
+  bool utf8 = false;
+  int codePage = 0;
 
+  std::string_view Text() const { return {text, size}; }
   // The token with no place yet.
   Token Placeless() const {
     Token token;
     token.kind = kind;
-    token.text = text;
+    token.text = Text();
     token.number = number;
     token.numberValid = numberValid;
-    token.coding = coding;
+    token.coding = {utf8, codePage};
     return token;
   }
 };
+static_assert(sizeof(MacroToken) <= 24);
 
 // A define's tokens, where the table keeps them.
 struct Macro {
@@ -59,16 +64,17 @@ class MacroTable {
  private:
   // The names in the order they were defined (an erased one keeps its place, emptied).
   struct Entry {
-    std::string_view name;
     Macro macro;
+    const char* name;  // ends in a NUL, which no name holds
   };
   std::string_view NameOf(std::uint32_t entry) const { return entries_[entry].name; }
   // The body's tokens copied to the end of the last chunk, or to a new one. The tokens of a
   // define made again or erased stay where they are: they are never more than the tokens of the
   // #define lines read.
   Macro Keep(const std::vector<Token>& body);
-  // The text's bytes at the end of the last text chunk, or in a new one; they never move.
-  std::string_view KeepText(std::string_view text);
+  // The text's bytes at the end of the last text chunk, or in a new one, after them a NUL when
+  // `terminated`; they never move.
+  std::string_view KeepText(std::string_view text, bool terminated = false);
 
   std::deque<Entry> entries_;
   NameIndex index_;

@@ -578,12 +578,13 @@ void Preprocessor::AppendExpansion(const Macro& macro, std::string_view name, in
   active.push_back(name);
   for (const MacroToken& t : macro) {
     if (overflowed) break;
-    const Macro* nested = t.kind == TokenKind::kIdentifier ? macros_.Find(t.text) : nullptr;
+    const std::string_view text = t.Text();
+    const Macro* nested = t.kind == TokenKind::kIdentifier ? macros_.Find(text) : nullptr;
     const bool expands =
         nested != nullptr &&
-        std::none_of(active.begin(), active.end(), [&](std::string_view a) { return a == t.text; });
+        std::none_of(active.begin(), active.end(), [&](std::string_view a) { return a == text; });
     if (expands) {
-      AppendExpansion(*nested, t.text, depth + 1, active, out, start, overflowed);
+      AppendExpansion(*nested, text, depth + 1, active, out, start, overflowed);
     } else if (out.size() - start >= kMaxMacroTokens) {
       overflowed = true;
     } else {
