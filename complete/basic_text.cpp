@@ -1,5 +1,6 @@
 #include "complete/basic_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tolvex::complete {
@@ -39,6 +40,14 @@ BasicText BasicTextOf(std::string_view text) {
 std::string BasicLiteral(std::string_view text) {
   const BasicText literal = BasicTextOf(text);
   return literal.mark + "\"" + literal.body + "\"";
+}
+
+std::string CommentText(std::string_view text) {
+  const bool control = std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+  return control ? BasicLiteral(text) : std::string(text);
 }
 
 }  // namespace tolvex::complete

@@ -19,5 +19,8 @@ struct BasicText {
 BasicText BasicTextOf(std::string_view text);
 // The whole literal: mark, quotes and body.
 std::string BasicLiteral(std::string_view text);
+// A text of the script where a comment names it: as it stands, or as a literal when it holds a
+// control byte, which could end the comment's line and the program's sense with it.
+std::string CommentText(std::string_view text);
 
 }  // namespace tolvex::complete

@@ -356,8 +356,9 @@ class Converter {
         if (!feed.taken()) return false;
         if (gadget.kind == nullptr || !gadget.hasCase) continue;
         if (gadget.fresh) {
-          feed(shapes::GadgetCaseLines(gadget.id.Written(),
-                                       gadget.control->id.text + " in " + plan.dialog->name.text));
+          feed(shapes::GadgetCaseLines(
+              gadget.id.Written(),
+              CommentText(gadget.control->id.text) + " in " + CommentText(plan.dialog->name.text)));
         } else {
           const std::string label = gadget.id.CaseLabel(), written = gadget.id.Written();
           for (const auto& line : shapes::GadgetCaseLinePieces(label, written)) feed(line);

@@ -20,5 +20,12 @@ TEST(BasicText, EveryTextReadsBackAsItself) {
   for (const auto& c : cases) EXPECT_EQ(BasicLiteral(c.text), c.literal) << c.text;
 }
 
+// A comment names a dialog or an id as the script writes it, on the one line it has.
+TEST(BasicText, ACommentKeepsItsLine) {
+  EXPECT_EQ(CommentText("IDD_MAIN"), "IDD_MAIN");
+  EXPECT_EQ(CommentText("My \"best\" dialog"), "My \"best\" dialog");
+  EXPECT_EQ(CommentText("two\r\nlines"), "!\"two\\r\\nlines\"");
+}
+
 }  // namespace
 }  // namespace tolvex::complete
