@@ -75,7 +75,8 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
   }
   names_.reserve(model.defines.size());
   defines_.reserve(model.defines.size());
-  for (const rc::Define& define : model.defines) {
+  for (std::uint32_t at = 0; at < model.defines.size(); ++at) {
+    const rc::Define& define = model.defines[at];
     if (!define.number || IsStandardId(define.name)) continue;
     const std::string key = UpperCase(define.name);
     if (IsProgramName(key)) {
@@ -94,7 +95,7 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
       scriptOrder_.push_back(entry);
     }
     if (fromScript) {
-      defines_.push_back({static_cast<std::uint32_t>(&define - model.defines.data()), entry});
+      defines_.push_back({at, entry});
     }
   }
 }

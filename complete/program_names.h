@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,7 +92,7 @@ class ProgramNames {
   std::vector<Name> names_;
   rc::NameIndex nameIndex_;                                     // by upper-case name, into names_
   std::vector<std::uint32_t> scriptOrder_, usedIncludedOrder_;  // into names_
-  const std::vector<rc::Define>& modelDefines_;                 // the model outlives the conversion
+  const std::deque<rc::Define>& modelDefines_;                  // the model outlives the conversion
   struct ScriptDefine {
     std::uint32_t define;  // into modelDefines_
     std::uint32_t name;    // into names_

@@ -17,7 +17,7 @@ const Macro* MacroTable::Find(std::string_view name) const {
   return entry == NameIndex::kNone ? nullptr : &entries_[entry].macro;
 }
 
-void MacroTable::Define(std::string_view name, const std::vector<Token>& body) {
+void MacroTable::Define(const char* name, const std::vector<Token>& body) {
   // The last two numbers mark a slot free or erased.
   if (entries_.size() >= NameIndex::kNone - 1) throw std::length_error("too many defines to hold");
   if (body.size() > UINT32_MAX) throw std::length_error("a define too long to hold");
@@ -28,7 +28,7 @@ void MacroTable::Define(std::string_view name, const std::vector<Token>& body) {
     entries_[entry].macro = macro;
     return;
   }
-  entries_.push_back(Entry{macro, KeepText(name, true).data()});
+  entries_.push_back(Entry{macro, name});
 }
 
 void MacroTable::Erase(std::string_view name) {
@@ -57,18 +57,17 @@ Macro MacroTable::Keep(const std::vector<Token>& body) {
   return Macro{first, static_cast<std::uint32_t>(body.size())};
 }
 
-std::string_view MacroTable::KeepText(std::string_view text, bool terminated) {
-  const size_t size = text.size() + (terminated ? 1 : 0);
-  if (size == 0) return "";  // a view of no bytes still points at some, as a token's does
-  if (textChunks_.empty() || textSize_ - textUsed_ < size) {
-    textSize_ = std::max(std::clamp(textSize_ * 2, kFirstTextChunk, kLargestTextChunk), size);
+std::string_view MacroTable::KeepText(std::string_view text) {
+  if (text.empty()) return "";  // a view of no bytes still points at some, as a token's does
+  if (textChunks_.empty() || textSize_ - textUsed_ < text.size()) {
+    textSize_ =
+        std::max(std::clamp(textSize_ * 2, kFirstTextChunk, kLargestTextChunk), text.size());
     textUsed_ = 0;
     textChunks_.emplace_back(new char[textSize_]);
   }
   char* kept = textChunks_.back().get() + textUsed_;
   std::memcpy(kept, text.data(), text.size());
-  if (terminated) kept[text.size()] = '\0';
-  textUsed_ += size;
+  textUsed_ += text.size();
   return {kept, text.size()};
 }
 

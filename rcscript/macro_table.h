@@ -53,10 +53,10 @@ class MacroTable {
   // The macro of that name, or none; valid until the table next changes.
   const Macro* Find(std::string_view name) const;
   bool Contains(std::string_view name) const { return Find(name) != nullptr; }
-  // Defines the name, again or for the first time, as the body's tokens. The table keeps its own
-  // copy of the name and of the tokens' texts: a script read in pieces frees the lines they were
-  // read from.
-  void Define(std::string_view name, const std::vector<Token>& body);
+  // Defines the name, again or for the first time, as the body's tokens. The name must outlive the
+  // table (the reader's defines and the predefined names do); the table keeps its own copy of the
+  // tokens' texts, since a script read in pieces frees the lines they were read from.
+  void Define(const char* name, const std::vector<Token>& body);
   void Erase(std::string_view name);
   // Room for so many defines in all, made at once.
   void Reserve(size_t names) { index_.Reserve(names); }
@@ -65,16 +65,15 @@ class MacroTable {
   // The names in the order they were defined (an erased one keeps its place, emptied).
   struct Entry {
     Macro macro;
-    const char* name;  // ends in a NUL, which no name holds
+    const char* name;  // the caller's, ending in a NUL, which no name holds
   };
   std::string_view NameOf(std::uint32_t entry) const { return entries_[entry].name; }
   // The body's tokens copied to the end of the last chunk, or to a new one. The tokens of a
   // define made again or erased stay where they are: they are never more than the tokens of the
   // #define lines read.
   Macro Keep(const std::vector<Token>& body);
-  // The text's bytes at the end of the last text chunk, or in a new one, after them a NUL when
-  // `terminated`; they never move.
-  std::string_view KeepText(std::string_view text, bool terminated = false);
+  // The text's bytes at the end of the last text chunk, or in a new one; they never move.
+  std::string_view KeepText(std::string_view text);
 
   std::deque<Entry> entries_;
   NameIndex index_;

@@ -128,7 +128,7 @@ struct SkippedResource {
 };
 
 struct Model {
-  std::vector<Define> defines;
+  std::deque<Define> defines;  // kept where they are made: the reader's define table names them
   std::deque<Dialog> dialogs;
   std::deque<Menu> menus;
   std::vector<SkippedResource> skipped;

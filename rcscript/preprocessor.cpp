@@ -131,7 +131,6 @@ Preprocessor::Preprocessor(const std::string& scriptPath, ScriptSource& source, 
 }
 
 void Preprocessor::Begin(size_t defineLines, size_t scriptBytes) {
-  defines_.reserve(defineLines);
   macros_.Reserve(defineLines + 2);
   // What the resource compiler defines before it reads a script.
   for (const char* name : {"RC_INVOKED", "_WIN32"}) {
@@ -446,8 +445,7 @@ void Preprocessor::AddDefine(const Token& name, const std::vector<Token>& body, 
       record.number = static_cast<std::int32_t>(static_cast<std::uint32_t>(value.value));
     }
   }
-  defines_.push_back(std::move(record));
-  macros_.Define(name.text, body);
+  macros_.Define(defines_.emplace_back(std::move(record)).name.c_str(), body);
 }
 
 void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {

@@ -58,7 +58,7 @@ class Preprocessor {
   void ReleaseReadLines(const Token& earliest);
 
   Reporter& Report() { return reporter_; }
-  std::vector<Define>& Defines() { return defines_; }
+  std::deque<Define>& Defines() { return defines_; }
   std::vector<std::string>& UnreadIncludes() { return unreadIncludes_; }
 
  private:
@@ -105,8 +105,8 @@ class Preprocessor {
   // lines, so their bytes are kept for the whole reading.
   std::vector<ReaderLines> finishedLines_;
   std::vector<Conditional> conditionals_;
-  MacroTable macros_;  // keyed by the names' tokens
-  std::vector<Define> defines_;
+  MacroTable macros_;           // keyed by the names' tokens
+  std::deque<Define> defines_;  // the define table's names are theirs
   std::vector<std::string> unreadIncludes_;
   std::vector<Token> raw_, pending_;
   // Kept from one line to the next for their room: a directive's tokens, and the defines an

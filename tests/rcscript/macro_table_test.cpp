@@ -24,9 +24,9 @@ TEST_P(MacroTableRoom, DefinesRedefinesAndErasesAcrossGrowth) {
   std::vector<std::string> names;
   for (int i = 0; i < 5000; ++i) names.push_back("IDC_" + std::to_string(i));
   MacroTable table;
-  table.Define(names[0], {});
+  table.Define(names[0].c_str(), {});
   table.Reserve(GetParam());
-  for (size_t i = 0; i < names.size(); ++i) table.Define(names[i], Body(i % 7));
+  for (size_t i = 0; i < names.size(); ++i) table.Define(names[i].c_str(), Body(i % 7));
   for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(BodySize(table, names[i]), i % 7 + 1) << i;
   EXPECT_FALSE(table.Contains("IDC_"));
   EXPECT_FALSE(table.Contains("IDC_5000"));
@@ -34,13 +34,13 @@ TEST_P(MacroTableRoom, DefinesRedefinesAndErasesAcrossGrowth) {
   // Every other name undefined, then a third of those defined again; the rest stay as they were.
   for (size_t i = 0; i < names.size(); i += 2) table.Erase(names[i]);
   table.Erase("IDC_never");
-  for (size_t i = 0; i < names.size(); i += 6) table.Define(names[i], Body(9));
+  for (size_t i = 0; i < names.size(); i += 6) table.Define(names[i].c_str(), Body(9));
   for (size_t i = 0; i < names.size(); ++i) {
     const size_t expected = i % 6 == 0 ? 10 : i % 2 == 0 ? 0 : i % 7 + 1;
     ASSERT_EQ(BodySize(table, names[i]), expected) << i;
   }
   // Defining a name again reaches the same define.
-  table.Define(names[1], Body(3));
+  table.Define(names[1].c_str(), Body(3));
   EXPECT_EQ(BodySize(table, names[1]), 4u);
 }
 INSTANTIATE_TEST_SUITE_P(Reserved, MacroTableRoom, testing::Values(0, 100, 5000, 20000));
