@@ -237,12 +237,12 @@ class Converter {
         BasicTextOf(dialog.font ? Text(dialog.font->face, dialog.texts, dialog.place) : kFontFace);
     const std::string size =
         " " + (dialog.font ? IntegerText(Units(dialog.font->size, dialog.place)) : kFontSize);
-    const std::string x = " " + IntegerText(Units(dialog.x, dialog.place));
-    const std::string y = IntegerText(Units(dialog.y, dialog.place));
+    const std::string x = " " + IntegerText(Units(dialog.rect.x(), dialog.place));
+    const std::string y = IntegerText(Units(dialog.rect.y(), dialog.place));
     const std::string width = IntegerText(
-        WindowWidthPixels(Units(dialog.width, dialog.place), scaleX_, options_.windowX));
+        WindowWidthPixels(Units(dialog.rect.width(), dialog.place), scaleX_, options_.windowX));
     const std::string height = IntegerText(
-        WindowHeightPixels(Units(dialog.height, dialog.place), scaleY_, options_.windowY));
+        WindowHeightPixels(Units(dialog.rect.height(), dialog.place), scaleY_, options_.windowY));
     return shapes::WindowLines(
         {number, caption.body, x, y, width, height, face.body, size, caption.mark, face.mark});
   }
@@ -272,10 +272,10 @@ class Converter {
                         : std::string());
     std::string variant;
     if (gadget.kind->prefix == "IDC_LSV" && listViews_++ > 0) variant = std::to_string(listViews_);
-    const std::string x = Pixels(control.x, scaleX_, control.place);
-    const std::string y = Pixels(control.y, scaleY_, control.place);
-    const std::string width = Pixels(control.width, scaleX_, control.place);
-    const std::string height = Pixels(control.height, scaleY_, control.place);
+    const std::string x = Pixels(control.rect.x(), scaleX_, control.place);
+    const std::string y = Pixels(control.rect.y(), scaleY_, control.place);
+    const std::string width = Pixels(control.rect.width(), scaleX_, control.place);
+    const std::string height = Pixels(control.rect.height(), scaleY_, control.place);
     shapes::EachGadgetLine(*gadget.kind,
                            {gadget.id.Written(), x, y, width, height, caption.body,
                             BarOrientationOf(*gadget.kind, control), caption.mark, variant},
@@ -294,9 +294,10 @@ class Converter {
     const BasicText className = BasicTextOf(Text(control.className, dialog.texts, control.place));
     return shapes::NoGadgetLine(
         className.mark.empty() ? className.body : className.mark + "\"" + className.body + "\"",
-        control.id.text, Pixels(control.x, scaleX_, control.place),
-        Pixels(control.y, scaleY_, control.place), Pixels(control.width, scaleX_, control.place),
-        Pixels(control.height, scaleY_, control.place), text);
+        control.id.text, Pixels(control.rect.x(), scaleX_, control.place),
+        Pixels(control.rect.y(), scaleY_, control.place),
+        Pixels(control.rect.width(), scaleX_, control.place),
+        Pixels(control.rect.height(), scaleY_, control.place), text);
   }
 
   PackedLines Body(WrittenCounts& written) {

@@ -86,18 +86,26 @@ bool ReadControlClass(StatementStream& tokens, CompactText& className) {
   return true;
 }
 
-bool ReadGeometry(StatementStream& tokens, Control& c, bool sizeOptional) {
-  if (!tokens.ReadValue("the control's x", true, c.x) || !tokens.Comma("the control's y") ||
-      !tokens.ReadValue("the control's y", true, c.y)) {
+bool ReadGeometryValues(StatementStream& tokens, Value& x, Value& y, Value& width, Value& height,
+                        bool sizeOptional) {
+  if (!tokens.ReadValue("the control's x", true, x) || !tokens.Comma("the control's y") ||
+      !tokens.ReadValue("the control's y", true, y)) {
     return false;
   }
-  c.width = c.height = Value{"", 0};
+  width = height = Value{"", 0};
   if (sizeOptional && !IsOperator(tokens.Peek(), ",")) return true;
   if (!tokens.Comma("the control's width")) return false;
   if (sizeOptional && !tokens.FieldWritten()) return true;
-  return tokens.ReadValue("the control's width", true, c.width) &&
+  return tokens.ReadValue("the control's width", true, width) &&
          tokens.Comma("the control's height") &&
-         tokens.ReadValue("the control's height", true, c.height);
+         tokens.ReadValue("the control's height", true, height);
+}
+
+bool ReadGeometry(StatementStream& tokens, Control& c, bool sizeOptional) {
+  Value x, y, width, height;
+  const bool read = ReadGeometryValues(tokens, x, y, width, height, sizeOptional);
+  c.rect.Set(x, y, width, height);
+  return read;
 }
 
 // The optional trailing fields, each of which may be left empty: [, style] [, exstyle] [, helpID]
@@ -240,12 +248,13 @@ void ReadDialog(StatementStream& tokens, const Token& start, Value name, const T
   d.exStyle.number = 0;
   const std::string what = "the dialog " + d.name.text;
   tokens.SkipMemoryOptions();
+  Value x, y, width, height;
   const bool header =
-      tokens.ReadValue("the dialog's x", true, d.x) && tokens.Comma("the dialog's y") &&
-      tokens.ReadValue("the dialog's y", true, d.y) && tokens.Comma("the dialog's width") &&
-      tokens.ReadValue("the dialog's width", true, d.width) &&
-      tokens.Comma("the dialog's height") &&
-      tokens.ReadValue("the dialog's height", true, d.height);
+      tokens.ReadValue("the dialog's x", true, x) && tokens.Comma("the dialog's y") &&
+      tokens.ReadValue("the dialog's y", true, y) && tokens.Comma("the dialog's width") &&
+      tokens.ReadValue("the dialog's width", true, width) && tokens.Comma("the dialog's height") &&
+      tokens.ReadValue("the dialog's height", true, height);
+  d.rect.Set(x, y, width, height);
   if (header && tokens.OptionalComma()) {
     d.helpId.emplace();
     if (!tokens.ReadValue("the dialog's help id", false, *d.helpId)) tokens.SkipStatement(start);

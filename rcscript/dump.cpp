@@ -90,10 +90,10 @@ void DumpDialog(const Dialog& d, std::string& out) {
   Print(d.name, out);
   out += ' ';
   out += d.statement;
-  Field(" x ", d.x, out);
-  Field(" y ", d.y, out);
-  Field(" w ", d.width, out);
-  Field(" h ", d.height, out);
+  Field(" x ", d.rect.x(), out);
+  Field(" y ", d.rect.y(), out);
+  Field(" w ", d.rect.width(), out);
+  Field(" h ", d.rect.height(), out);
   Optional("help", d.helpId, out);
   if (d.caption) {
     out += " caption ";
@@ -120,10 +120,10 @@ void DumpDialog(const Dialog& d, std::string& out) {
     Field(" id ", c.id, out);
     out += " class ";
     out += QuotedWhole(c.className);
-    Field(" x ", c.x, out);
-    Field(" y ", c.y, out);
-    Field(" w ", c.width, out);
-    Field(" h ", c.height, out);
+    Field(" x ", c.rect.x(), out);
+    Field(" y ", c.rect.y(), out);
+    Field(" w ", c.rect.width(), out);
+    Field(" h ", c.rect.height(), out);
     Field(" style ", c.style, out);
     Field(" exstyle ", c.exStyle, out);
     Optional("help", c.helpId, out);

@@ -17,11 +17,12 @@ const Macro* MacroTable::Find(std::string_view name) const {
   return entry == NameIndex::kNone ? nullptr : &entries_[entry].macro;
 }
 
-void MacroTable::Define(const char* name, const std::vector<Token>& body) {
+void MacroTable::Define(const char* name, const std::vector<Token>& body,
+                        std::string_view lasting) {
   // The last two numbers mark a slot free or erased.
   if (entries_.size() >= NameIndex::kNone - 1) throw std::length_error("too many defines to hold");
   if (body.size() > UINT32_MAX) throw std::length_error("a define too long to hold");
-  const Macro macro = Keep(body);
+  const Macro macro = Keep(body, lasting);
   const std::uint32_t entry = index_.Insert(name, static_cast<std::uint32_t>(entries_.size()),
                                             [this](std::uint32_t e) { return NameOf(e); });
   if (entry != NameIndex::kNone) {
@@ -36,7 +37,7 @@ void MacroTable::Erase(std::string_view name) {
   if (entry != NameIndex::kNone) entries_[entry].macro = Macro{};
 }
 
-Macro MacroTable::Keep(const std::vector<Token>& body) {
+Macro MacroTable::Keep(const std::vector<Token>& body, std::string_view lasting) {
   if (body.empty()) return Macro{};
   if (chunks_.empty() || chunkSize_ - chunkUsed_ < body.size()) {
     chunkSize_ =
@@ -47,7 +48,8 @@ Macro MacroTable::Keep(const std::vector<Token>& body) {
   MacroToken* first = chunks_.back().get() + chunkUsed_;
   for (size_t i = 0; i < body.size(); ++i) {
     const Token& t = body[i];
-    const std::string_view text = KeepText(t.text);
+    const std::string_view text =
+        !lasting.empty() && t.text == lasting ? lasting : KeepText(t.text);
     first[i] = MacroToken{text.data(),      static_cast<std::uint32_t>(text.size()),
                           t.number,         t.kind,
                           t.numberValid,    t.coding.utf8,

@@ -55,8 +55,10 @@ class MacroTable {
   bool Contains(std::string_view name) const { return Find(name) != nullptr; }
   // Defines the name, again or for the first time, as the body's tokens. The name must outlive the
   // table (the reader's defines and the predefined names do); the table keeps its own copy of the
-  // tokens' texts, since a script read in pieces frees the lines they were read from.
-  void Define(const char* name, const std::vector<Token>& body);
+  // tokens' texts, since a script read in pieces frees the lines they were read from, but for a
+  // text equal to `lasting`, a text of the caller's that outlives the table too (a define's text
+  // as the model holds it, which is its one token's text for most defines).
+  void Define(const char* name, const std::vector<Token>& body, std::string_view lasting = {});
   void Erase(std::string_view name);
   // Room for so many defines in all, made at once.
   void Reserve(size_t names) { index_.Reserve(names); }
@@ -71,7 +73,7 @@ class MacroTable {
   // The body's tokens copied to the end of the last chunk, or to a new one. The tokens of a
   // define made again or erased stay where they are: they are never more than the tokens of the
   // #define lines read.
-  Macro Keep(const std::vector<Token>& body);
+  Macro Keep(const std::vector<Token>& body, std::string_view lasting);
   // The text's bytes at the end of the last text chunk, or in a new one; they never move.
   std::string_view KeepText(std::string_view text);
 

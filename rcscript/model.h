@@ -13,6 +13,7 @@
 #include "rcscript/boxed.h"
 #include "rcscript/compact_text.h"
 #include "rcscript/packed_number.h"
+#include "rcscript/rect.h"
 #include "rcscript/shared_name.h"
 
 namespace tolvex::rc {
@@ -29,13 +30,6 @@ struct SourcePlace {
 
   SharedName fileName;  // none for a place in no file
   int line = 0;
-};
-
-// An expression as written, and its value when every name in it has one (a name that nothing
-// defines stays a name: its value is unknown, never guessed).
-struct Value {
-  CompactText text;
-  PackedNumber<std::int32_t> number;
 };
 
 // A style as the resource compiler stores it: the statement's implied bits with the written terms
@@ -75,7 +69,7 @@ struct Control {
   Value id;
   CompactText className;  // Button, Static, ... or the class as a CONTROL statement wrote it
   Style style, exStyle;
-  Value x, y, width, height;
+  Rect rect;
   Boxed<Value> helpId;
   SourcePlace place;
 };
@@ -89,7 +83,7 @@ struct Font {
 struct Dialog {
   Value name;             // text: the name as written; a string name keeps its quotes off
   CompactText statement;  // DIALOG or DIALOGEX
-  Value x, y, width, height;
+  Rect rect;
   Boxed<Value> helpId;
   std::optional<CompactText> caption;
   std::optional<Font> font;

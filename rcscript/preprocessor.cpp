@@ -445,7 +445,8 @@ void Preprocessor::AddDefine(const Token& name, const std::vector<Token>& body, 
       record.number = static_cast<std::int32_t>(static_cast<std::uint32_t>(value.value));
     }
   }
-  macros_.Define(defines_.emplace_back(std::move(record)).name.c_str(), body);
+  const Define& kept = defines_.emplace_back(std::move(record));
+  macros_.Define(kept.name.c_str(), body, kept.text);
 }
 
 void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {

@@ -29,7 +29,7 @@ Reading ReadScript(const std::string& path, const ReadOptions& options);
 Reading ReadScriptSource(const std::string& path, ScriptSource& source, size_t pieceBytes,
                          const ReadOptions& options);
 // The pieces a script file is read in.
-constexpr size_t kScriptPieceBytes = 256 * 1024;
+constexpr size_t kScriptPieceBytes = 64 * 1024;
 // The same over bytes already read; `path` names the script and locates its includes.
 Reading ReadScriptBytes(const std::string& path, std::string_view bytes,
                         const ReadOptions& options);

@@ -178,11 +178,11 @@ class Comparer {
 
   template <typename Resource>
   void Geometry(const Resource& m, Cursor& in) {
-    for (const auto& [field, value] : {std::pair<const char*, const rc::Value*>{"x", &m.x},
-                                       {"y", &m.y},
-                                       {"cx", &m.width},
-                                       {"cy", &m.height}}) {
-      Number(field, Of16(*value), in.I16(), value->text);
+    for (const auto& [field, value] : {std::pair<const char*, rc::Value>{"x", m.rect.x()},
+                                       {"y", m.rect.y()},
+                                       {"cx", m.rect.width()},
+                                       {"cy", m.rect.height()}}) {
+      Number(field, Of16(value), in.I16(), value.text);
     }
   }
 
