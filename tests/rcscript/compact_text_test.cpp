@@ -1,5 +1,6 @@
-// A model's text keeps its bytes, NUL included, whatever its length: in place up to 15 bytes, in a
-// buffer of its own past that; copies and moves leave both sides whole.
+// The model's compact parts: a text keeps its bytes, NUL included, whatever its length (in place up
+// to 15 bytes, in a buffer of its own past that), copies and moves leaving both sides whole; a
+// rectangle gives back its four values as written.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "rcscript/compact_text.h"
+#include "rcscript/rect.h"
 
 namespace tolvex::rc {
 namespace {
@@ -52,6 +54,30 @@ TEST(CompactText, ComparesAndJoinsAsItsText) {
   EXPECT_TRUE(CompactText("A") < CompactText("B"));
   EXPECT_EQ("[" + name + "]", "[IDC_A_LONGER_NAME]");
   EXPECT_EQ(std::string(name), "IDC_A_LONGER_NAME");
+}
+
+// A rectangle gives back each value as it was written, whether its texts are kept or made again
+// from the numbers; a copy outlives its original.
+TEST(Rect, GivesBackEveryValueAsWritten) {
+  const Value plain[] = {{"7", 7}, {"-3", -3}, {"0", 0}, {"2147483647", 2147483647}};
+  const Value written[] = {{"W", 10},        {"0x10", 16},       {"07", 7}, {"", 0},
+                           {"IDC_NOPE", {}}, {"4294967295", -1}, {"", {}}};
+  std::vector<std::vector<Value>> rows = {{plain[0], plain[1], plain[2], plain[3]}};
+  for (const Value& odd : written) rows.push_back({plain[0], odd, plain[3], plain[1]});
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row[1].text.str());
+    Rect copy;
+    {
+      Rect rect;
+      rect.Set(row[0], row[1], row[2], row[3]);
+      copy = rect;
+    }
+    const Value back[] = {copy.x(), copy.y(), copy.width(), copy.height()};
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(back[i].text, row[i].text);
+      EXPECT_EQ(back[i].number, row[i].number);
+    }
+  }
 }
 
 }  // namespace
