@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "rcscript/compact_text.h"
-#include "rcscript/rect.h"
+#include "rcscript/model.h"
 
 namespace tolvex::rc {
 namespace {
