@@ -75,8 +75,9 @@ ProgramNames::ProgramNames(const rc::Model& model, const std::string& scriptFile
   }
   names_.reserve(model.defines.size());
   defines_.reserve(model.defines.size());
-  for (std::uint32_t at = 0; at < model.defines.size(); ++at) {
-    const rc::Define& define = model.defines[at];
+  std::uint32_t count = 0;
+  for (const rc::Define& define : model.defines) {
+    const std::uint32_t at = count++;
     if (!define.number || IsStandardId(define.name)) continue;
     const std::string key = UpperCase(define.name);
     if (IsProgramName(key)) {

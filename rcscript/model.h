@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -55,7 +56,7 @@ class Rect {
     bool plain = true;
     for (int i = 0; i < 4; ++i) {
       numbers_[i] = values[i]->number;
-      plain = plain && values[i]->number && values[i]->text == std::to_string(*values[i]->number);
+      plain = plain && values[i]->number && values[i]->text == Decimal(*values[i]->number).view();
     }
     if (plain) {
       texts_ = {};
@@ -66,9 +67,20 @@ class Rect {
   }
 
  private:
+  struct Digits {
+    char bytes[12];
+    size_t size;
+    std::string_view view() const { return {bytes, size}; }
+  };
+  static Digits Decimal(std::int32_t number) {
+    Digits digits;
+    digits.size = static_cast<size_t>(
+        std::to_chars(digits.bytes, digits.bytes + sizeof digits.bytes, number).ptr - digits.bytes);
+    return digits;
+  }
   Value At(int i) const {
     if (texts_) return {(*texts_)[i], numbers_[i]};
-    return {std::to_string(*numbers_[i]), numbers_[i]};
+    return {Decimal(*numbers_[i]).view(), numbers_[i]};
   }
 
   Boxed<std::array<CompactText, 4>> texts_;  // none when every text is its number in decimal
