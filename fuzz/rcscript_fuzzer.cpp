@@ -19,30 +19,7 @@
 #include "complete/program.h"
 #include "rcscript/dump.h"
 #include "rcscript/reader.h"
-
-namespace {
-
-// The bytes two at a time.
-class SlowSource : public tolvex::rc::ScriptSource {
- public:
-  explicit SlowSource(const std::string& bytes) : bytes_(bytes) {}
-  long Read(char* into, long most) override {
-    const size_t n = std::min({static_cast<size_t>(most), size_t{2}, bytes_.size() - at_});
-    std::memcpy(into, bytes_.data() + at_, n);
-    at_ += n;
-    return static_cast<long>(n);
-  }
-  bool Rewind() override {
-    at_ = 0;
-    return true;
-  }
-
- private:
-  const std::string& bytes_;
-  size_t at_ = 0;
-};
-
-}  // namespace
+#include "tests/rcscript/trickle_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tolvex::rc;
@@ -56,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (opens == 1) return bytes;
     return "#include \"c" + std::to_string(opens) + "\"\n";
   };
-  SlowSource source(bytes);
+  tolvex::testing::TrickleSource source(bytes, 2);
   const Reading reading = size % 2 == 1 ? ReadScriptSource("f.rc", source, 5, options)
                                         : ReadScriptBytes("f.rc", bytes, options);
   DumpModel(reading.model);

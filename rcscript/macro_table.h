@@ -1,6 +1,7 @@
 // The preprocessor's defines by name, found through the index every identifier is looked up in.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -48,6 +49,27 @@ struct Macro {
   size_t size() const { return count; }
 };
 
+// Room for items that never move: chunks that double from kFirst items up to kLargest, a larger
+// request taking a chunk of its own size. A script of a few defines takes a small chunk.
+template <class T, size_t kFirst, size_t kLargest>
+class Chunks {
+ public:
+  T* Take(size_t count) {
+    if (chunks_.empty() || size_ - used_ < count) {
+      size_ = std::max(std::clamp(size_ * 2, kFirst, kLargest), count);
+      used_ = 0;
+      chunks_.emplace_back(new T[size_]);
+    }
+    T* room = chunks_.back().get() + used_;
+    used_ += count;
+    return room;
+  }
+
+ private:
+  std::vector<std::unique_ptr<T[]>> chunks_;
+  size_t used_ = 0, size_ = 0;  // of the last chunk
+};
+
 class MacroTable {
  public:
   // The macro of that name, or none; valid until the table next changes.
@@ -79,10 +101,8 @@ class MacroTable {
 
   std::deque<Entry> entries_;
   NameIndex index_;
-  std::vector<std::unique_ptr<MacroToken[]>> chunks_;
-  size_t chunkUsed_ = 0, chunkSize_ = 0;  // of the last chunk
-  std::vector<std::unique_ptr<char[]>> textChunks_;
-  size_t textUsed_ = 0, textSize_ = 0;  // of the last text chunk
+  Chunks<MacroToken, 64, 4096> tokens_;  // a large script's in chunks of 96 KiB
+  Chunks<char, 1024, 64 * 1024> texts_;
 };
 
 }  // namespace tolvex::rc

@@ -3,36 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <map>
 #include <string>
 
 #include "rcscript/diagnostics.h"
 #include "rcscript/dump.h"
 #include "rcscript/reader.h"
+#include "tests/rcscript/trickle_source.h"
 
 namespace tolvex::testing {
-
-// Bytes given a few at a time, as a slow file gives them.
-class TrickleSource : public rc::ScriptSource {
- public:
-  TrickleSource(std::string_view bytes, size_t step) : bytes_(bytes), step_(step) {}
-  long Read(char* into, long most) override {
-    const size_t n = std::min({static_cast<size_t>(most), step_, bytes_.size() - at_});
-    std::memcpy(into, bytes_.data() + at_, n);
-    at_ += n;
-    return static_cast<long>(n);
-  }
-  bool Rewind() override {
-    at_ = 0;
-    return true;
-  }
-
- private:
-  std::string_view bytes_;
-  size_t step_, at_ = 0;
-};
 
 // Every message of a reading, one a line.
 inline std::string Messages(const rc::Reading& reading) {
