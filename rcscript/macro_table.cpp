@@ -36,6 +36,7 @@ Macro MacroTable::Keep(const std::vector<Token>& body, std::string_view lasting)
   MacroToken* first = tokens_.Take(body.size());
   for (size_t i = 0; i < body.size(); ++i) {
     const Token& t = body[i];
+    if (t.text.size() > UINT32_MAX) throw std::length_error("a define's token too long to hold");
     const std::string_view text =
         !lasting.empty() && t.text == lasting ? lasting : KeepText(t.text);
     first[i] = MacroToken{text.data(),      static_cast<std::uint32_t>(text.size()),

@@ -105,8 +105,8 @@ class Preprocessor {
   // lines, so their bytes are kept for the whole reading.
   std::vector<ReaderLines> finishedLines_;
   std::vector<Conditional> conditionals_;
-  MacroTable macros_;           // keyed by the names' tokens
-  std::deque<Define> defines_;  // the define table's names are theirs
+  MacroTable macros_;           // keyed by the defines' names, which defines_ holds
+  std::deque<Define> defines_;  // where they are made, for ever: the define table names them
   std::vector<std::string> unreadIncludes_;
   std::vector<Token> raw_, pending_;
   // Kept from one line to the next for their room: a directive's tokens, and the defines an

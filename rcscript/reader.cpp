@@ -9,14 +9,15 @@
 namespace tolvex::rc {
 namespace {
 
-// A regular file's bytes, up to most of them: a folder, a FIFO or a device is never read, and a
-// larger file is refused before it takes any memory. A missing file has a reason only when
-// missingIsAFault.
-FileBytes ReadRegularFile(const std::string& path, size_t most, bool missingIsAFault) {
+// An included file's bytes, up to the bytes a reading takes from included files: a folder, a FIFO
+// or a device is never read, and a larger file is refused before it takes any memory. A missing
+// file is no fault: the next folder of the search may hold it.
+FileBytes ReadIncludedFile(const std::string& path) {
+  constexpr size_t most = kMaxIncludedBytes;
   files::ClearFailure();
   const FileHandle handle = files::OpenRegularForReading(path);
   if (handle == kBadFile) {
-    if (!missingIsAFault && files::LastFailureWasMissing()) return FileBytes(std::nullopt);
+    if (files::LastFailureWasMissing()) return FileBytes(std::nullopt);
     return FileBytes(std::nullopt, files::LastFailure());
   }
   const long long size = files::Size(handle);
@@ -47,10 +48,7 @@ FileBytes ReadRegularFile(const std::string& path, size_t most, bool missingIsAF
 
 }  // namespace
 
-FileReader DiskFiles() {
-  // No such file is no fault: the next folder of the search may hold it.
-  return [](const std::string& path) { return ReadRegularFile(path, kMaxIncludedBytes, false); };
-}
+FileReader DiskFiles() { return ReadIncludedFile; }
 
 namespace {
 

@@ -25,7 +25,8 @@ struct Reading {
 // Reads the script at `path` (named so in diagnostics) with the files it includes.
 Reading ReadScript(const std::string& path, const ReadOptions& options);
 // The same from a source of the script's bytes, read in pieces of about pieceBytes and freed as
-// the reading is done with their lines.
+// the reading is done with their lines. A source that fails ends the script there: telling the
+// failure is its owner's.
 Reading ReadScriptSource(const std::string& path, ScriptSource& source, size_t pieceBytes,
                          const ReadOptions& options);
 // The pieces a script file is read in.
