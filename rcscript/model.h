@@ -56,7 +56,7 @@ class Rect {
     bool plain = true;
     for (int i = 0; i < 4; ++i) {
       numbers_[i] = values[i]->number;
-      plain = plain && values[i]->number && values[i]->text == Decimal(*values[i]->number).view();
+      plain = plain && values[i]->number && IsDecimalOf(values[i]->text, *values[i]->number);
     }
     if (plain) {
       texts_ = {};
@@ -77,6 +77,15 @@ class Rect {
     digits.size = static_cast<size_t>(
         std::to_chars(digits.bytes, digits.bytes + sizeof digits.bytes, number).ptr - digits.bytes);
     return digits;
+  }
+  // Compared byte by byte in place: a call to compare bytes costs more than these few bytes.
+  static bool IsDecimalOf(std::string_view text, std::int32_t number) {
+    const Digits digits = Decimal(number);
+    if (text.size() != digits.size) return false;
+    for (size_t i = 0; i < digits.size; ++i) {
+      if (text[i] != digits.bytes[i]) return false;
+    }
+    return true;
   }
   Value At(int i) const {
     if (texts_) return {(*texts_)[i], numbers_[i]};
