@@ -329,7 +329,7 @@ void AgainstTheCompiler(const Programs& p, const fs::path& dir) {
   std::printf("file to model: %.1f MB/s (target: at least 60) %s; on fresh pages %.1f MB/s\n", rate,
               Verdict(rate >= 60), firstRead > 0 ? bytes / 1e6 / firstRead : 0.0);
   const double perByte = d.peakMb * 1024 * 1024 / bytes;
-  std::printf("memory: %.1f bytes per byte of script (target: at most 4) %s\n", perByte,
+  std::printf("memory: %.2f bytes per byte of script (target: at most 4) %s\n", perByte,
               Verdict(perByte <= 4));
   if (!peer) {
     std::printf("cpp and llvm-rc: skipped (no llvm-rc 18 or later found)\n");
