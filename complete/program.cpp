@@ -107,15 +107,10 @@ class Converter {
     PackedLines body = c.Body(program.written);
     c.texts_.LackingWarnings(c.warnings_);
     c.names_.DefineWarnings(c.warnings_);
-    const auto held = [](const shapes::Lines& lines) {
-      PackedLines packed;
-      packed.append(lines);
-      return packed;
-    };
-    program.lines.Add(held(shapes::IncludeLines()));
+    program.lines.Add(shapes::IncludeLines());
     program.lines.AddMade(
         [self](const ProgramLines::Take& take) { return self->names_.EachDefineLine(take); });
-    if (c.options_.screen) program.lines.Add(held(shapes::ScreenBlockLines()));
+    if (c.options_.screen) program.lines.Add(shapes::ScreenBlockLines());
     program.lines.Add(std::move(body));
     program.lines.AddMade(
         [self](const ProgramLines::Take& take) { return self->EachLoopLine(take); });

@@ -10,6 +10,12 @@ void ProgramLines::Add(PackedLines lines) {
   }
 }
 
+void ProgramLines::Add(const shapes::Lines& lines) {
+  PackedLines packed;
+  packed.append(lines);
+  Add(std::move(packed));
+}
+
 void ProgramLines::AddMade(Make make) { parts_.push_back({{}, std::move(make)}); }
 
 bool ProgramLines::Each(const Take& take) const {

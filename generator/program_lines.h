@@ -28,6 +28,7 @@ class ProgramLines {
   explicit ProgramLines(PackedLines lines) { Add(std::move(lines)); }
 
   void Add(PackedLines lines);
+  void Add(const shapes::Lines& lines);
   void AddMade(Make make);
   // Keeps owner as long as the lines: what the made parts read and do not own themselves.
   void Keep(std::shared_ptr<const void> owner) { kept_.push_back(std::move(owner)); }

@@ -87,21 +87,14 @@ size_t DefineLinesIn(std::string_view bytes) {
 // How many #define lines a source holds, read to its end a piece at a time; `bytes` counts its
 // bytes.
 size_t DefineLinesOf(ScriptSource& source, size_t pieceBytes, size_t& bytes) {
-  std::string lines;  // whole lines but for the last: a define starts only at a line's start
+  LinePieces pieces(source, pieceBytes);
   size_t count = 0;
-  for (;;) {
-    const size_t had = lines.size();
-    lines.resize(had + pieceBytes);
-    const long got = source.Read(lines.data() + had, static_cast<long>(pieceBytes));
-    lines.resize(had + static_cast<size_t>(std::max(got, 0L)));
-    if (got <= 0) break;
-    bytes += static_cast<size_t>(got);
-    const size_t lf = std::string_view(lines).substr(had).rfind('\n');
-    if (lf == std::string_view::npos) continue;
-    count += DefineLinesIn(std::string_view(lines).substr(0, had + lf + 1));
-    lines.erase(0, had + lf + 1);
+  while (!pieces.ended()) {
+    const std::string piece = pieces.Next();
+    bytes += piece.size();
+    count += DefineLinesIn(piece);  // a piece starts where a line does
   }
-  return count + DefineLinesIn(lines);
+  return count;
 }
 
 }  // namespace

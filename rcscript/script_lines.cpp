@@ -155,41 +155,37 @@ ReaderLines::ReaderLines(std::string_view bytes, std::deque<std::string>& store)
 }
 
 ReaderLines::ReaderLines(ScriptSource& source, size_t pieceBytes, std::deque<std::string>& store)
-    : store_(&store), source_(&source), pieceBytes_(std::max<size_t>(pieceBytes, 4)) {
-  std::string first = ReadPiece();
+    : store_(&store), source_(LinePieces(source, pieceBytes)) {
+  std::string first = source_->Next();
   fromUtf16_ = IsUtf16(first);
   if (fromUtf16_) {
     // Its lines are cut from the characters, not the bytes: it is decoded whole.
-    first += std::exchange(carried_, {});
-    while (!sourceEnded_) {
-      first += ReadPiece();
-      first += std::exchange(carried_, {});
-    }
+    while (!source_->ended()) first += source_->Next();
+    source_.reset();
     std::string decoded;
     bool finalNeedsText = false;
     LineText(first, true, decoded, finalNeedsText);
     first.clear();
     first.shrink_to_fit();
     lines_ = LineSplitter(store.emplace_back(std::move(decoded)), finalNeedsText);
-    source_ = nullptr;
     return;
   }
   if (StartsWith(first, kUtf8Mark)) first.erase(0, kUtf8Mark.size());
   lines_ = LineSplitter(pieces_.emplace_back(Piece{std::move(first), 1}).bytes, false);
 }
 
-std::string ReaderLines::ReadPiece() {
+std::string LinePieces::Next() {
   std::string bytes = std::exchange(carried_, {});
   bytes.reserve(bytes.size() + pieceBytes_);
   const size_t carried = bytes.size();
   size_t lastLf = std::string::npos;  // the carried bytes hold none
-  while (!sourceEnded_ && (lastLf == std::string::npos || bytes.size() - carried < pieceBytes_)) {
+  while (!ended_ && (lastLf == std::string::npos || bytes.size() - carried < pieceBytes_)) {
     const size_t had = bytes.size();
     bytes.resize(had + pieceBytes_);
     const long got = source_->Read(bytes.data() + had, static_cast<long>(pieceBytes_));
     bytes.resize(had + static_cast<size_t>(std::max(got, 0L)));
     if (got <= 0) {
-      sourceEnded_ = true;
+      ended_ = true;
       break;
     }
     // Only the bytes just read are searched: a line longer than many pieces is read in time
@@ -197,7 +193,7 @@ std::string ReaderLines::ReadPiece() {
     const size_t lf = std::string_view(bytes).substr(had).rfind('\n');
     if (lf != std::string_view::npos) lastLf = had + lf;
   }
-  if (!sourceEnded_) {
+  if (!ended_) {
     carried_.assign(bytes, lastLf + 1, std::string::npos);
     bytes.resize(lastLf + 1);
   }
@@ -205,8 +201,8 @@ std::string ReaderLines::ReadPiece() {
 }
 
 bool ReaderLines::NextPiece() {
-  if (source_ == nullptr || sourceEnded_) return false;
-  lines_ = LineSplitter(pieces_.emplace_back(Piece{ReadPiece(), taken_ + 1}).bytes, false);
+  if (!source_ || source_->ended()) return false;
+  lines_ = LineSplitter(pieces_.emplace_back(Piece{source_->Next(), taken_ + 1}).bytes, false);
   return true;
 }
 

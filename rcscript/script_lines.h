@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,25 @@ class ScriptSource {
   virtual bool Rewind() = 0;
 };
 
+// A source's bytes in pieces of whole lines: each piece at least pieceBytes long but the last,
+// and ended by the LF of its last line (a line longer than a piece makes its piece longer); the
+// last piece holds what follows the last LF.
+class LinePieces {
+ public:
+  // Pieces of four bytes at least, so that the first shows any mark the script starts with.
+  LinePieces(ScriptSource& source, size_t pieceBytes)
+      : source_(&source), pieceBytes_(pieceBytes < 4 ? 4 : pieceBytes) {}
+  // The next piece; empty once the last was given.
+  std::string Next();
+  bool ended() const { return ended_; }  // the last piece was given
+
+ private:
+  ScriptSource* source_;
+  size_t pieceBytes_;
+  std::string carried_;  // the start of a line that the last piece left out
+  bool ended_ = false;
+};
+
 // The lines as the resource-script reader reads them, one at a time: split as above, but a UTF-16
 // script keeps every character, as UTF-8, so that its texts lose none (an unpaired surrogate
 // becomes '?'). No list of the lines is made: a large script has hundreds of thousands.
@@ -90,17 +110,13 @@ class ReaderLines {
   };
   // The next piece to split, false when the source has no more.
   bool NextPiece();
-  std::string ReadPiece();
 
   bool fromUtf16_ = false;
   std::deque<std::string>* store_;
   LineSplitter lines_;
   size_t taken_ = 0, lastSize_ = 0;
-  ScriptSource* source_ = nullptr;  // none: every byte was there from the start
-  size_t pieceBytes_ = 0;
+  std::optional<LinePieces> source_;  // none: every byte was there from the start
   std::deque<Piece> pieces_;
-  std::string carried_;  // the start of a line that the last piece read left out
-  bool sourceEnded_ = false;
 };
 
 // Appends a character (a code point below 0x110000) as UTF-8.
