@@ -3,9 +3,6 @@
 // lines, and what an error leaves standing; and the coding and code page of each resource's texts.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -144,24 +141,6 @@ TEST(ReaderTest, AModelCopiedOrAssignedKeepsEveryPartAfterItsOriginalIsGone) {
     EXPECT_EQ(rc::DumpModel(copied), expected);
   }
   EXPECT_EQ(rc::DumpModel(assigned), expected);
-}
-
-// The scripts of every editor the goldens hold, with the headers they include from the disk.
-TEST(ReaderTest, EveryGoldenScriptReadsTheSameInPiecesAsWhole) {
-  int scripts = 0;
-  for (const char* folder :
-       {TOLVEX_READER_GOLDEN_DIR, TOLVEX_COMPLETE_GOLDEN_DIR, TOLVEX_GOLDEN_DIR}) {
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      if (entry.path().extension() != ".rc") continue;
-      SCOPED_TRACE(entry.path().string());
-      std::ifstream file(entry.path(), std::ios::binary);
-      std::ostringstream bytes;
-      bytes << file.rdbuf();
-      ReadBothWays(entry.path().string(), bytes.str(), {});
-      ++scripts;
-    }
-  }
-  EXPECT_GT(scripts, 30);
 }
 
 TEST(ReaderTest, AnIncludedFileIsSoughtBesideItsIncluderThenTheScriptThenTheIncludeFolders) {

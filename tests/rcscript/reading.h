@@ -22,16 +22,6 @@ inline std::string Messages(const rc::Reading& reading) {
 
 // The script read from its bytes in memory; read again in pieces of a line or so, freed as the
 // reading passes them, it must give the same model and messages.
-inline rc::Reading ReadBothWays(const std::string& path, std::string_view script,
-                                const rc::ReadOptions& options) {
-  rc::Reading whole = rc::ReadScriptBytes(path, script, options);
-  TrickleSource trickle(script, 3);
-  const rc::Reading pieces = rc::ReadScriptSource(path, trickle, 5, options);
-  EXPECT_EQ(Messages(pieces), Messages(whole));
-  EXPECT_EQ(rc::DumpModel(pieces.model), rc::DumpModel(whole.model));
-  return whole;
-}
-
 inline rc::Reading ReadText(const std::string& script,
                             const std::map<std::string, std::string>& files = {},
                             const std::vector<std::string>& includeDirs = {},
@@ -43,7 +33,12 @@ inline rc::Reading ReadText(const std::string& script,
     if (found == files.end()) return std::nullopt;
     return found->second;
   };
-  return ReadBothWays(path, script, options);
+  rc::Reading whole = rc::ReadScriptBytes(path, script, options);
+  TrickleSource trickle(script, 3);
+  const rc::Reading pieces = rc::ReadScriptSource(path, trickle, 5, options);
+  EXPECT_EQ(Messages(pieces), Messages(whole));
+  EXPECT_EQ(rc::DumpModel(pieces.model), rc::DumpModel(whole.model));
+  return whole;
 }
 
 }  // namespace tolvex::testing
