@@ -161,7 +161,7 @@ class Converter {
       if (id.valued) highest = std::max(highest, id.number);
     };
     for (const Gadget& gadget : gadgets_) raise(gadget.id);
-    for (const auto& entry : menuIds_) raise(entry.second);
+    for (const ProgramId& id : menuIds_.ids()) raise(id);
     return highest;
   }
 
@@ -169,7 +169,7 @@ class Converter {
   void GiveValues() {
     names_.GiveValues(HighestId(), model_.unreadIncludes, warnings_);
     for (Gadget& gadget : gadgets_) names_.Settle(gadget.id);
-    for (auto& entry : menuIds_) names_.Settle(entry.second);
+    for (ProgramId& id : menuIds_.ids()) names_.Settle(id);
   }
 
   const rc::Menu* MenuOf(const rc::Dialog& dialog) {
@@ -331,7 +331,7 @@ class Converter {
     for (const rc::MenuItem& item : items) {
       if (item.kind == rc::MenuItem::Kind::kPopup) WrittenItems(item.items, false);
       if (item.kind != rc::MenuItem::Kind::kItem || bar) continue;
-      const ProgramId& id = menuIds_.at(&item);
+      const ProgramId& id = menuIds_.At(item);
       if (caseNumbers_.Insert(id.number)) menuCases_.push_back(&id);
     }
   }
