@@ -2,7 +2,8 @@
 # Prints every figure of the converter's speed beside its target: conversion time per line as the
 # script grows, tolvex-cli against the floor program on 10 MB (time and peak memory), the IDM_
 # menu-search case, loading, the reader against the C preprocessor and llvm-rc (18 or later, when
-# installed), and the Windows converter under Wine against the native one.
+# installed), and the Windows converter under Wine against the native one; all but the last on the
+# one CPU that runs a conversion quickest.
 # Builds what it needs first. Usage: ./bench.sh [--no-wine] [--before OLD_TOLVEX_CLI]
 # (--before measures an earlier build of tolvex-cli beside this one).
 set -euo pipefail

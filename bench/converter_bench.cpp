@@ -8,6 +8,7 @@
 // With --before, an earlier build of tolvex-cli is measured beside the current one.
 #include <fcntl.h>
 #include <malloc.h>
+#include <sched.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -185,12 +186,13 @@ void Growth(const char* what, double (*seconds)(const std::string&)) {
   std::vector<std::string> scripts;
   for (int scale : kScales) scripts.push_back(CompactScript({4 * scale, 12, true}));
   // One untimed run each, so that every scale is timed on memory the process already holds; then
-  // the scales take turns, a tenth of a second of runs each, five times over, so that a change of
+  // the scales take turns, a tenth of a second of runs each, eleven times over, so that a change of
   // the machine's speed falls on every scale alike rather than on the last one. The median run
-  // counts.
+  // counts: with five turns, a few seconds of another program's traffic on the shared cache, which
+  // slows the large scripts more than the small, moved the figure by a tenth.
   for (const std::string& script : scripts) seconds(script);
   std::vector<std::vector<double>> runs(scripts.size());
-  for (int turn = 0; turn < 5; ++turn) {
+  for (int turn = 0; turn < 11; ++turn) {
     for (size_t s = 0; s < scripts.size(); ++s) {
       for (double slice = 0; slice < 0.1;) {
         runs[s].push_back(seconds(scripts[s]));
@@ -210,6 +212,66 @@ void Growth(const char* what, double (*seconds)(const std::string&)) {
   std::printf("per line at 1000x / at 10x: %.2f (target: at most 1.20) %s\n", atThousand / atTen,
               Verdict(atThousand <= 1.2 * atTen));
 }
+
+// The CPUs of a shared machine do not all run alike: one may share its core with other work and
+// run the same program half as fast again, which made two runs of one figure disagree by more than
+// any change measured. Every figure is a ratio of two programs or two sizes, so all are measured on
+// one CPU, the quickest of those this process may use: the same conversion is timed on each in
+// turns. Programs spawned keep it. The CPUs given at the start are kept for what needs them all.
+class OneCpu {
+ public:
+  OneCpu() {
+    if (sched_getaffinity(0, sizeof given_, &given_) != 0) return;
+    std::vector<int> cpus;
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+      if (CPU_ISSET(cpu, &given_)) cpus.push_back(cpu);
+    }
+    if (cpus.size() < 2) return;
+    const std::string script = CompactScript({400, 12, true});
+    std::vector<std::vector<double>> runs(cpus.size());
+    for (int turn = 0; turn < 5; ++turn) {
+      for (size_t i = 0; i < cpus.size(); ++i) {
+        if (!Pin(cpus[i])) return;
+        runs[i].push_back(SecondsToComplete(script));
+      }
+    }
+    std::printf("== CPUs:");
+    size_t quickest = 0;
+    for (size_t i = 0; i < cpus.size(); ++i) {
+      std::printf(" %d takes %.1f ms,", cpus[i], Median(runs[i]) * 1e3);
+      if (Median(runs[i]) < Median(runs[quickest])) quickest = i;
+    }
+    if (Pin(cpus[quickest])) {
+      cpu_ = cpus[quickest];
+      std::printf(" so every figure is measured on CPU %d\n", cpu_);
+    }
+  }
+  // Every CPU given, while alive: the Windows converter under Wine runs more than one process.
+  class Released {
+   public:
+    explicit Released(const OneCpu& one) : one_(one) {
+      if (one_.cpu_ >= 0) sched_setaffinity(0, sizeof one_.given_, &one_.given_);
+    }
+    ~Released() {
+      if (one_.cpu_ >= 0) one_.Pin(one_.cpu_);
+    }
+    Released(const Released&) = delete;
+    Released& operator=(const Released&) = delete;
+
+   private:
+    const OneCpu& one_;
+  };
+
+ private:
+  static bool Pin(int cpu) {
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(cpu, &one);
+    return sched_setaffinity(0, sizeof one, &one) == 0;
+  }
+  cpu_set_t given_{};
+  int cpu_ = -1;
+};
 
 struct Programs {
   std::string cli, floor, before, wine, exe, cpp, llvmRc;
@@ -421,12 +483,16 @@ int main(int argc, char** argv) {
   p.floor = args[1];
   const fs::path dir = args[2];
   fs::create_directories(dir);
+  const OneCpu cpu;
   // Programs first, while this process is small: a spawned child's peak counts the memory it
   // shared with this process before it started its program.
   AgainstTheFloor(p, dir);
   AgainstTheCompiler(p, dir);
   MenuSearchCase(p, dir);
-  if (!p.wine.empty()) UnderWine(p, dir);
+  if (!p.wine.empty()) {
+    const OneCpu::Released all(cpu);
+    UnderWine(p, dir);
+  }
   LineByLine(dir);
   ManyDialogs();
   const HeldMemory held;
