@@ -37,12 +37,18 @@ std::string ListedScript(const PackedLines& lines) {
   return bytes;
 }
 
-rc::Reading ReadForHint(const RunScript& script, const std::vector<std::string>& includeDirs) {
-  const rc::ReadOptions read{includeDirs, {}};
+// The hint's figures, counted as the reading goes, which keeps none of the script's resources.
+complete::ResourceCounts CountForHint(const RunScript& script,
+                                      const std::vector<std::string>& includeDirs) {
+  complete::ResourceCounts counts;
+  const rc::ReadOptions read{
+      includeDirs, {}, [&counts](rc::Model& model) { counts.TakeFrom(model); }};
   if (!script.bytes.empty() && rc::ReadsAsItsLines(script.bytes)) {
-    return rc::ReadScriptBytes(script.name, script.bytes, read);
+    rc::ReadScriptBytes(script.name, script.bytes, read);
+  } else {
+    rc::ReadScriptBytes(script.name, ListedScript(script.lines), read);
   }
-  return rc::ReadScriptBytes(script.name, ListedScript(script.lines), read);
+  return counts;
 }
 
 // How many bytes the script holds, as read or as its lines are listed.
@@ -57,7 +63,7 @@ void ConvertComplete(const RunScript& script, const RunInputs& inputs,
                      const std::vector<std::string>& includeDirs, ConversionRun& run) {
   // The program's lines read the model as long as they are read: they keep it.
   const auto reading = std::make_shared<rc::Reading>(
-      rc::ReadScriptBytes(script.name, script.bytes, {includeDirs, {}}));
+      rc::ReadScriptBytes(script.name, script.bytes, {includeDirs, {}, {}}));
   if (script.letGo) script.letGo();
   complete::CompleteProgram program = ConvertModel(script.name, reading->model, inputs);
   run.messages = std::move(reading->diagnostics);
@@ -65,7 +71,9 @@ void ConvertComplete(const RunScript& script, const RunInputs& inputs,
   run.readWhole = reading->errors == 0;
   run.lines = std::move(program.lines);
   run.lines.Keep(reading);
-  run.counts = RunCounts{program.written, complete::ModelCounts(reading->model), program.written};
+  complete::ResourceCounts held;
+  held.Add(reading->model);
+  run.counts = RunCounts{program.written, held.Held(), program.written};
 }
 
 void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
@@ -79,9 +87,8 @@ void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
                                 " bytes pass the " + std::to_string(kMaxHintScriptBytes) +
                                 " it reads"});
   } else if (counted) {
-    const rc::Reading reading = ReadForHint(script, includeDirs);
-    run.counts = RunCounts{
-        {}, complete::ModelCounts(reading.model), complete::CompleteCounts(reading.model)};
+    const complete::ResourceCounts counts = CountForHint(script, includeDirs);
+    run.counts = RunCounts{{}, counts.Held(), counts.Complete()};
   }
   DesignedProgram designed = tolvex::ConvertDesigned(
       script.lines, CoefficientsOf(inputs.coefficients), inputs.screen, script.letGo);

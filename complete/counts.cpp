@@ -1,10 +1,6 @@
 #include "complete/counts.h"
 
-#include <set>
-#include <vector>
-
 #include "complete/gadget_classes.h"
-#include "rcscript/ascii.h"
 
 namespace tolvex::complete {
 namespace {
@@ -18,58 +14,52 @@ int CountItems(const std::vector<rc::MenuItem>& items) {
   return count;
 }
 
-// The items a written menu's lines hold: those of its pop-ups; the bar's own items get none.
-int PopupItems(const rc::Menu& menu) {
-  int count = 0;
-  for (const rc::MenuItem& item : menu.items) {
-    if (item.kind == rc::MenuItem::Kind::kPopup) count += CountItems(item.items);
-  }
-  return count;
-}
-
-bool SameName(const rc::Value& a, const rc::Value& b) {
-  if (a.number && b.number) return *a.number == *b.number;
-  return rc::UpperCase(a.text) == rc::UpperCase(b.text);
-}
-
 }  // namespace
 
-const rc::Menu* NamedMenu(const rc::Model& model, const rc::Dialog& dialog) {
-  if (!dialog.menu) return nullptr;
-  for (const rc::Menu& menu : model.menus) {
-    if (SameName(menu.name, *dialog.menu)) return &menu;
+void ResourceCounts::Add(const rc::Dialog& dialog) {
+  ++held_.windows;
+  held_.controls += static_cast<int>(dialog.controls.size());
+  for (const rc::Control& control : dialog.controls) {
+    if (KindOfControl(control) != nullptr) ++gadgets_;
   }
-  return nullptr;
+  if (dialog.menu) namedMenus_.push_back(*dialog.menu);
 }
 
-WrittenCounts CompleteCounts(const rc::Model& model) {
-  WrittenCounts counts;
-  std::set<const rc::Menu*> named;
-  for (const rc::Dialog& dialog : model.dialogs) {
-    ++counts.windows;
-    if (const rc::Menu* menu = NamedMenu(model, dialog)) {
-      named.insert(menu);
-      counts.menuItems += PopupItems(*menu);
-    }
-    for (const rc::Control& control : dialog.controls) {
-      if (KindOfControl(control) != nullptr) ++counts.controls;
-    }
+void ResourceCounts::Add(const rc::Menu& menu) {
+  MenuFigures figures;
+  for (const rc::MenuItem& item : menu.items) {
+    if (item.kind == rc::MenuItem::Kind::kPopup) figures.popupItems += CountItems(item.items);
   }
-  for (const rc::Menu& menu : model.menus) {
-    if (named.count(&menu) != 0) continue;
-    ++counts.windows;
-    counts.menuItems += PopupItems(menu);
-  }
-  return counts;
+  held_.menuItems += CountItems(menu.items);
+  menuNames_.Add(menu.name);
+  menus_.push_back(figures);
 }
 
-WrittenCounts ModelCounts(const rc::Model& model) {
-  WrittenCounts counts;
-  counts.windows = static_cast<int>(model.dialogs.size());
-  for (const rc::Dialog& dialog : model.dialogs) {
-    counts.controls += static_cast<int>(dialog.controls.size());
+void ResourceCounts::Add(const rc::Model& model) {
+  for (const rc::Dialog& dialog : model.dialogs) Add(dialog);
+  for (const rc::Menu& menu : model.menus) Add(menu);
+}
+
+void ResourceCounts::TakeFrom(rc::Model& model) {
+  Add(model);
+  model.dialogs.clear();
+  model.menus.clear();
+}
+
+WrittenCounts ResourceCounts::Complete() const {
+  WrittenCounts counts{held_.windows, gadgets_, 0};
+  std::vector<bool> named(menus_.size(), false);
+  for (const rc::Value& name : namedMenus_) {
+    const size_t menu = menuNames_.Find(name);
+    if (menu == MenuNames::kNone) continue;
+    named[menu] = true;
+    counts.menuItems += menus_[menu].popupItems;
   }
-  for (const rc::Menu& menu : model.menus) counts.menuItems += CountItems(menu.items);
+  for (size_t menu = 0; menu < menus_.size(); ++menu) {
+    if (named[menu]) continue;
+    ++counts.windows;
+    counts.menuItems += menus_[menu].popupItems;
+  }
   return counts;
 }
 

@@ -13,6 +13,7 @@
 #include "complete/counts.h"
 #include "complete/gadget_classes.h"
 #include "complete/menu_lines.h"
+#include "complete/menu_names.h"
 #include "complete/program_names.h"
 #include "complete/program_texts.h"
 #include "generator/numbers.h"
@@ -122,6 +123,7 @@ class Converter {
   // Every id resolved in the order the program writes them: a dialog's menu, then its controls;
   // then the menus no dialog names, each the menu of a window of its own.
   void Plan() {
+    for (const rc::Menu& menu : model_.menus) menuNames_.Add(menu.name);
     std::set<const rc::Menu*> named;
     size_t controls = 0;
     for (const rc::Dialog& dialog : model_.dialogs) controls += dialog.controls.size();
@@ -174,7 +176,9 @@ class Converter {
 
   const rc::Menu* MenuOf(const rc::Dialog& dialog) {
     if (!dialog.menu) return nullptr;
-    if (const rc::Menu* menu = NamedMenu(model_, dialog)) return menu;
+    if (const size_t menu = menuNames_.Find(*dialog.menu); menu != MenuNames::kNone) {
+      return &model_.menus[menu];
+    }
     warnings_.Warning(dialog.place.file(), dialog.place.line, 0,
                       "dialog " + dialog.name.text + " names the menu " + dialog.menu->text +
                           ", which the script does not hold: no menu is written for it");
@@ -374,6 +378,7 @@ class Converter {
   std::vector<Gadget> gadgets_;  // every dialog's, in the order the program writes them
   std::vector<DialogPlan> dialogs_;
   std::vector<const rc::Menu*> menuWindows_;  // the menus no dialog names
+  MenuNames menuNames_;                       // of the model's menus
   MenuItemIds menuIds_;
   NumberSet caseNumbers_;  // the ids of menuIds_ the menu branch answers
   std::vector<const ProgramId*> menuCases_;

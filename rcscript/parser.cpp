@@ -50,7 +50,8 @@ const ResourceType* FindType(const Token& token) {
 
 class TopLevel {
  public:
-  TopLevel(StatementStream& tokens, Model& model) : tokens_(tokens), model_(model) {}
+  TopLevel(StatementStream& tokens, Model& model, const ResourceTaker& take)
+      : tokens_(tokens), model_(model), take_(take) {}
 
   void ReadAll() {
     while (tokens_.Peek().kind != TokenKind::kEnd) {
@@ -118,8 +119,10 @@ class TopLevel {
     const TextCoding texts{type.coding.utf8, codePage};
     if (known && known->shape == Shape::kDialog) {
       ReadDialog(tokens_, start, std::move(name), type, texts, model_, controlRoom_);
+      if (take_) take_(model_);
     } else if (known && known->shape == Shape::kMenu) {
       ReadMenu(tokens_, start, std::move(name), type, texts, model_);
+      if (take_) take_(model_);
     } else {
       const std::string typeText = known ? UpperCase(type.text) : std::string(type.written);
       Skipped(name.text, typeText, start);
@@ -176,6 +179,7 @@ class TopLevel {
 
   StatementStream& tokens_;
   Model& model_;
+  const ResourceTaker& take_;
   std::vector<Control> controlRoom_;  // the room every dialog's controls are read into
   int languageCodePage_ = 0;          // of the last LANGUAGE statement outside a resource
 };
@@ -188,9 +192,9 @@ bool StartsStatement(const Token& token) {
   return IsControlStatement(token) || IsDialogOption(token) || IsMenuStatement(token);
 }
 
-void ReadResources(Preprocessor& preprocessor, Model& model) {
+void ReadResources(Preprocessor& preprocessor, Model& model, const ResourceTaker& take) {
   StatementStream tokens(preprocessor);
-  TopLevel(tokens, model).ReadAll();
+  TopLevel(tokens, model, take).ReadAll();
 }
 
 }  // namespace tolvex::rc

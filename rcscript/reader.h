@@ -7,6 +7,7 @@
 
 #include "rcscript/diagnostics.h"
 #include "rcscript/model.h"
+#include "rcscript/parser.h"
 #include "rcscript/preprocessor.h"
 
 namespace tolvex::rc {
@@ -14,6 +15,9 @@ namespace tolvex::rc {
 struct ReadOptions {
   std::vector<std::string> includeDirs;  // searched after the including file's and the script's
   FileReader files;                      // empty: files are read from the disk
+  // When set, handed the model as each dialog or menu joins it, and may take them out: a reading
+  // that only counts its resources then holds one at a time.
+  ResourceTaker takeResources;
 };
 
 struct Reading {
