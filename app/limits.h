@@ -12,9 +12,10 @@ namespace tolvex {
 constexpr size_t kMaxSettingsLineBytes = 1023;
 // A script on standard input, which may be a device without end, is read up to this size.
 constexpr size_t kMaxStandardInputBytes = size_t{1} << 28;
-// The hint reads the script a second time: above this size it is left out, with a note, so that
-// a default run costs the designed conversion's work plus a bounded amount.
-constexpr size_t kMaxHintScriptBytes = size_t{1} << 22;
+// The hint reads the script a second time, counting its resources and keeping none: above this
+// size it is left out, with a note, so that a default run costs the designed conversion's work
+// plus a bounded amount.
+constexpr size_t kMaxHintScriptBytes = size_t{1} << 24;
 // Names tried for a save's temporary before the save gives up (another run, or a planted file,
 // holding each).
 constexpr int kMaxTemporaryNames = 16;

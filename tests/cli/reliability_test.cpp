@@ -231,7 +231,7 @@ TEST_F(Budgets, EachInputStopsAtItsBudgetWithItsMessage) {
   }
   WriteBytes(folder / "includes.rc", includes);
   std::string large = Expected("menu", ".rc");
-  while (large.size() <= (size_t{9} << 19)) large += "// a comment line that pads the script\n";
+  while (large.size() <= (size_t{33} << 19)) large += "// a comment line that pads the script\n";
   WriteBytes(folder / "large.rc", large);
   fs::create_directory(folder / "wide");
   Golden("menu", "wide/ab.rc");
@@ -246,7 +246,7 @@ TEST_F(Budgets, EachInputStopsAtItsBudgetWithItsMessage) {
       // The bytes as the source listing holds the lines, each with one line end.
       {{"@/large.rc"},
        0,
-       "@/large.rc: the hint is left out: the script's {*} bytes pass the 4194304 it reads\n"},
+       "@/large.rc: the hint is left out: the script's {*} bytes pass the 16777216 it reads\n"},
       {{"-o", "-", "@/wide/ab.rc"},
        0,
        "@/wide/tolvex.ini:1:1: warning: \"\\x1B[31m" + std::string(75, 'x') +
