@@ -27,7 +27,7 @@ constexpr const char* kControlKeyword = "CONTROL";
 
 // A standard control statement: its class, the bits it implies, the layout of its fields.
 struct ControlStatement {
-  const char* keyword;  // in upper case
+  std::string_view keyword;  // in upper case; its bytes end with a NUL
   const char* className;
   std::uint32_t implied;
   Layout layout;
@@ -159,7 +159,7 @@ void ReadControl(StatementStream& tokens, Dialog& dialog) {
   const Token start = tokens.Take();
   Control c;
   const ControlStatement* standard = FindControlStatement(start);
-  c.statement = standard ? standard->keyword : kControlKeyword;
+  c.statement = standard ? standard->keyword.data() : kControlKeyword;
   c.place = tokens.PlaceOf(start);
   c.exStyle.number = 0;
   const bool read =
