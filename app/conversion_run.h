@@ -49,8 +49,8 @@ struct RunScript {
 
 // Converts the script with the Run inputs, its includes searched also in includeDirs. Counted,
 // the run also holds the hint's figures: for the designed conversion they cost a reading of the
-// lines' model, taken and let go before the designed program is made, so that the two never take
-// memory at the same time.
+// script that counts its dialogs and menus as they come and keeps none, made before the designed
+// program, so that the two never take memory at the same time.
 ConversionRun ConvertForRun(const RunScript& script, const RunInputs& inputs,
                             const std::vector<std::string>& includeDirs, bool counted);
 

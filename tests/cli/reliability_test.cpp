@@ -209,7 +209,7 @@ TEST_F(NoAbort, FoldersDevicesFifosAndBrokenStreamsAreRefusedWithTheirReason) {
 }
 
 // A reading replaces defines into at most a million tokens and four for each byte it read, and
-// takes at most 16 MiB from included files; the hint reads at most 4 MiB; a settings line keeps
+// takes at most 16 MiB from included files; the hint reads at most 16 MiB; a settings line keeps
 // the 1,023 bytes its field holds.
 TEST_F(Budgets, EachInputStopsAtItsBudgetWithItsMessage) {
   // Each define names one of 4,096 tokens: the 281st passes the budget of a reading of 21 KB.
