@@ -310,14 +310,17 @@ void AgainstTheFloor(const Programs& p, const fs::path& dir) {
   ScriptShape shape;
   shape.groups = tolvex::bench::GroupsForBytes(shape, 10'000'000);
   Write(script, CompactScript(shape));
-  std::printf("\n== A %.1f MB script: tolvex-cli as a user runs it, against the floor program\n",
-              static_cast<double>(fs::file_size(script)) / 1e6);
+  std::printf(
+      "\n== A %.1f MB script: tolvex-cli as a user runs it (its hint included; --quiet without),"
+      " against the floor program\n",
+      static_cast<double>(fs::file_size(script)) / 1e6);
   const std::string completeBas = (dir / "complete.bas").string();
   std::vector<Run> converter, minimum, before, quiet, complete, beforeComplete;
   for (int i = 0; i < 5; ++i) {  // alternated, so that all meet the same machine
     minimum.push_back(RunProgram({p.floor, script, (dir / "floor.bas").string()}));
     converter.push_back(RunProgram({p.cli, script}));
-    // Without the hint, and so without reading the script's model: the designed conversion alone.
+    // Without the hint, and so without reading the script a second time: the designed conversion
+    // alone.
     quiet.push_back(RunProgram({p.cli, "--quiet", script}));
     complete.push_back(RunProgram({p.cli, "--complete", "-o", completeBas, script}));
     if (!p.before.empty()) {
