@@ -57,14 +57,16 @@ ProgramSave SaveProgram(const std::string& path, const BytePieces& bytes,
   return save;
 }
 
-ProgramSave SAVEBAS(const std::string& program) {
+ProgramSave SAVEBAS(const BytePieces& program) {
   if (NAMEF1040.empty()) return {};
   const std::string BASFILE = InFolder(DIR1040, BasFileName(NAMEF1040));
   // A program written over its own script would leave nothing to convert again.
   const RunScripts script = ScriptOfWindow();
   if (script.ReplacedBy(BASFILE) != nullptr) return {};
-  return SaveProgram(BASFILE, PiecesOf(program), script);
+  return SaveProgram(BASFILE, program, script);
 }
+
+ProgramSave SAVEBAS(const std::string& program) { return SAVEBAS(PiecesOf(program)); }
 
 void SAVINI(const CoefficientTexts& texts, bool complete) {
   const std::string path = SettingsPath();

@@ -25,7 +25,8 @@ struct ProgramSave {
 ProgramSave SaveProgram(const std::string& path, const BytePieces& bytes,
                         const RunScripts& scripts);
 // Saves a program's bytes as the .bas file named after NAMEF1040, in DIR1040; never over the
-// script itself.
+// script itself. Its pieces are made as they are written: the program's text is not held twice.
+ProgramSave SAVEBAS(const BytePieces& program);
 ProgramSave SAVEBAS(const std::string& program);
 // Saves the four coefficient texts to the settings file in DIR1040, and the line that asks for
 // the complete conversion when it ran; not when that file exists and cannot be read (its texts

@@ -62,7 +62,7 @@ void RUNBOY() {
   FillListing(kOutputListing, PROGRAMLINES);
   HideGadget(kSourceListing, 1);
   HideGadget(kOutputListing, 0);
-  const ProgramSave save = SAVEBAS(ProgramBytes(run.lines));
+  const ProgramSave save = SAVEBAS(ProgramPieces(run.lines));
   SAVINI(inputs.coefficients, inputs.complete);
   std::string counts = CountsText(run);
   std::vector<std::string> messages;
