@@ -14,18 +14,21 @@ size_t FirstOf(const std::unordered_map<std::string, size_t>& menus, const std::
 
 }  // namespace
 
-void MenuNames::Add(const rc::Value& name) {
-  const size_t menu = added_++;
-  std::string key = rc::UpperCase(name.text);
-  if (name.number) {
-    byNumber_.emplace(*name.number, menu);
-  } else {
-    unnumbered_.emplace(key, menu);
+void MenuNames::Index() const {
+  for (; indexed_ < names_.size(); ++indexed_) {
+    const rc::Value& name = names_[indexed_];
+    std::string key = rc::UpperCase(name.text);
+    if (name.number) {
+      byNumber_.emplace(*name.number, indexed_);
+    } else {
+      unnumbered_.emplace(key, indexed_);
+    }
+    byText_.emplace(std::move(key), indexed_);
   }
-  byText_.emplace(std::move(key), menu);
 }
 
 size_t MenuNames::Find(const rc::Value& name) const {
+  Index();
   const std::string key = rc::UpperCase(name.text);
   if (!name.number) return FirstOf(byText_, key);
   // A number names a menu of that number, or one whose name has no number and the same text.

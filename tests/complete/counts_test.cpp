@@ -75,6 +75,9 @@ TEST(MenuNames, FindTheFirstMenuOfANameAsNumbersOrAsTextsWhateverTheirCase) {
   for (const auto& c : cases) {
     EXPECT_EQ(menus.Find(c.name), c.menu) << c.name.text.view();
   }
+  // A menu added after a question is found too.
+  menus.Add(value("Late"));
+  EXPECT_EQ(menus.Find(value("LATE")), 6u);
 }
 
 }  // namespace
