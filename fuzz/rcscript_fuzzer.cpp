@@ -2,7 +2,8 @@
 // holds the same bytes, so that includes and their cycles are exercised too; every later one holds
 // a line that includes a further file, which reaches the nesting limit without reading the input
 // again. Every input must be read without a fault and count its errors right; the complete
-// conversion then runs on what was read: no fault, and every program line one line. An input of
+// conversion then runs on what was read: no fault, every program line one line, and the hint's
+// counts the program's own. An input of
 // odd size is read as a file is, in pieces of a line or so, each freed when the reading is past it.
 //
 // Speed, measured before this shape: half the inputs include, and each of their readings read the
@@ -16,6 +17,7 @@
 #include <cstring>
 #include <string>
 
+#include "complete/counts.h"
 #include "complete/program.h"
 #include "rcscript/dump.h"
 #include "rcscript/reader.h"
@@ -53,5 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return true;
   });
   for (const Diagnostic& d : program.warnings) FormatDiagnostic(d);
+  // The hint counts what the conversion writes without writing it.
+  tolvex::complete::ResourceCounts counts;
+  counts.Add(reading.model);
+  const tolvex::WrittenCounts counted = counts.Complete();
+  if (counted.windows != program.written.windows || counted.controls != program.written.controls ||
+      counted.menuItems != program.written.menuItems) {
+    std::abort();
+  }
   return 0;
 }
