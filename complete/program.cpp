@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "complete/basic_text.h"
-#include "complete/counts.h"
 #include "complete/gadget_classes.h"
 #include "complete/menu_lines.h"
 #include "complete/menu_names.h"
