@@ -27,10 +27,12 @@ void ResourceCounts::Add(const rc::Dialog& dialog) {
 
 void ResourceCounts::Add(const rc::Menu& menu) {
   MenuFigures figures;
+  int barItems = 0;  // held, but written by no line
   for (const rc::MenuItem& item : menu.items) {
     if (item.kind == rc::MenuItem::Kind::kPopup) figures.popupItems += CountItems(item.items);
+    if (item.kind == rc::MenuItem::Kind::kItem) ++barItems;
   }
-  held_.menuItems += CountItems(menu.items);
+  held_.menuItems += figures.popupItems + barItems;
   menuNames_.Add(menu.name);
   menus_.push_back(figures);
 }

@@ -16,6 +16,11 @@ struct WrittenCounts {
   int windows = 0;
   int controls = 0;
   int menuItems = 0;
+
+  friend bool operator==(const WrittenCounts& a, const WrittenCounts& b) {
+    return a.windows == b.windows && a.controls == b.controls && a.menuItems == b.menuItems;
+  }
+  friend bool operator!=(const WrittenCounts& a, const WrittenCounts& b) { return !(a == b); }
 };
 
 // A line as the output listing holds it: an empty line is one blank, and a line ends at its first
