@@ -1,5 +1,6 @@
 #include "app/output_file.h"
 
+#include "app/compare_file.h"
 #include "app/limits.h"
 #include "app/script_guard.h"
 #include "app/shell_state.h"
@@ -51,9 +52,13 @@ std::string SettingsBytes(const CoefficientTexts& texts, bool complete) {
 
 ProgramSave SaveProgram(const std::string& path, const BytePieces& bytes,
                         const RunScripts& scripts) {
+  // The program's bytes are made once, as they are written: the replaced program is compared with
+  // what the temporary then holds, and kept, before the temporary takes its place.
   ProgramSave save;
-  save.backup = KeepReplacedProgram(path, bytes, scripts);
-  if (save.backup.kept) save.saved = SaveWholeFile(path, bytes, &save.keptTemporary);
+  save.saved = SaveWholeFile(path, bytes, &save.keptTemporary, [&](const std::string& temporary) {
+    save.backup = KeepReplacedProgram(path, FilePieces(temporary), scripts);
+    return save.backup.kept;
+  });
   return save;
 }
 

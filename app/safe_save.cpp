@@ -53,7 +53,8 @@ FileHandle CreateTemporary(const std::string& target, std::string& name) {
 
 }  // namespace
 
-bool SaveWholeFile(const std::string& path, const BytePieces& bytes, std::string* keptTemporary) {
+bool SaveWholeFile(const std::string& path, const BytePieces& bytes, std::string* keptTemporary,
+                   const BeforeReplace& beforeReplace) {
   // A link stays a link: the file it leads to is replaced, from a temporary in that file's folder.
   std::string target;
   if (!files::FinalName(path, target)) return false;
@@ -80,7 +81,7 @@ bool SaveWholeFile(const std::string& path, const BytePieces& bytes, std::string
   const bool access =
       written && (kind == files::FileKind::kRegular ? files::TakeAccessOf(target, HDLWR)
                                                     : files::TakeNewFileAccess(HDLWR));
-  if (CLOSE_FILE(HDLWR) == 1 && written && access) {
+  if (CLOSE_FILE(HDLWR) == 1 && written && access && (!beforeReplace || beforeReplace(temporary))) {
     if (files::Replace(temporary, target)) return true;
     if (files::ReplaceWasBlockedByAnOpenHandle()) {
       // Another program holds the file open: it is written in place, as it always was. Should that

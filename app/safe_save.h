@@ -1,6 +1,7 @@
 // Replacing a file whole, safely against other programs and other users writing in its folder.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "generator/byte_pieces.h"
@@ -16,8 +17,11 @@ namespace tolvex {
 // reason as files::LastFailure(). When another program's open handle blocks the replacing
 // (Windows), the file is written in place; if that fails too, the temporary stays and its name
 // goes to keptTemporary. False when nothing was written.
+// beforeReplace, when given, is called with the temporary's name once it holds the bytes, before
+// it replaces the file: false removes it and leaves the file as it was.
+using BeforeReplace = std::function<bool(const std::string& temporary)>;
 bool SaveWholeFile(const std::string& path, const BytePieces& bytes,
-                   std::string* keptTemporary = nullptr);
+                   std::string* keptTemporary = nullptr, const BeforeReplace& beforeReplace = {});
 inline bool SaveWholeFile(const std::string& path, const std::string& bytes,
                           std::string* keptTemporary = nullptr) {
   return SaveWholeFile(path, PiecesOf(bytes), keptTemporary);

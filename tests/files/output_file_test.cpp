@@ -91,6 +91,40 @@ TEST_F(OutputFileTest, BytesThatFailToBeMadeLeaveTheFileAsItWas) {
   EXPECT_TRUE(fs::remove(folder / "dialog.bas"));
 }
 
+// A program made as it is written is made once: the replaced program is compared with the
+// temporary that holds it, and kept when it differs.
+TEST_F(OutputFileTest, ProgramIsMadeOnceAndTheReplacedOneKeptOnlyWhenItDiffers) {
+  int made = 0;
+  const BytePieces program = [&made](const std::function<bool(std::string_view)>& take) {
+    ++made;
+    return take("first\r\n") && take(" \r\n  third\r\n\r\n");
+  };
+  const std::string bas = folder / "dialog.bas";
+  const struct {
+    const char* before;  // nullptr: no file
+    const char* backup;  // nullptr: none kept
+  } cases[] = {{nullptr, nullptr}, {"edited by hand", "edited by hand"}, {kProgramBytes, nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.before ? c.before : "no file");
+    fs::remove(bas);
+    fs::remove(bas + ".bak");
+    if (c.before) WriteBytes(bas, c.before);
+    made = 0;
+    const ProgramSave save = SaveProgram(bas, program, RunScripts());
+    EXPECT_TRUE(save.saved && save.backup.kept);
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(BytesOf(bas), kProgramBytes);
+    EXPECT_EQ(save.backup.name.empty(), c.backup == nullptr);
+    if (c.backup) {
+      EXPECT_EQ(BytesOf(bas + ".bak"), c.backup);
+    }
+    EXPECT_EQ(folder.Names(), c.backup ? "dialog.bas dialog.bas.bak" : "dialog.bas");
+  }
+  // The bytes of a file that cannot be read are no bytes to compare with.
+  EXPECT_EQ(CompareWithFile(bas, FilePieces(folder / "missing")), Comparison::kUnreadable);
+  EXPECT_EQ(CompareWithFile(bas, FilePieces(bas)), Comparison::kSame);
+}
+
 TEST_F(OutputFileTest, FolderWhereNothingCanBeCreatedGetsNoFileAndNoTemporary) {
   WriteBytes(folder / "plain", "a file, not a folder");
   for (const std::string& dir : {folder / "missing", folder / "plain"}) {
