@@ -90,8 +90,25 @@ void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
     const complete::ResourceCounts counts = CountForHint(script, includeDirs);
     run.counts = RunCounts{{}, counts.Held(), counts.Complete()};
   }
-  DesignedProgram designed = tolvex::ConvertDesigned(
-      script.lines, CoefficientsOf(inputs.coefficients), inputs.screen, script.letGo);
+  const Coefficients coefficients = CoefficientsOf(inputs.coefficients);
+  if (script.madeAsWritten) {
+    // Made again each time it is read: a take that refuses a line stops only the taking, so that
+    // the counts are always the whole program's.
+    auto made = std::make_shared<ConversionRun::Made>();
+    run.made = made;
+    const PackedLines& lines = script.lines;
+    const bool screen = inputs.screen;
+    run.lines.AddMade([&lines, coefficients, screen, made](const ProgramLines::Take& take) {
+      LineFeed feed(take);
+      const DesignedProgram designed = tolvex::ConvertDesigned(
+          lines, coefficients, screen, {}, [&feed](std::string_view line) { feed(line); });
+      *made = {true, designed.written};
+      return feed.taken();
+    });
+    return;
+  }
+  DesignedProgram designed =
+      tolvex::ConvertDesigned(script.lines, coefficients, inputs.screen, script.letGo);
   run.lines = ProgramLines(std::move(designed.lines));
   if (run.counts) run.counts->written = designed.written;
 }
@@ -128,7 +145,8 @@ std::vector<std::string> MessageLines(const ConversionRun& run, bool quiet) {
 
 std::optional<std::string> HintLine(const std::string& script, const ConversionRun& run) {
   if (run.complete || !run.counts) return std::nullopt;
-  const RunCounts& c = *run.counts;
+  RunCounts c = *run.counts;
+  if (run.made) c.written = run.made->written;
   const auto hint = complete::LeftOutHint(c.written, c.held, c.complete);
   if (!hint) return std::nullopt;
   return rc::FormatDiagnostic({script, 0, 0, rc::Severity::kHint, *hint});

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,13 @@ struct ConversionRun {
   std::vector<rc::Diagnostic> messages;
   bool readWhole = true;  // false when the reader met errors: the program holds what it could read
   std::optional<RunCounts> counts;  // when counted
+  // A designed program made as it is written: the counts of its lines, known once they have been
+  // read through; counts->written waits for them.
+  struct Made {
+    bool made = false;
+    WrittenCounts written;
+  };
+  std::shared_ptr<const Made> made;
 };
 
 // The script a Run converts: its name (it names messages and locates includes), its lines as
@@ -45,6 +53,10 @@ struct RunScript {
   // caller that keeps nothing else of them lets them go there, before the rest of the program
   // is written.
   std::function<void()> letGo = {};
+  // The designed program made each time its lines are read, straight from the script's lines,
+  // which must then outlive them (letGo is not called): a program that goes to a file once is
+  // never held whole.
+  bool madeAsWritten = false;
 };
 
 // Converts the script with the Run inputs, its includes searched also in includeDirs. Counted,
@@ -57,7 +69,8 @@ ConversionRun ConvertForRun(const RunScript& script, const RunInputs& inputs,
 // The run's messages as tolvex-cli prints them, one a line: errors always, warnings unless quiet.
 std::vector<std::string> MessageLines(const ConversionRun& run, bool quiet);
 // "SCRIPT: wrote ... ; --complete writes ..." when the designed program left out windows,
-// controls or menu items the script holds.
+// controls or menu items the script holds. A program made as it is written must have been read
+// through.
 std::optional<std::string> HintLine(const std::string& script, const ConversionRun& run);
 // The window's account of a counted run: what was written of what the script holds, with the
 // unticked box what the complete conversion would write when something was left out, and how many

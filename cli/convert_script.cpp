@@ -1,6 +1,7 @@
 #include "cli/convert_script.h"
 
 #include <optional>
+#include <sstream>
 
 #include "app/compare_file.h"
 #include "app/conversion_run.h"
@@ -112,65 +113,77 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   inputs.complete = options.conversion == Options::Conversion::kComplete ||
                     (options.conversion == Options::Conversion::kFolder && settings.complete);
 
-  // The conversion the window's Run makes, its figures counted only for the hint; the script's
-  // bytes and lines are let go as soon as the conversion has read them for the last time.
-  bool readWhole = true;
-  ProgramLines programLines;
-  {
-    // Only the designed conversion and the hint read the script's lines.
-    PackedLines lines = inputs.complete ? PackedLines() : ScriptLinesIn(bytes);
-    const auto letGo = [&] {
-      lines = {};
-      std::string().swap(bytes);
-    };
-    ConversionRun run =
-        ConvertForRun({script, lines, bytes, letGo}, inputs, options.includeDirs, !options.quiet);
-    letGo();
-    if (!run.converted) return fail(EmptyScript());
-    for (const std::string& line : MessageLines(run, options.quiet)) errors << line << "\n";
-    programLines = std::move(run.lines);
-    if (const auto hint = HintLine(script, run); hint && !options.quiet) errors << *hint << "\n";
-    readWhole = run.readWhole;
-  }
-  // The program's bytes are made from its lines a piece at a time wherever they go.
-  const BytePieces program = ProgramPieces(programLines);
+  // The conversion the window's Run makes, its figures counted only for the hint. The designed
+  // program is made as it is written, from the script's lines, which stay until it has been; the
+  // complete one reads the bytes once and lets them go before its program is written.
+  PackedLines lines = inputs.complete ? PackedLines() : ScriptLinesIn(bytes);
+  const auto letGo = [&] {
+    lines = {};
+    std::string().swap(bytes);
+  };
+  RunScript toConvert{script, lines, bytes};
+  if (inputs.complete) toConvert.letGo = letGo;
+  toConvert.madeAsWritten = !inputs.complete;
+  ConversionRun run = ConvertForRun(toConvert, inputs, options.includeDirs, !options.quiet);
+  if (inputs.complete) letGo();
+  if (!run.converted) return fail(EmptyScript());
+  for (const std::string& line : MessageLines(run, options.quiet)) errors << line << "\n";
+  const BytePieces program = ProgramPieces(run.lines);
 
+  // What writing the program says follows the hint, which counts the program once it is made.
+  std::ostringstream written;
+  const auto failWriting = [&](const std::string& what) {
+    written << ScriptFailure(scriptArgument, what);
+    return false;
+  };
   const std::string target =
       options.output ? NativePath(*options.output) : DIR1040 + kPathSeparator + BasFileName(script);
+  bool saved = true;
   if (options.check) {
     switch (CompareWithFile(target, program)) {
       case Comparison::kSame: break;
-      case Comparison::kDiffers: return fail(DiffersFromConversion(target));
-      case Comparison::kMissing: return fail(MissingForCheck(target));
-      case Comparison::kUnreadable: return fail(CannotRead(target));
+      case Comparison::kDiffers: saved = failWriting(DiffersFromConversion(target)); break;
+      case Comparison::kMissing: saved = failWriting(MissingForCheck(target)); break;
+      case Comparison::kUnreadable: saved = failWriting(CannotRead(target)); break;
     }
   } else if (target == "-") {
     files::ClearFailure();
     program([&out](std::string_view piece) {
       return static_cast<bool>(out.write(piece.data(), static_cast<std::streamsize>(piece.size())));
     });
-    if (!out.flush()) return fail(CannotWriteToStandardOutput());
+    if (!out.flush()) saved = failWriting(CannotWriteToStandardOutput());
   }
   // Run writes the program and then the settings, each on its own: a program that cannot be
   // written does not keep the settings from being saved.
-  bool saved = true;
   const RunScripts scripts = ScriptsOfRun(options);
   if (!options.check && target != "-") {
     files::ClearFailure();
     if (const auto refused = ReplacesAScript(scripts, target, script, false)) {
-      saved = fail(*refused);
+      saved = failWriting(*refused);
     } else {
       const ProgramSave save = SaveProgram(target, program, scripts);
       if (!save.backup.kept) {
-        saved = fail(BackupFailure(target, save.backup));
+        saved = failWriting(BackupFailure(target, save.backup));
       } else if (!save.saved) {
-        saved = fail(save.keptTemporary.empty() ? CannotWrite(target)
-                                                : CannotWriteKeeping(target, save.keptTemporary));
+        saved = failWriting(save.keptTemporary.empty()
+                                ? CannotWrite(target)
+                                : CannotWriteKeeping(target, save.keptTemporary));
       } else if (!save.backup.name.empty() && !options.quiet) {
-        errors << BackupNote(target, save.backup) << "\n";
+        written << BackupNote(target, save.backup) << "\n";
       }
     }
   }
+  // A program that was never read through (not written, or compared with a missing file) is made
+  // for its counts alone.
+  if (!options.quiet && run.made && !run.made->made) {
+    run.lines.Each([](std::string_view) { return true; });
+  }
+  letGo();
+  if (const auto hint = HintLine(script, run); hint && !options.quiet) errors << *hint << "\n";
+  errors << written.str();
+  // A failed check or standard output ends the run: the settings are not saved.
+  if ((options.check || target == "-") && !saved) return false;
+
   if (options.saveSettings) {
     files::ClearFailure();
     std::string kept;
@@ -184,7 +197,7 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
                                 : CannotWriteKeeping(SettingsPath(), kept));
     }
   }
-  return saved && readWhole;
+  return saved && run.readWhole;
 }
 
 }  // namespace tolvex::cli

@@ -14,7 +14,9 @@ namespace tolvex {
 
 class DesignedConversion {
  public:
-  DesignedConversion(const PackedLines& scriptLines, const Coefficients& coefficients, bool screen);
+  // Given a sink, the lines go there and the program holds none.
+  DesignedConversion(const PackedLines& scriptLines, const Coefficients& coefficients, bool screen,
+                     LineSink sink = {});
 
   // The passes, in order: the define pass, the dialogs (each window, menu and control as it is
   // read), the loop head, the menu branch, the gadget branch, a dialog's Case lines, the tail.
@@ -63,7 +65,13 @@ class DesignedConversion {
   void EmitLines(const shapes::Lines& lines);
   template <size_t N>
   void EmitLine(const shapes::LinePieces<N>& pieces) {
-    program_.lines.push_back(pieces);
+    if (sink_) {
+      joined_.clear();
+      shapes::AppendAll(joined_, pieces.data(), N);
+      sink_(joined_);
+    } else {
+      program_.lines.push_back(pieces);
+    }
   }
   // What the passes have written so far (CONVERT hands it over).
   const DesignedProgram& Written() const { return program_; }
@@ -112,6 +120,8 @@ class DesignedConversion {
   const PackedLines& script_;
   Coefficients coefficients_;
   bool screen_;
+  LineSink sink_;
+  std::string joined_;  // a line joined from its pieces for the sink
   DesignedProgram program_;
 };
 

@@ -5,12 +5,13 @@
 #include "rcscript/script_lines.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tolvex {
 
 DesignedConversion::DesignedConversion(const PackedLines& scriptLines,
-                                       const Coefficients& coefficients, bool screen)
-    : script_(scriptLines), coefficients_(coefficients), screen_(screen) {}
+                                       const Coefficients& coefficients, bool screen, LineSink sink)
+    : script_(scriptLines), coefficients_(coefficients), screen_(screen), sink_(std::move(sink)) {}
 
 std::string DesignedConversion::SourceLine(int index) const {
   if (index < 0 || index >= SourceLineCount()) return {};
@@ -89,8 +90,9 @@ PackedLines ScriptLinesOf(std::string_view bytes) { return SplitLines(bytes, fal
 PackedLines ScriptLinesIn(std::string_view bytes) { return SplitLines(bytes, true); }
 
 DesignedProgram ConvertDesigned(const PackedLines& scriptLines, const Coefficients& coefficients,
-                                bool screen, const std::function<void()>& scriptRead) {
-  return DesignedConversion(scriptLines, coefficients, screen).CONVERT(scriptRead);
+                                bool screen, const std::function<void()>& scriptRead,
+                                const LineSink& sink) {
+  return DesignedConversion(scriptLines, coefficients, screen, sink).CONVERT(scriptRead);
 }
 
 }  // namespace tolvex

@@ -46,5 +46,29 @@ TEST(ConversionRunTest, CountsSayWhatWasWrittenOfWhatTheScriptHolds) {
   }
 }
 
+// A designed program made as it is written is the program held whole, and its counts, known once
+// it has been read through, give the same hint.
+TEST(ConversionRunTest, ProgramMadeAsItIsWrittenIsTheProgramHeld) {
+  const std::string script = std::string(TOLVEX_COMPLETE_GOLDEN_DIR) + "/vs_resource.rc";
+  PackedLines lines;
+  std::string bytes;
+  ASSERT_TRUE(ReadScriptLines(script, lines, &bytes));
+  const RunInputs inputs = DefaultRunInputs();
+  const ConversionRun held = ConvertForRun({script, lines, bytes}, inputs, {}, true);
+  RunScript streamed{script, lines, bytes};
+  streamed.madeAsWritten = true;
+  const ConversionRun made = ConvertForRun(streamed, inputs, {}, true);
+  ASSERT_TRUE(made.made);
+  EXPECT_FALSE(made.made->made);
+  // A take that stops early still leaves the whole program's counts.
+  int taken = 0;
+  EXPECT_FALSE(made.lines.Each([&taken](std::string_view) { return ++taken < 3; }));
+  EXPECT_EQ(taken, 3);
+  EXPECT_TRUE(made.made->made);
+  EXPECT_EQ(ProgramBytes(made.lines), ProgramBytes(held.lines));
+  ASSERT_TRUE(HintLine(script, held));
+  EXPECT_EQ(HintLine(script, made), HintLine(script, held));
+}
+
 }  // namespace
 }  // namespace tolvex::testing
