@@ -15,7 +15,7 @@ constexpr long kBlock = 1 << 20;
 bool ReadToEnd(FileHandle handle, std::string& bytes, size_t most) {
   const long long size = files::Size(handle);
   if (size > 0 && static_cast<unsigned long long>(size) <= most) {
-    bytes.reserve(static_cast<size_t>(size));
+    files::ReserveForReading(bytes, static_cast<size_t>(size));
   }
   std::string block(static_cast<size_t>(kBlock), '\0');
   for (;;) {

@@ -20,6 +20,10 @@ inline std::string CurrentFolder() { return TakeText(GETCURENTDIR()); }
 
 // Reads up to size bytes at the position; the count read, 0 at the end, -1 on failure.
 long ReadSome(FileHandle handle, char* buffer, long size);
+// Reserves room for size bytes about to be read into bytes whole. Where the system offers it, a
+// large room is backed by large pages: the pages of a fresh buffer cost more to come by, one at a
+// time, than the reading itself.
+void ReserveForReading(std::string& bytes, size_t size);
 // Moves the position by delta bytes; false on failure.
 bool SeekBy(FileHandle handle, long delta);
 // The position and the size in bytes; -1 on failure.

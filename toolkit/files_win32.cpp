@@ -59,6 +59,9 @@ char* GETCURENTDIR() {
 
 namespace tolvex::files {
 
+// Large pages need a privilege few users hold: the room is an ordinary one.
+void ReserveForReading(std::string& bytes, size_t size) { bytes.reserve(size); }
+
 long ReadSome(FileHandle handle, char* buffer, long size) {
   DWORD got = 0;
   if (handle == kBadFile) return -1;
