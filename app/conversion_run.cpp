@@ -42,7 +42,7 @@ complete::ResourceCounts CountForHint(const RunScript& script,
                                       const std::vector<std::string>& includeDirs) {
   complete::ResourceCounts counts;
   const rc::ReadOptions read{
-      includeDirs, {}, [&counts](rc::Model& model) { counts.TakeFrom(model); }};
+      includeDirs, {}, [&counts](rc::Model& model) { counts.TakeFrom(model); }, false};
   if (!script.bytes.empty() && rc::ReadsAsItsLines(script.bytes)) {
     rc::ReadScriptBytes(script.name, script.bytes, read);
   } else {

@@ -33,9 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (opens == 1) return bytes;
     return "#include \"c" + std::to_string(opens) + "\"\n";
   };
-  tolvex::testing::TrickleSource source(bytes, 2);
-  const Reading reading = size % 2 == 1 ? ReadScriptSource("f.rc", source, 5, options)
-                                        : ReadScriptBytes("f.rc", bytes, options);
+  const auto read = [&](const ReadOptions& how) {
+    opens = 0;
+    tolvex::testing::TrickleSource source(bytes, 2);
+    return size % 2 == 1 ? ReadScriptSource("f.rc", source, 5, how)
+                         : ReadScriptBytes("f.rc", bytes, how);
+  };
+  const Reading reading = read(options);
   DumpModel(reading.model);
   int errors = 0;
   for (const Diagnostic& d : reading.diagnostics) {
@@ -57,5 +61,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tolvex::complete::ResourceCounts counts;
   counts.Add(reading.model);
   if (counts.Complete() != program.written) std::abort();
+  // So does the hint's own reading, which keeps no resource and no define, and it meets the same
+  // faults.
+  tolvex::complete::ResourceCounts taken;
+  ReadOptions counting = options;
+  counting.takeResources = [&taken](Model& model) { taken.TakeFrom(model); };
+  counting.keepDefines = false;
+  const Reading counted = read(counting);
+  if (taken.Complete() != program.written || !counted.model.defines.empty() ||
+      counted.diagnostics.size() != reading.diagnostics.size()) {
+    std::abort();
+  }
   return 0;
 }

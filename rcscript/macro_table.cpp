@@ -26,6 +26,19 @@ void MacroTable::Define(const char* name, const std::vector<Token>& body,
   entries_.push_back(Entry{macro, name});
 }
 
+void MacroTable::DefineOwnName(std::string_view name, const std::vector<Token>& body) {
+  // Copied only when the name is new: a name defined again keeps its first copy.
+  if (const std::uint32_t entry = index_.Find(name, [this](std::uint32_t e) { return NameOf(e); });
+      entry != NameIndex::kNone) {
+    entries_[entry].macro = Keep(body, {});
+    return;
+  }
+  char* kept = texts_.Take(name.size() + 1);
+  std::memcpy(kept, name.data(), name.size());
+  kept[name.size()] = '\0';
+  Define(kept, body);
+}
+
 void MacroTable::Erase(std::string_view name) {
   const std::uint32_t entry = index_.Erase(name, [this](std::uint32_t e) { return NameOf(e); });
   if (entry != NameIndex::kNone) entries_[entry].macro = Macro{};

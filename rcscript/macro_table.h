@@ -81,6 +81,8 @@ class MacroTable {
   // text equal to `lasting`, a text of the caller's that outlives the table too (a define's text
   // as the model holds it, which is its one token's text for most defines).
   void Define(const char* name, const std::vector<Token>& body, std::string_view lasting = {});
+  // The same for a name of no lasting owner: the table keeps its own copy of it.
+  void DefineOwnName(std::string_view name, const std::vector<Token>& body);
   void Erase(std::string_view name);
   // Room for so many defines in all, made at once.
   void Reserve(size_t names) { index_.Reserve(names); }

@@ -414,32 +414,45 @@ void Preprocessor::AddDefine(const Token& name, const std::vector<Token>& body, 
                                   "passed over and its uses stay names");
     return;
   }
+  // Worked out whether or not the define is kept: its expansion spends the reading's budget
+  // either way, so that a reading that keeps no defines meets the limits of one that does.
+  const std::optional<std::int32_t> number = NumberOf(name, body);
+  if (!keepDefines_) {
+    macros_.DefineOwnName(name.text, body);
+    return;
+  }
   rc::Define record;
   record.name = name.text;
   record.place = reporter_.PlaceOf(name);
   WrittenText written;
   for (const Token& t : body) written.Append(t);
   record.text = written.Text();
-  if (body.size() == 1 && body[0].kind == TokenKind::kString) {
-    record.string.emplace(body[0].text);
-  } else if (body.size() == 1 && body[0].kind == TokenKind::kNumber && body[0].numberValid) {
-    record.number = static_cast<std::int32_t>(body[0].number);  // most defines: a plain number
-  } else if (!body.empty()) {
-    DiagnosticList quiet;  // a define that is no number is no fault of the define
-    Reporter quietReporter(fileNames_, quiet);
-    std::vector<Token> expanded;
-    Expand(std::vector<Token>(body), expanded, quietReporter);
-    Token end = name;
-    end.kind = TokenKind::kEnd;
-    LineCursor cursor(expanded, end);
-    Expression value;
-    if (ReadExpression(cursor, ExpressionMode::kStatement, "a define", quietReporter, value) &&
-        cursor.AtEnd() && value.known) {
-      record.number = static_cast<std::int32_t>(static_cast<std::uint32_t>(value.value));
-    }
-  }
+  if (body.size() == 1 && body[0].kind == TokenKind::kString) record.string.emplace(body[0].text);
+  record.number = number;
   const Define& kept = defines_.emplace_back(std::move(record));
   macros_.Define(kept.name.c_str(), body, kept.text);
+}
+
+std::optional<std::int32_t> Preprocessor::NumberOf(const Token& name,
+                                                   const std::vector<Token>& body) {
+  if (body.size() == 1 && body[0].kind == TokenKind::kString) return std::nullopt;
+  if (body.size() == 1 && body[0].kind == TokenKind::kNumber && body[0].numberValid) {
+    return static_cast<std::int32_t>(body[0].number);  // most defines: a plain number
+  }
+  if (body.empty()) return std::nullopt;
+  DiagnosticList quiet;  // a define that is no number is no fault of the define
+  Reporter quietReporter(fileNames_, quiet);
+  std::vector<Token> expanded;
+  Expand(std::vector<Token>(body), expanded, quietReporter);
+  Token end = name;
+  end.kind = TokenKind::kEnd;
+  LineCursor cursor(expanded, end);
+  Expression value;
+  if (ReadExpression(cursor, ExpressionMode::kStatement, "a define", quietReporter, value) &&
+      cursor.AtEnd() && value.known) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value.value));
+  }
+  return std::nullopt;
 }
 
 void Preprocessor::Include(std::string_view rest, int lineNumber, int column) {

@@ -57,6 +57,10 @@ class Preprocessor {
   // the bytes of those lines may go.
   void ReleaseReadLines(const Token& earliest);
 
+  // A reading that only counts keeps no define beyond the table its expansions use: Defines()
+  // then stays empty.
+  void LeaveDefinesOut() { keepDefines_ = false; }
+
   Reporter& Report() { return reporter_; }
   std::deque<Define>& Defines() { return defines_; }
   std::vector<std::string>& UnreadIncludes() { return unreadIncludes_; }
@@ -80,6 +84,8 @@ class Preprocessor {
   void FinishFile();
   void Directive(std::string_view line, size_t hash, int lineNumber);
   void AddDefine(const Token& name, const std::vector<Token>& body, bool functionLike);
+  // The define's value when its tokens make a known integer expression.
+  std::optional<std::int32_t> NumberOf(const Token& name, const std::vector<Token>& body);
   void Include(std::string_view rest, int lineNumber, int column);
   bool Condition(std::vector<Token> tokens, const Token& at);
   void PushConditional(bool value, const Token& at);
@@ -119,6 +125,7 @@ class Preprocessor {
   bool expansionsSpent_ = false;
   int endLine_ = 1, endColumn_ = 1;
   int codePage_ = 0;  // the #pragma code_page in force; 0: none
+  bool keepDefines_ = true;
 };
 
 }  // namespace tolvex::rc

@@ -109,6 +109,7 @@ Reading Read(const std::string& path, const ReadOptions& options, Script&&... sc
   {
     Preprocessor preprocessor(path, std::forward<Script>(script)..., options.includeDirs,
                               options.files ? options.files : DiskFiles(), diagnostics);
+    if (!options.keepDefines) preprocessor.LeaveDefinesOut();
     ReadResources(preprocessor, reading.model, options.takeResources);
     reading.model.defines = std::move(preprocessor.Defines());
     reading.model.unreadIncludes = std::move(preprocessor.UnreadIncludes());

@@ -18,6 +18,8 @@ struct ReadOptions {
   // When set, handed the model as each dialog or menu joins it, and may take them out: a reading
   // that only counts its resources then holds one at a time.
   ResourceTaker takeResources;
+  // False: the model's defines stay empty, for a reading that has no use for them.
+  bool keepDefines = true;
 };
 
 struct Reading {

@@ -1,6 +1,7 @@
 // The hint counts what --complete writes without writing it: its counts must be the conversion's
-// own on every golden script, whether the reading keeps its resources or hands them over one by
-// one; and a dialog finds the menu it names as the conversion does.
+// own on every golden script, whether the reading keeps its resources and defines or hands the
+// resources over one by one and keeps no define; and a dialog finds the menu it names as the
+// conversion does.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -33,10 +34,14 @@ TEST(CompleteCounts, AreTheConversionsOwnOnEveryGoldenScript) {
       whole.Add(reading.model);
       ExpectSame(whole.Complete(), program.written, path);
 
+      // As the hint reads: no resource kept, and no define.
       ResourceCounts taken;
-      const rc::Reading counted =
-          rc::ReadScript(path, {{}, {}, [&taken](rc::Model& model) { taken.TakeFrom(model); }});
-      EXPECT_TRUE(counted.model.dialogs.empty() && counted.model.menus.empty()) << path;
+      const rc::Reading counted = rc::ReadScript(
+          path, {{}, {}, [&taken](rc::Model& model) { taken.TakeFrom(model); }, false});
+      EXPECT_TRUE(counted.model.dialogs.empty() && counted.model.menus.empty() &&
+                  counted.model.defines.empty())
+          << path;
+      EXPECT_EQ(counted.diagnostics.size(), reading.diagnostics.size()) << path;
       ExpectSame(taken.Held(), whole.Held(), path);
       ExpectSame(taken.Complete(), whole.Complete(), path);
       ++scripts;
