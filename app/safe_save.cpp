@@ -11,8 +11,7 @@ namespace tolvex {
 namespace {
 
 bool Write(FileHandle handle, const BytePieces& bytes) {
-  return bytes(
-      [handle](std::string_view piece) { return WRITE_STRING(handle, piece.data()) == 1; });
+  return bytes([handle](std::string_view piece) { return files::WriteAll(handle, piece); });
 }
 
 // Writes the bytes and closes the file; durable asks for them on the disk before the close. The

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "toolkit/file_ops.h"
 
@@ -24,6 +25,8 @@ long ReadSome(FileHandle handle, char* buffer, long size);
 // large room is backed by large pages: the pages of a fresh buffer cost more to come by, one at a
 // time, than the reading itself.
 void ReserveForReading(std::string& bytes, size_t size);
+// Writes every byte of bytes, NULs included, at the position; false on failure.
+bool WriteAll(FileHandle handle, std::string_view bytes);
 // Moves the position by delta bytes; false on failure.
 bool SeekBy(FileHandle handle, long delta);
 // The position and the size in bytes; -1 on failure.

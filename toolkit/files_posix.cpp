@@ -41,20 +41,7 @@ FileHandle CREATE_FILE(const char* name, int /*flagsAndAttributes*/) {
 }
 
 int WRITE_STRING(FileHandle handle, const char* text) {
-  if (handle == kBadFile) return 0;
-  const char* rest = text == nullptr ? "" : text;
-  size_t left = std::strlen(rest);
-  // A write may take fewer bytes than offered (a full disk takes what fits): the rest is offered
-  // again, and only a write that takes nothing is a failure.
-  while (left > 0) {
-    const ssize_t written = ::write(Descriptor(handle), rest, left);
-    if (written < 0 && errno == EINTR) continue;
-    if (written == 0) errno = ENOSPC;
-    if (written <= 0) return 0;
-    rest += written;
-    left -= static_cast<size_t>(written);
-  }
-  return 1;
+  return tolvex::files::WriteAll(handle, text == nullptr ? "" : text) ? 1 : 0;
 }
 
 int CLOSE_FILE(FileHandle handle) {
@@ -82,6 +69,20 @@ long ReadSome(FileHandle handle, char* buffer, long size) {
     got = ::read(Descriptor(handle), buffer, static_cast<size_t>(size));
   } while (got < 0 && errno == EINTR);
   return static_cast<long>(got);
+}
+
+bool WriteAll(FileHandle handle, std::string_view bytes) {
+  if (handle == kBadFile) return false;
+  // A write may take fewer bytes than offered (a full disk takes what fits): the rest is offered
+  // again, and only a write that takes nothing is a failure.
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(Descriptor(handle), bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written == 0) errno = ENOSPC;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
 }
 
 void ReserveForReading(std::string& bytes, size_t size) {

@@ -28,17 +28,7 @@ FileHandle CREATE_FILE(const char* name, int flagsAndAttributes) {
 }
 
 int WRITE_STRING(FileHandle handle, const char* text) {
-  if (handle == kBadFile) return 0;
-  const char* rest = text == nullptr ? "" : text;
-  size_t left = std::strlen(rest);
-  while (left > 0) {
-    const DWORD chunk = left > 0x40000000u ? 0x40000000u : static_cast<DWORD>(left);
-    DWORD written = 0;
-    if (!WriteFile(Native(handle), rest, chunk, &written, nullptr) || written == 0) return 0;
-    rest += written;
-    left -= written;
-  }
-  return 1;
+  return tolvex::files::WriteAll(handle, text == nullptr ? "" : text) ? 1 : 0;
 }
 
 int CLOSE_FILE(FileHandle handle) {
@@ -58,6 +48,19 @@ char* GETCURENTDIR() {
 }  // extern "C"
 
 namespace tolvex::files {
+
+bool WriteAll(FileHandle handle, std::string_view bytes) {
+  if (handle == kBadFile) return false;
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteFile(Native(handle), bytes.data(), chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
 
 // Large pages need a privilege few users hold: the room is an ordinary one.
 void ReserveForReading(std::string& bytes, size_t size) { bytes.reserve(size); }

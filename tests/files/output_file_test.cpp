@@ -100,23 +100,31 @@ TEST_F(OutputFileTest, ProgramIsMadeOnceAndTheReplacedOneKeptOnlyWhenItDiffers) 
     return take("first\r\n") && take(" \r\n  third\r\n\r\n");
   };
   const std::string bas = folder / "dialog.bas";
+  using namespace std::string_literals;
   const struct {
-    const char* before;  // nullptr: no file
-    const char* backup;  // nullptr: none kept
-  } cases[] = {{nullptr, nullptr}, {"edited by hand", "edited by hand"}, {kProgramBytes, nullptr}};
+    bool exists;
+    std::string before;
+    bool backup;
+  } cases[] = {
+      {false, "", false},
+      {true, "edited by hand", true},
+      // Every byte is kept, past a NUL too.
+      {true, "edited\0 by hand\r\n"s, true},
+      {true, kProgramBytes, false},
+  };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.before ? c.before : "no file");
+    SCOPED_TRACE(c.exists ? c.before : "no file");
     fs::remove(bas);
     fs::remove(bas + ".bak");
-    if (c.before) WriteBytes(bas, c.before);
+    if (c.exists) WriteBytes(bas, c.before);
     made = 0;
     const ProgramSave save = SaveProgram(bas, program, RunScripts());
     EXPECT_TRUE(save.saved && save.backup.kept);
     EXPECT_EQ(made, 1);
     EXPECT_EQ(BytesOf(bas), kProgramBytes);
-    EXPECT_EQ(save.backup.name.empty(), c.backup == nullptr);
+    EXPECT_EQ(save.backup.name.empty(), !c.backup);
     if (c.backup) {
-      EXPECT_EQ(BytesOf(bas + ".bak"), c.backup);
+      EXPECT_EQ(BytesOf(bas + ".bak"), c.before);
     }
     EXPECT_EQ(folder.Names(), c.backup ? "dialog.bas dialog.bas.bak" : "dialog.bas");
   }
