@@ -2,7 +2,6 @@
 
 #include "app/compare_file.h"
 #include "app/output_file.h"
-#include "app/script_loader.h"
 #include "rcscript/diagnostics.h"
 #include "toolkit/files.h"
 
@@ -15,17 +14,16 @@ Backup KeepReplacedProgram(const std::string& program, const BytePieces& bytes,
   if (!files::FinalName(program, target) || files::KindOf(target) != files::FileKind::kRegular) {
     return {};
   }
-  // Compared as it is read, the old program is held whole only when it has to be kept.
+  // Compared as it is read, and kept a piece at a time: the old program is never held whole.
   if (CompareWithFile(target, bytes) == Comparison::kSame) return {};
   files::ClearFailure();
-  std::string old, kept;
-  const bool read = ReadScriptFile(target, old);
+  std::string kept;
   // Through the one save of whole files: an earlier backup is replaced whole or not at all.
   Backup backup{true, target + ".bak", ""};
   if (const std::string* script = scripts.ReplacedBy(backup.name)) {
     return {false, backup.name, "it would replace the script " + *script};
   }
-  if (read && SaveWholeFile(backup.name, old, &kept)) return backup;
+  if (SaveWholeFile(backup.name, FilePieces(target), &kept)) return backup;
   backup.kept = false;
   backup.reason = files::LastFailure();
   // The old program is still whole where it was: a temporary copy of it is not needed.
