@@ -41,8 +41,8 @@ std::string ListedScript(const PackedLines& lines) {
 complete::ResourceCounts CountForHint(const RunScript& script,
                                       const std::vector<std::string>& includeDirs) {
   complete::ResourceCounts counts;
-  const rc::ReadOptions read{
-      includeDirs, {}, [&counts](rc::Model& model) { counts.TakeFrom(model); }, false};
+  rc::ReadOptions read{includeDirs, {}, [&counts](rc::Model& model) { counts.TakeFrom(model); }};
+  read.keepDefines = false;
   if (!script.bytes.empty() && rc::ReadsAsItsLines(script.bytes)) {
     rc::ReadScriptBytes(script.name, script.bytes, read);
   } else {
@@ -94,7 +94,7 @@ void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
   if (script.madeAsWritten) {
     // Made again each time it is read: a take that refuses a line stops only the taking, so that
     // the counts are always the whole program's.
-    auto made = std::make_shared<ConversionRun::Made>();
+    auto made = std::make_shared<std::optional<WrittenCounts>>();
     run.made = made;
     const PackedLines& lines = script.lines;
     const bool screen = inputs.screen;
@@ -102,7 +102,7 @@ void ConvertDesigned(const RunScript& script, const RunInputs& inputs,
       LineFeed feed(take);
       const DesignedProgram designed = tolvex::ConvertDesigned(
           lines, coefficients, screen, {}, [&feed](std::string_view line) { feed(line); });
-      *made = {true, designed.written};
+      *made = designed.written;
       return feed.taken();
     });
     return;
@@ -146,7 +146,7 @@ std::vector<std::string> MessageLines(const ConversionRun& run, bool quiet) {
 std::optional<std::string> HintLine(const std::string& script, const ConversionRun& run) {
   if (run.complete || !run.counts) return std::nullopt;
   RunCounts c = *run.counts;
-  if (run.made) c.written = run.made->written;
+  if (run.made && *run.made) c.written = **run.made;
   const auto hint = complete::LeftOutHint(c.written, c.held, c.complete);
   if (!hint) return std::nullopt;
   return rc::FormatDiagnostic({script, 0, 0, rc::Severity::kHint, *hint});

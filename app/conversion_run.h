@@ -34,11 +34,7 @@ struct ConversionRun {
   std::optional<RunCounts> counts;  // when counted
   // A designed program made as it is written: the counts of its lines, known once they have been
   // read through; counts->written waits for them.
-  struct Made {
-    bool made = false;
-    WrittenCounts written;
-  };
-  std::shared_ptr<const Made> made;
+  std::shared_ptr<const std::optional<WrittenCounts>> made;
 };
 
 // The script a Run converts: its name (it names messages and locates includes), its lines as

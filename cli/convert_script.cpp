@@ -175,7 +175,7 @@ bool ConvertScript(const std::string& scriptArgument, const Options& options, st
   }
   // A program that was never read through (not written, or compared with a missing file) is made
   // for its counts alone.
-  if (!options.quiet && run.made && !run.made->made) {
+  if (!options.quiet && run.made && !*run.made) {
     run.lines.Each([](std::string_view) { return true; });
   }
   letGo();

@@ -26,15 +26,14 @@ void ResourceCounts::Add(const rc::Dialog& dialog) {
 }
 
 void ResourceCounts::Add(const rc::Menu& menu) {
-  MenuFigures figures;
-  int barItems = 0;  // held, but written by no line
+  int popupItems = 0, barItems = 0;  // the bar's own: held, but written by no line
   for (const rc::MenuItem& item : menu.items) {
-    if (item.kind == rc::MenuItem::Kind::kPopup) figures.popupItems += CountItems(item.items);
+    if (item.kind == rc::MenuItem::Kind::kPopup) popupItems += CountItems(item.items);
     if (item.kind == rc::MenuItem::Kind::kItem) ++barItems;
   }
-  held_.menuItems += figures.popupItems + barItems;
+  held_.menuItems += popupItems + barItems;
   menuNames_.Add(menu.name);
-  menus_.push_back(figures);
+  popupItems_.push_back(popupItems);
 }
 
 void ResourceCounts::Add(const rc::Model& model) {
@@ -50,17 +49,17 @@ void ResourceCounts::TakeFrom(rc::Model& model) {
 
 WrittenCounts ResourceCounts::Complete() const {
   WrittenCounts counts{held_.windows, gadgets_, 0};
-  std::vector<bool> named(menus_.size(), false);
+  std::vector<bool> named(popupItems_.size(), false);
   for (const rc::Value& name : namedMenus_) {
     const size_t menu = menuNames_.Find(name);
     if (menu == MenuNames::kNone) continue;
     named[menu] = true;
-    counts.menuItems += menus_[menu].popupItems;
+    counts.menuItems += popupItems_[menu];
   }
-  for (size_t menu = 0; menu < menus_.size(); ++menu) {
+  for (size_t menu = 0; menu < popupItems_.size(); ++menu) {
     if (named[menu]) continue;
     ++counts.windows;
-    counts.menuItems += menus_[menu].popupItems;
+    counts.menuItems += popupItems_[menu];
   }
   return counts;
 }

@@ -31,13 +31,11 @@ class ResourceCounts {
   WrittenCounts Complete() const;
 
  private:
-  struct MenuFigures {
-    int popupItems = 0;  // the items a written menu's lines hold; the bar's own get none
-  };
   WrittenCounts held_;
   int gadgets_ = 0;
   MenuNames menuNames_;
-  std::vector<MenuFigures> menus_;
+  // Of each menu, the items its written lines hold: its pop-ups'; the bar's own get none.
+  std::vector<int> popupItems_;
   std::vector<rc::Value> namedMenus_;  // of the dialogs that name a menu, in order
 };
 

@@ -13,6 +13,15 @@ const Macro* MacroTable::Find(std::string_view name) const {
 
 void MacroTable::Define(const char* name, const std::vector<Token>& body,
                         std::string_view lasting) {
+  Put(name, name, body, lasting);
+}
+
+void MacroTable::DefineOwnName(std::string_view name, const std::vector<Token>& body) {
+  Put(name, nullptr, body, {});
+}
+
+void MacroTable::Put(std::string_view name, const char* lastingName, const std::vector<Token>& body,
+                     std::string_view lasting) {
   // The last two numbers mark a slot free or erased.
   if (entries_.size() >= NameIndex::kNone - 1) throw std::length_error("too many defines to hold");
   if (body.size() > UINT32_MAX) throw std::length_error("a define too long to hold");
@@ -23,20 +32,14 @@ void MacroTable::Define(const char* name, const std::vector<Token>& body,
     entries_[entry].macro = macro;
     return;
   }
-  entries_.push_back(Entry{macro, name});
-}
-
-void MacroTable::DefineOwnName(std::string_view name, const std::vector<Token>& body) {
-  // Copied only when the name is new: a name defined again keeps its first copy.
-  if (const std::uint32_t entry = index_.Find(name, [this](std::uint32_t e) { return NameOf(e); });
-      entry != NameIndex::kNone) {
-    entries_[entry].macro = Keep(body, {});
-    return;
+  // A name the table copies is copied once, when it is new.
+  if (lastingName == nullptr) {
+    char* copy = texts_.Take(name.size() + 1);
+    std::memcpy(copy, name.data(), name.size());
+    copy[name.size()] = '\0';
+    lastingName = copy;
   }
-  char* kept = texts_.Take(name.size() + 1);
-  std::memcpy(kept, name.data(), name.size());
-  kept[name.size()] = '\0';
-  Define(kept, body);
+  entries_.push_back(Entry{macro, lastingName});
 }
 
 void MacroTable::Erase(std::string_view name) {

@@ -94,6 +94,9 @@ class MacroTable {
     const char* name;  // the caller's, ending in a NUL, which no name holds
   };
   std::string_view NameOf(std::uint32_t entry) const { return entries_[entry].name; }
+  // Defines name; lastingName is name where it outlives the table, or null for a copy of it.
+  void Put(std::string_view name, const char* lastingName, const std::vector<Token>& body,
+           std::string_view lasting);
   // The body's tokens copied to the end of the last chunk, or to a new one. The tokens of a
   // define made again or erased stay where they are: they are never more than the tokens of the
   // #define lines read.

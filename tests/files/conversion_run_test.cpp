@@ -59,12 +59,12 @@ TEST(ConversionRunTest, ProgramMadeAsItIsWrittenIsTheProgramHeld) {
   streamed.madeAsWritten = true;
   const ConversionRun made = ConvertForRun(streamed, inputs, {}, true);
   ASSERT_TRUE(made.made);
-  EXPECT_FALSE(made.made->made);
+  EXPECT_FALSE(made.made->has_value());
   // A take that stops early still leaves the whole program's counts.
   int taken = 0;
   EXPECT_FALSE(made.lines.Each([&taken](std::string_view) { return ++taken < 3; }));
   EXPECT_EQ(taken, 3);
-  EXPECT_TRUE(made.made->made);
+  EXPECT_TRUE(made.made->has_value());
   EXPECT_EQ(ProgramBytes(made.lines), ProgramBytes(held.lines));
   ASSERT_TRUE(HintLine(script, held));
   EXPECT_EQ(HintLine(script, made), HintLine(script, held));
