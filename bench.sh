@@ -14,7 +14,7 @@ tolvex_need_packages "${TOLVEX_NATIVE_PACKAGES[@]}"
 
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs" --target tolvex-cli tolvex-bench-floor \
-  tolvex-bench-converter tolvex-bench-reader >/dev/null
+  tolvex-bench-converter >/dev/null
 native=build/native
 scratch=$native/bench-work
 rm -rf "$scratch"
@@ -50,8 +50,5 @@ fi
 
 "$native/bench/tolvex-bench-converter" "$native/cli/tolvex-cli" "$native/bench/tolvex-bench-floor" \
   "$scratch" "${before_args[@]}" "${wine_args[@]}" "${peer_args[@]}"
-echo
-echo "== The resource-script reader on a generated 10 MB script"
-"$native/bench/tolvex-bench-reader" 10
 [ ${#wine_args[@]} -eq 0 ] || wineserver -k 2>/dev/null || true
 rm -rf "$scratch"
