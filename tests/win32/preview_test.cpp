@@ -1,7 +1,8 @@
 // The preview of the golden programs, read back from the windows it opens: every window with its
 // caption and client size, every gadget with its class, text, rectangle in its window, style and
 // font, every menu item with the id its choice reports; clicks; the fault rules of the preview
-// windows; 50 previews that leave the process's objects and memory flat; a screenshot.
+// windows; 50 previews that leave the process's objects and memory flat. The end-to-end test
+// (tests/app) leaves a screenshot of the preview windows.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -327,45 +328,6 @@ TEST(Preview, FiftyPreviewsLeaveObjectsAndMemoryFlat) {
   EXPECT_FALSE(IsMenu(earlierMenu));
   EXPECT_LT(after, bytes + 2 * 1024 * 1024)
       << "private bytes grew by " << (after - bytes) / 1024 << " KB";
-}
-
-// A 24-bit BMP of the window as the screen shows it, in the test's working folder.
-bool SaveWindowPicture(HWND window, const char* file) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-  BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  std::vector<char> pixels(rowBytes * static_cast<DWORD>(height));
-  GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER head{};
-  head.bfType = 0x4D42;
-  head.bfOffBits = sizeof head + sizeof info;
-  head.bfSize = head.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&head), sizeof head);
-  out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  return static_cast<bool>(out);
-}
-
-TEST(Preview, AScreenshotOfAPreviewWindowGoesToTheBuildFolder) {
-  PreviewProgram(GoldenLines(TOLVEX_GOLDEN_DIR, "all_kinds.bas"), nullptr);
-  const HWND window = win32::PreviewWindows().at(0);
-  SetWindowPos(window, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
-  Pump(300);
-  EXPECT_TRUE(SaveWindowPicture(window, "preview-window.bmp"));
-  ClosePreview();
 }
 
 }  // namespace
