@@ -15,6 +15,8 @@
 //                               on Windows
 //   mode NAME OCTAL             the permissions; `shared`: a folder every user may write
 //   lchown NAME ID              the owner and group of NAME (a link itself)
+//   reader NAME                 a reader of the FIFO NAME, opened without waiting for a writer;
+//                               `drained SOURCE`: what it then reads is SOURCE's bytes
 //   posix | root                the rest only where links, FIFOs and devices are POSIX's, or only
 //                               as the superuser
 //   as-nobody                   the later runs by an unprivileged user when the tests run as root
@@ -27,13 +29,17 @@
 //                               the system's reasons
 //     errs SOURCE               the bytes of SOURCE among them
 //     out SOURCE|nothing        its standard output is SOURCE's bytes, or nothing
-//   same NAME SOURCE            NAME holds SOURCE's bytes; `has NAME "TEXT" [TIMES]`: TEXT
+//     prints "TEXT"             its standard output is TEXT, {version} the program's version
+//   same|differs NAME SOURCE    NAME holds SOURCE's bytes, or other bytes; `has NAME "TEXT"
+//   [TIMES]`:
+//                               TEXT
 //   is NAME link|fifo|file|empty|usual|OCTAL  what NAME is (a file: a regular one, no link; usual:
 //                               the permissions of a new file; OCTAL: these permissions)
 //   owner NAME ID               the owner and group of NAME
 //   names NAME...               the scratch folder's names, sorted
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <set>
@@ -48,7 +54,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "cli/run.h"
@@ -134,11 +139,6 @@ class CliTest : public ::testing::Test {
     EXPECT_TRUE(fs::exists(path)) << path;
     return BytesOf(path);
   }
-  // A copy of a whole-output case's script in the scratch folder; its path.
-  std::string Golden(const std::string& name) {
-    WriteBytes(folder / (name + ".rc"), Source("golden/" + name + ".rc"));
-    return folder / (name + ".rc");
-  }
 
   ScratchFolder folder;
 };
@@ -206,6 +206,8 @@ class CliCase : public CliTest, public ::testing::WithParamInterface<std::string
       err += Replaced(text, "{missing-folder}", MissingFileReason(true)) + "\n";
     } else if (w[0] == "errs") {
       err += Source(w.at(1));
+    } else if (w[0] == "prints") {
+      EXPECT_EQ(run.out, Replaced(w.at(1), "{version}", TOLVEX_VERSION)) << at;
     } else if (w[0] == "out") {
       const std::string expected = w.at(1) == "nothing" ? "" : Source(w[1]);
       EXPECT_TRUE(run.out == expected) << at << "\n" << run.out.substr(0, 2000);
@@ -270,6 +272,14 @@ class CliCase : public CliTest, public ::testing::WithParamInterface<std::string
     } else if (verb == "lchown") {
       const auto id = static_cast<unsigned>(std::stoul(w.at(2)));
       EXPECT_EQ(::lchown(path(1).c_str(), id, id), 0) << at;
+    } else if (verb == "reader") {
+      reader = ::open(path(1).c_str(), O_RDONLY | O_NONBLOCK);
+      EXPECT_GE(reader, 0) << at;
+    } else if (verb == "drained") {
+      std::string got(1 << 16, '\0');
+      got.resize(static_cast<size_t>(std::max<ssize_t>(::read(reader, got.data(), got.size()), 0)));
+      ::close(reader);
+      EXPECT_TRUE(got == Source(w.at(1))) << at << "\n" << got.substr(0, 2000);
     } else if (verb == "root") {
       skip = ::geteuid() != 0;
     } else if (verb == "as-nobody" && ::geteuid() == 0) {
@@ -285,9 +295,9 @@ class CliCase : public CliTest, public ::testing::WithParamInterface<std::string
   void Look(const std::vector<std::string>& w, const std::string& at) const {
     const std::string& verb = w[0];
     const std::string name = w.size() > 1 ? folder / w[1] : "";
-    if (verb == "same") {
-      const std::string bytes = BytesOf(name), expected = Source(w.at(2));
-      EXPECT_TRUE(bytes == expected) << at << "\n" << bytes.substr(0, 2000);
+    if (verb == "same" || verb == "differs") {
+      const std::string bytes = BytesOf(name), other = Source(w.at(2));
+      EXPECT_EQ(bytes == other, verb == "same") << at << "\n" << bytes.substr(0, 2000);
     } else if (verb == "has") {
       EXPECT_EQ(BytesOf(name), Text(w)) << at;
     } else if (verb == "is") {
@@ -324,7 +334,7 @@ class CliCase : public CliTest, public ::testing::WithParamInterface<std::string
 
   Outcome run;
   std::string where, err, before;
-  int status = 0;
+  int status = 0, reader = -1;
   bool skip = false;
 };
 
@@ -349,44 +359,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliCase, ::testing::ValuesIn(CaseNames()),
 
 TEST(CliCases, FolderHoldsTheCases) { EXPECT_GE(CaseNames().size(), 10u); }
 
-TEST_F(CliTest, VersionPrintsAndSucceedsWithoutAScript) {
-  const Outcome run = Cli({"--version"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "tolvex-cli " TOLVEX_VERSION "\n");
-  EXPECT_EQ(run.err, "");
-}
-
-// A coefficient comes from its option in either form, and changes the program (the cases compare
-// a whole program with its options).
-TEST_F(CliTest, CoefficientOptionsInEitherFormChangeTheProgram) {
-  const std::string script = Golden("two_dialogs");
-  const std::string plain = Cli({"-o", "-", script}).out;
-  for (const std::string option : {"--global-x", "--global-y", "--window-x", "--window-y"}) {
-    const Outcome separate = Cli({option, " 2", "-o", "-", script});
-    EXPECT_EQ(separate.status, 0) << option;
-    EXPECT_EQ(separate.out, Cli({option + "= 2", "-o", "-", script}).out) << option;
-    EXPECT_NE(separate.out, plain) << option << " changes the program";
-  }
-  EXPECT_NE(Cli({"--screen", "-o", "-", script}).out, plain);
-}
-
 #ifndef _WIN32
-TEST_F(CliTest, ProgramGoesIntoAFifoWithoutReplacingIt) {
-  const std::string script = Golden("menu"), fifo = folder / "out.bas";
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  // Open for reading first, without waiting: the converter's open for writing then finds a reader.
-  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
-  ASSERT_GE(reader, 0);
-  const Outcome run = Cli({"-o", fifo, script});
-  std::string got(1 << 16, '\0');
-  got.resize(static_cast<size_t>(std::max<ssize_t>(::read(reader, got.data(), got.size()), 0)));
-  ::close(reader);
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(got == Source("golden/menu.bas"));
-  EXPECT_TRUE(fs::is_fifo(fifo));
-  EXPECT_EQ(folder.Names(), "menu.rc out.bas");
-}
-
 // Starts a run of tolvex-cli's command line in a process of its own, forked from this one (no
 // program to load, so that hundreds of runs take seconds even under the sanitizers); its id.
 pid_t Start(const std::vector<std::string>& arguments) {
@@ -428,7 +401,8 @@ TEST_F(CliTest, ConcurrentRunsOnOneScriptEachPutOneWholeProgramInPlace) {
 }
 #else
 TEST_F(CliTest, ProgramThatCannotBeWrittenAtAllIsKeptInItsNamedTemporary) {
-  const std::string script = Golden("menu"), program = NativePath(folder / "menu.bas");
+  const std::string script = folder / "menu.rc", program = NativePath(folder / "menu.bas");
+  WriteBytes(script, Source("golden/menu.rc"));
   WriteBytes(program, "previous");
   // Read sharing alone: the old text can still be kept, but the file can be neither replaced nor
   // written in place. (Without any sharing not even its backup can be made, and nothing is.)
