@@ -260,7 +260,8 @@ class CliCase : public CliTest, public ::testing::WithParamInterface<std::string
     } else if (verb == "shared") {
       fs::permissions(folder.path(), fs::perms::all);
     } else if (verb == "from-folder") {
-      before = "cd \"" + folder.path().string() + "\" && ";
+      // cmd changes drive only with /d.
+      before = (kPathSeparator == '/' ? "cd \"" : "cd /d \"") + folder.path().string() + "\" && ";
     } else if (verb == "before") {
       before += Here(w.at(1));
 #ifdef _WIN32
