@@ -1,4 +1,6 @@
-// The two files a conversion leaves beside the script: the program (.bas) and the settings.
+// The one conversion of a Run, which the window's Run and tolvex-cli both call, its counts saying
+// what was written of what the script holds; and the two files it leaves beside the script: the
+// program (.bas) and the settings.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -6,13 +8,16 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
 #include "app/compare_file.h"
+#include "app/conversion_run.h"
 #include "app/output_file.h"
+#include "app/script_loader.h"
 #include "app/shell_state.h"
 #include "tests/files/scratch_folder.h"
 
@@ -34,19 +39,6 @@ class OutputFileTest : public ::testing::Test {
 
   ScratchFolder folder;
 };
-
-TEST_F(OutputFileTest, ProgramNameCutsTheLastThreeCharactersOfTheScriptName) {
-  const struct {
-    std::string script, program;
-  } cases[] = {
-      {"C" + kSep + "work" + kSep + "dialog.rc", "dialog.bas"},
-      {"menu.RC", "menu.bas"},
-      {"res.dlg", "res..bas"},
-      {"dialog.rc", "dialog.bas"},  // without a separator the whole path is the name
-      {"a.b" + kSep + "c.d" + kSep + "x.rc", "x.bas"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(BasFileName(c.script), c.program) << c.script;
-}
 
 TEST_F(OutputFileTest, ProgramIsSavedBesideTheScriptUnderItsNameAndNothingWithoutOne) {
   NAMEF1040.clear();
@@ -145,47 +137,34 @@ TEST_F(OutputFileTest, FolderWhereNothingCanBeCreatedGetsNoFileAndNoTemporary) {
   EXPECT_EQ(BytesOf(folder / "plain"), "a file, not a folder");
 }
 
-TEST_F(OutputFileTest, SettingsRoundTripKeepsBlanksAndEmptyTextsAndTheChosenConversion) {
-  const CoefficientTexts texts = {"  2.5", "", "1.5 ", " 3"};
-  for (const bool complete : {false, true}) {
-    SAVINI(texts, complete);
-    // Unticked, four lines, as ever.
-    EXPECT_EQ(BytesOf(folder / "tolvex.ini"),
-              std::string("  2.5\r\n\r\n1.5 \r\n 3\r\n") + (complete ? "complete\r\n" : ""));
-    EXPECT_EQ(ReadSettings().texts, std::vector<std::string>(texts.begin(), texts.end()));
-    EXPECT_EQ(ReadSettings().complete, complete);
-  }
-}
-
 // Files of four lines or fewer, as every earlier version wrote them, read as they always did; only
-// a fifth line of exactly "complete" asks for the complete conversion.
-TEST_F(OutputFileTest, SettingsFileGivesAtMostFourTextsInOrderAndAFifthLineChoosesTheConversion) {
-  using Texts = std::vector<std::string>;
-  const Texts four = {"1", "2", "3", "4"};
-  const struct {
-    const char* bytes;
-    Texts texts;
-    bool complete;
-  } cases[] = {
-      {" 2\r\n3", {" 2", "3"}, false},
-      {"1\r\n2\r\ncomplete\r\n", {"1", "2", "complete"}, false},
-      {"1\r\n2\r\n3\r\n4\r\n", four, false},
-      {"1\r\n2\r\n3\r\n4\r\nfive\r\nsix\r\nseven\r\n", four, false},
-      {"1\r\n2\r\n3\r\n4\r\ncomplete\r\n", four, true},
-      {"1\n2\n3\n4\ncomplete", four, true},
-      {"1\r\n2\r\n3\r\n4\r\ncomplete\r\nsix\r\n", four, true},
-      {"1\r\n2\r\n3\r\n4\r\nComplete\r\n", four, false},
-      {"1\r\n2\r\n3\r\n4\r\n complete\r\n", four, false},
-      {"1\r\n2\r\n3\r\n4\r\n\r\ncomplete\r\n", four, false},
-  };
-  EXPECT_EQ(ReadSettings().texts, Texts{}) << "no file";
+// a fifth line of exactly "complete" asks for the complete conversion. Each NAME.ini of settings/
+// reads as NAME.read says: its texts, one a line, then the conversion it chooses; and a
+// saved_NAME.ini is what saving those texts and that conversion writes (blanks and empty texts
+// kept, the four lines alone unticked).
+TEST_F(OutputFileTest, SettingsFileGivesAtMostFourTextsAndAFifthLineTheConversionAndIsSavedAsRead) {
+  EXPECT_EQ(ReadSettings().texts, std::vector<std::string>{}) << "no file";
   EXPECT_FALSE(ReadSettings().complete) << "no file";
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.bytes);
-    WriteBytes(folder / "tolvex.ini", c.bytes);
-    EXPECT_EQ(ReadSettings().texts, c.texts);
-    EXPECT_EQ(ReadSettings().complete, c.complete);
+  const fs::path cases = fs::path(TOLVEX_TESTS_DIR) / "files" / "settings";
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(cases)) {
+    if (entry.path().extension() != ".ini") continue;
+    const std::string base = (cases / entry.path().stem()).string();
+    SCOPED_TRACE(base);
+    ASSERT_TRUE(fs::exists(base + ".read"));
+    WriteBytes(folder / "tolvex.ini", BytesOf(base + ".ini"));
+    const Settings settings = ReadSettings();
+    std::string read;
+    for (const std::string& text : settings.texts) read += text + "\n";
+    EXPECT_EQ(read + (settings.complete ? "complete\n" : "designed\n"), BytesOf(base + ".read"));
+    ++files;
+    if (entry.path().stem().string().rfind("saved_", 0) != 0) continue;
+    ASSERT_TRUE(fs::remove(folder / "tolvex.ini"));
+    SAVINI({settings.texts.at(0), settings.texts.at(1), settings.texts.at(2), settings.texts.at(3)},
+           settings.complete);
+    EXPECT_EQ(BytesOf(folder / "tolvex.ini"), BytesOf(base + ".ini"));
   }
+  EXPECT_GE(files, 12);
 }
 
 TEST_F(OutputFileTest, ProgramIsNotSavedOverItsOwnScript) {
@@ -229,6 +208,59 @@ TEST_F(OutputFileTest, FileHeldOpenIsWrittenInPlaceElseItsTemporaryIsKeptAndName
   }
 }
 #endif
+
+// A case of the complete conversion's folder, converted as the window's Run converts it.
+ConversionRun RunCase(const std::string& name, bool complete) {
+  const std::string script = std::string(TOLVEX_COMPLETE_GOLDEN_DIR) + "/" + name + ".rc";
+  PackedLines lines;
+  std::string bytes;
+  EXPECT_TRUE(ReadScriptLines(script, lines, &bytes));
+  RunInputs inputs = DefaultRunInputs();
+  inputs.complete = complete;
+  return ConvertForRun({script, lines, bytes}, inputs, {}, true);
+}
+
+// Each NAME.designed.txt or NAME.complete.txt of counts/: the counts of the complete conversion's
+// case NAME, converted unticked or ticked. A menu that no dialog names is written as a window of
+// its own, beyond the dialogs.
+TEST(ConversionRunTest, CountsSayWhatWasWrittenOfWhatTheScriptHolds) {
+  const fs::path counts = fs::path(TOLVEX_TESTS_DIR) / "files" / "counts";
+  int cases = 0;
+  for (const auto& entry : fs::directory_iterator(counts)) {
+    const fs::path name = entry.path().stem();
+    if (entry.path().extension() != ".txt") continue;
+    SCOPED_TRACE(name.string());
+    ASSERT_TRUE(name.extension() == ".complete" || name.extension() == ".designed");
+    const ConversionRun run = RunCase(name.stem().string(), name.extension() == ".complete");
+    EXPECT_EQ(CountsText(run), BytesOf(entry.path().string()));
+    ++cases;
+  }
+  EXPECT_GE(cases, 4);
+}
+
+// A designed program made as it is written is the program held whole, and its counts, known once
+// it has been read through, give the same hint.
+TEST(ConversionRunTest, ProgramMadeAsItIsWrittenIsTheProgramHeld) {
+  const std::string script = std::string(TOLVEX_COMPLETE_GOLDEN_DIR) + "/vs_resource.rc";
+  PackedLines lines;
+  std::string bytes;
+  ASSERT_TRUE(ReadScriptLines(script, lines, &bytes));
+  const RunInputs inputs = DefaultRunInputs();
+  const ConversionRun held = ConvertForRun({script, lines, bytes}, inputs, {}, true);
+  RunScript streamed{script, lines, bytes};
+  streamed.madeAsWritten = true;
+  const ConversionRun made = ConvertForRun(streamed, inputs, {}, true);
+  ASSERT_TRUE(made.made);
+  EXPECT_FALSE(made.made->has_value());
+  // A take that stops early still leaves the whole program's counts.
+  int taken = 0;
+  EXPECT_FALSE(made.lines.Each([&taken](std::string_view) { return ++taken < 3; }));
+  EXPECT_EQ(taken, 3);
+  EXPECT_TRUE(made.made->has_value());
+  EXPECT_EQ(ProgramBytes(made.lines), ProgramBytes(held.lines));
+  ASSERT_TRUE(HintLine(script, held));
+  EXPECT_EQ(HintLine(script, made), HintLine(script, held));
+}
 
 }  // namespace
 }  // namespace tolvex::testing
