@@ -1,6 +1,7 @@
 // What the reader makes of a script beyond the cases' dumps (tests/rcscript/cases): the same read
-// in pieces, a model that outlives its copy, where an included file is sought, and the coding and
-// code page of each resource's texts.
+// in pieces, a model that outlives its copy, and where an included file is sought. The coding and
+// code page of each resource's texts are the complete cases byte_script, code_pages and languages
+// (tests/complete/cases), written in the program as they say.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -93,63 +94,6 @@ TEST(ReaderTest, AnIncludedFileIsSoughtBesideItsIncluderThenTheScriptThenTheIncl
     const rc::Reading reading = ReadText("#include \"sub\\a.h\"\n", c.files, {"inc"}, "top/s.rc");
     EXPECT_EQ(Messages(reading), "");
     EXPECT_EQ(rc::DumpModel(reading.model), c.expected);
-  }
-}
-
-TEST(ReaderTest, AResourceKnowsHowItsTextsAreHeldAndTheCodePageItsScriptStates) {
-  const struct {
-    std::string script;
-    std::u16string utf16;  // the script as its editor saves it in UTF-16, when it is
-    std::string caption;
-    rc::TextCoding texts;
-  } cases[] = {
-      // A byte script keeps its bytes; LANGUAGE states the code page.
-      {"LANGUAGE LANG_RUSSIAN, SUBLANG_DEFAULT\nD DIALOG 0,0,1,1\nCAPTION \"\xC4\xE0\"\n",
-       u"",
-       "\xC4\xE0",
-       {false, 1251}},
-      // UTF-16 becomes UTF-8, an escaped character too; a script stating nothing states 0.
-      {"", u"D DIALOG 0,0,1,1\nCAPTION \"Ж\\xE9😀\"\n", "Жé😀", {true, 0}},
-      // The pragma in force comes before the LANGUAGE; DEFAULT gives the LANGUAGE back.
-      {"", u"LANGUAGE 0x11, 1\n#pragma code_page(1253)\nD DIALOG 0,0,1,1\n", "", {true, 1253}},
-      {"#pragma code_page(1253)\n#pragma code_page( DEFAULT ) // back\nLANGUAGE LANG_JAPANESE, "
-       "SUBLANG_DEFAULT\nD DIALOG 0,0,1,1\n",
-       u"",
-       "",
-       {false, 932}},
-      {"LANGUAGE LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED\nD DIALOG 0,0,1,1\n",
-       u"",
-       "",
-       {false, 936}},
-      {"LANGUAGE LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL\nD DIALOG 0,0,1,1\n",
-       u"",
-       "",
-       {false, 950}},
-      {"LANGUAGE LANG_SERBIAN, SUBLANG_SERBIAN_CYRILLIC\nD DIALOG 0,0,1,1\n",
-       u"",
-       "",
-       {false, 1251}},
-      {"LANGUAGE LANG_NEUTRAL, SUBLANG_NEUTRAL\nD DIALOG 0,0,1,1\n", u"", "", {false, 0}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.script);
-    std::string script = c.script + "BEGIN\nEND\nM MENU\nBEGIN\nEND\n";
-    if (!c.utf16.empty()) {
-      script = "\xFF\xFE";
-      for (const char16_t unit : c.utf16 + u"BEGIN\nEND\nM MENU\nBEGIN\nEND\n") {
-        script += static_cast<char>(unit & 0xFF);
-        script += static_cast<char>(unit >> 8);
-      }
-    }
-    const rc::Reading reading = ReadText(script);
-    EXPECT_EQ(Messages(reading), "");
-    ASSERT_EQ(reading.model.dialogs.size(), 1u);
-    const rc::Dialog& dialog = reading.model.dialogs[0];
-    EXPECT_EQ(dialog.caption.value_or(""), c.caption);
-    EXPECT_EQ(dialog.texts.utf8, c.texts.utf8);
-    EXPECT_EQ(dialog.texts.codePage, c.texts.codePage);
-    ASSERT_EQ(reading.model.menus.size(), 1u);
-    EXPECT_EQ(reading.model.menus[0].texts.codePage, c.texts.codePage);
   }
 }
 
