@@ -1,20 +1,51 @@
 // What the reader makes of a script beyond the cases' dumps (tests/rcscript/cases): the same read
-// in pieces, a model that outlives its copy, and where an included file is sought. The coding and
-// code page of each resource's texts are the complete cases byte_script, code_pages and languages
-// (tests/complete/cases), written in the program as they say.
+// in pieces, a model that outlives its copy, where an included file is sought, and the faults no
+// case script holds. The coding and code page of each resource's texts are the complete cases
+// byte_script, code_pages and languages (tests/complete/cases), written in the program as they say.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "rcscript/diagnostics.h"
 #include "rcscript/dump.h"
-#include "tests/rcscript/reading.h"
+#include "rcscript/reader.h"
+#include "tests/rcscript/trickle_source.h"
 
 namespace tolvex::testing {
 namespace {
+
+// Every message of a reading, one a line.
+std::string Messages(const rc::Reading& reading) {
+  std::string text;
+  for (const rc::Diagnostic& d : reading.diagnostics) text += rc::FormatDiagnostic(d) + "\n";
+  return text;
+}
+
+// The script read from its bytes in memory; read again in pieces of a line or so, freed as the
+// reading passes them, it must give the same model and messages.
+rc::Reading ReadText(const std::string& script,
+                     const std::map<std::string, std::string>& files = {},
+                     const std::vector<std::string>& includeDirs = {},
+                     const std::string& path = "s.rc") {
+  rc::ReadOptions options;
+  options.includeDirs = includeDirs;
+  options.files = [files](const std::string& file) -> std::optional<std::string> {
+    const auto found = files.find(file);
+    if (found == files.end()) return std::nullopt;
+    return found->second;
+  };
+  rc::Reading whole = rc::ReadScriptBytes(path, script, options);
+  TrickleSource trickle(script, 3);
+  const rc::Reading pieces = rc::ReadScriptSource(path, trickle, 5, options);
+  EXPECT_EQ(Messages(pieces), Messages(whole));
+  EXPECT_EQ(rc::DumpModel(pieces.model), rc::DumpModel(whole.model));
+  return whole;
+}
 
 // Every golden script and case, read from its file at once and again a few bytes at a time in
 // pieces of a line or so, gives the same model and messages: what each should be, its dump and
@@ -95,6 +126,26 @@ TEST(ReaderTest, AnIncludedFileIsSoughtBesideItsIncluderThenTheScriptThenTheIncl
     EXPECT_EQ(Messages(reading), "");
     EXPECT_EQ(rc::DumpModel(reading.model), c.expected);
   }
+}
+
+// Every other fault is a case beside its dump and messages (tests/rcscript/cases).
+TEST(ReaderTest, IncludesNestedTooDeeplyAreToldAtTheDeepestFile) {
+  std::map<std::string, std::string> files;  // n0.h includes n1.h ... up to n19.h
+  for (int i = 0; i < 20; ++i) {
+    files["n" + std::to_string(i) + ".h"] = "#include \"n" + std::to_string(i + 1) + ".h\"\n";
+  }
+  const rc::Reading reading = ReadText("#include \"n0.h\"\n", files);
+  EXPECT_EQ(
+      Messages(reading),
+      "n14.h:1:10: error: includes are nested deeper than 16 files; \"n15.h\" is passed over\n");
+}
+
+TEST(ReaderTest, AMissingScriptIsAMessageAboutTheWholeFile) {
+  rc::ReadOptions options;
+  options.files = [](const std::string&) { return std::optional<std::string>(); };
+  const rc::Reading reading = rc::ReadScript("gone.rc", options);
+  EXPECT_EQ(Messages(reading), "gone.rc: error: cannot read the script\n");
+  EXPECT_EQ(reading.errors, 1);
 }
 
 }  // namespace
