@@ -17,6 +17,13 @@ UseGadgetList (hwnd1)
    ButtonGadget(4,2,50,30,13,"café")
    ' msctls_updown32 IDC_E 2,66,30,13 !"two\r\nlines": no gadget kind
  
+Var hwnd2=OpenWindow("", 0,0,98,62)
+SetGadgetFont (,LoadFont ("MS Sans Serif", 8))
+UseGadgetList (hwnd2)
+ 
+ 
+   ButtonGadget(5,2,2,30,13,"OK")
+ 
  
  
 ' code
@@ -39,6 +46,8 @@ Do
                     '3
               Case  IDC_D
                     '4
+              Case  5
+                    'IDOK in My "best" dialog
           End Select
       End Select
 Loop
