@@ -1,4 +1,6 @@
-// One #define per name, compared without regard to case, with the value the program uses.
+// One #define per name, compared without regard to case, with the value the program uses. A name
+// defined in two cases, and names the program declares itself, are the complete cases
+// names_any_case and names_declared (tests/complete/cases).
 #include "complete/program_names.h"
 
 #include <gtest/gtest.h>
@@ -54,30 +56,6 @@ TEST(ProgramNames, TheValueInForceAtTheFirstUseIsKeptEverywhere) {
   EXPECT_EQ(n.Messages(), std::vector<std::string>{
                               "s.rc:1: warning: IDC_A is defined with more than one value: the "
                               "program keeps 6"});
-}
-
-TEST(ProgramNames, ANameIsDefinedOnceWhateverItsCase) {
-  Names n;
-  n.model.defines = {DefineOf("IdcB", "7", 7), DefineOf("IDCB", "7", 7),
-                     DefineOf("IDC_HEX", "0x10", 16)};
-  ProgramNames names(n.model, "s.rc");
-  EXPECT_EQ(DefineLines(names, n.warnings),
-            (shapes::Lines{"#define  IdcB   7", "#define  IDC_HEX   16"}));
-  EXPECT_TRUE(n.Messages().empty());
-}
-
-TEST(ProgramNames, ANameTheProgramDeclaresIsNeverDefined) {
-  Names n;
-  n.model.defines = {DefineOf("hwnd1", "4", 4), DefineOf("Lsv", "5", 5), DefineOf("LSV2x", "6", 6),
-                     DefineOf("MenName12", "7", 7)};
-  ProgramNames names(n.model, "s.rc");
-  const rc::Value lsv = Use("Lsv", 5);
-  EXPECT_EQ(names.Resolve(lsv, {}).CaseLabel(), "5");
-  EXPECT_EQ(DefineLines(names, n.warnings), shapes::Lines{"#define  LSV2x   6"});
-  EXPECT_EQ(n.Messages().size(), 3u);
-  EXPECT_EQ(n.Messages().front(),
-            "s.rc:1: warning: hwnd1 is a name the program declares itself: its #define is not "
-            "written and its uses are written as 4");
 }
 
 TEST(ProgramNames, AnIdWithoutValueGetsANumberAboveTheOthersInOrderOfFirstUse) {

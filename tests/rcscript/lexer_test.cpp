@@ -1,4 +1,5 @@
-// The lexer: string escapes, numbers, comments and where each token stands.
+// The lexer: string escapes, comments and where each token stands. Its numbers are the read case
+// read_numbers (tests/rcscript/cases).
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -46,35 +47,6 @@ TEST(LexerTest, AStringLiteralDecodesItsEscapesAndDoubledQuotes) {
     EXPECT_EQ(tokens[0].text, c.text);
     EXPECT_EQ(tokens[0].written, c.literal);
     EXPECT_TRUE(diagnostics.All().empty());
-  }
-}
-
-TEST(LexerTest, NumbersAreDecimalOrHexadecimalWithSuffixesAndNeverOctal) {
-  const struct {
-    std::string spelling;
-    std::uint32_t value;
-    bool valid;
-  } cases[] = {{"0", 0, true},
-               {"42", 42, true},
-               {"010", 10, true},
-               {"0x1F", 31, true},
-               {"0XffffFFFF", 0xFFFFFFFFu, true},
-               {"10L", 10, true},
-               {"7u", 7, true},
-               {"0x10UL", 16, true},
-               {"4294967297", 1, true},
-               {"12ab", 0, false},
-               {"0x", 0, false}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.spelling);
-    rc::DiagnosticList diagnostics;
-    const std::vector<rc::Token> tokens = Lex(c.spelling, diagnostics);
-    ASSERT_EQ(tokens.size(), 1u);
-    EXPECT_EQ(tokens[0].kind, rc::TokenKind::kNumber);
-    EXPECT_EQ(tokens[0].numberValid, c.valid);
-    if (c.valid) {
-      EXPECT_EQ(tokens[0].number, c.value);
-    }
   }
 }
 

@@ -1,0 +1,33 @@
+#Include once "gadgetkit.bi"
+ 
+ 
+Var hwnd1=OpenWindow("c", 0,0,1487999999999999947269595313699267803842749411497691530963893177854849660579571775527342776004121549722220536761572358825002781037234692256555949163010917704885309017968017727060457428510175771051936936995435705737231476283057375495589197076003404274109230327082333277083146836209963895164452892311552,0)
+SetGadgetFont (,LoadFont ("f", 8))
+UseGadgetList (hwnd1)
+ 
+ 
+   ButtonGadget(IDC_BTN1,150000000000000000000,-162000000476837150720,0,0,"")
+ 
+ 
+ 
+' code
+ 
+ 
+ 
+Do
+ Var event=WaitEvent()
+'
+     Select Case event
+        Case EventClose
+         End
+        Case EventGadget
+          Select Case EventNumber
+              Case  IDC_BTN1
+                    'IDC_BTN1
+          End Select
+      End Select
+Loop
+'
+ 
+ 
+

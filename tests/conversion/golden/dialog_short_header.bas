@@ -1,0 +1,33 @@
+#Include once "gadgetkit.bi"
+ 
+ 
+Var hwnd1=OpenWindow("", 5,,24,28)
+SetGadgetFont (,LoadFont ("",))
+UseGadgetList (hwnd1)
+ 
+ 
+   ButtonGadget(IDC_BTN1,3,3,3,3,"b")
+ 
+ 
+ 
+' code
+ 
+ 
+ 
+Do
+ Var event=WaitEvent()
+'
+     Select Case event
+        Case EventClose
+         End
+        Case EventGadget
+          Select Case EventNumber
+              Case  IDC_BTN1
+                    'IDC_BTN1
+          End Select
+      End Select
+Loop
+'
+ 
+ 
+

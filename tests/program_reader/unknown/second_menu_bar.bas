@@ -1,0 +1,5 @@
+Var hwnd1=OpenWindow("w",0,0,1,1)
+hMessages1 = Create_Menu()
+MenName11=MenuTitle(hMessages1,"File")
+hMessages1 = Create_Menu()
+MenuItem(1, MenName11,"x")
