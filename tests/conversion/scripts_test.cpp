@@ -1,7 +1,7 @@
-// What stands behind the programs of scripts converted in process: the define entries and scales
-// the define pass keeps, each dialog's control numbering, and the driver's counts. The programs
-// themselves are the golden cases' (tests/conversion/golden for the passes' rules, tests/golden,
-// through tolvex-cli).
+// What stands behind the programs of scripts converted in process: the scales the define pass
+// keeps, each dialog's control numbering, and the driver's counts. The programs themselves are the
+// golden cases' (tests/conversion/golden for the passes' rules, the define lines each pass writes
+// in the define_ cases; tests/golden, through tolvex-cli).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,25 +18,6 @@ Lines L(const std::string& text) {
     lines.push_back(text.substr(start, end - start));
   }
   return lines;
-}
-
-// The define lines each pass records, one entry per marker: their programs are the define_ golden
-// cases.
-TEST(DefinePass, RecordsOneEntryPerMarkerUpToTheFirstDialogex) {
-  const struct {
-    const char *name, *script;
-    int entries;
-  } cases[] = {
-      {"any letter case, two markers", "#define IDC_A 1\n#DEFINE IDC_B 2\n#Define IDD_C IDC_D 3",
-       4},
-      {"a line that only mentions define",
-       "#define IDC_A 1\n// define the rest later\n#undef IDC_A", 1},
-      {"after the header", "X DIALOGEX 0,0,10,10\n#define IDC_A 1", 0},
-      {"lower-case header", "#define IDC_A 1\nx dialogex 0,0,10,10\n#define IDC_B 2", 1},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(Converted(L(c.script)).state.INBEVENTMAX, c.entries) << c.name;
-  }
 }
 
 TEST(DefinePass, GlobalCoefficientsScaleInSinglePrecision) {

@@ -1,5 +1,5 @@
-// The lexer: string escapes, comments and where each token stands. Its numbers are the read case
-// read_numbers (tests/rcscript/cases).
+// The lexer: comments and where each token stands. Its numbers and its string literals' escapes
+// are the read cases read_numbers and read_string_escapes (tests/rcscript/cases).
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -10,45 +10,6 @@
 
 namespace tolvex::testing {
 namespace {
-
-// The tokens are views into their line and into the lexer's store of texts: both are kept.
-std::vector<rc::Token> Lex(const std::string& line, rc::DiagnosticList& diagnostics) {
-  static std::deque<std::string> kept;
-  const std::string& held = kept.emplace_back(line);
-  std::vector<rc::Token> tokens;
-  rc::LexState state;
-  rc::LexLine(held, 0, held.size(), 0, 1, state, tokens, kept, "s.rc", diagnostics);
-  return tokens;
-}
-
-TEST(LexerTest, AStringLiteralDecodesItsEscapesAndDoubledQuotes) {
-  const struct {
-    std::string literal, text;
-  } cases[] = {
-      {R"("a""b")", "a\"b"},
-      {R"("tab\there")", "tab\there"},
-      {R"("new\nline")", "new\nline"},
-      {R"("back\\slash")", "back\\slash"},
-      {R"("q\"q")", "q\"q"},
-      {R"("\a")", "\a"},
-      {R"("\101\60")", "A0"},
-      {R"("\x41\x7e!")", "A~!"},
-      {R"("\q")", "\\q"},
-      {R"(L"wide")", "wide"},
-      {R"("")", ""},
-      {R"("a""")", "a\""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.literal);
-    rc::DiagnosticList diagnostics;
-    const std::vector<rc::Token> tokens = Lex(c.literal, diagnostics);
-    ASSERT_EQ(tokens.size(), 1u);
-    EXPECT_EQ(tokens[0].kind, rc::TokenKind::kString);
-    EXPECT_EQ(tokens[0].text, c.text);
-    EXPECT_EQ(tokens[0].written, c.literal);
-    EXPECT_TRUE(diagnostics.All().empty());
-  }
-}
 
 // Each token as TEXT@LINE:COLUMN, with ^ when it is the first of its line (a comment before it
 // or not).

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,6 +12,7 @@
 #include "rcscript/diagnostics.h"
 #include "rcscript/dump.h"
 #include "rcscript/reader.h"
+#include "tests/files/scratch_folder.h"
 #include "tests/rcscript/trickle_source.h"
 
 namespace tolvex::testing {
@@ -26,8 +25,19 @@ std::string Messages(const rc::Reading& reading) {
   return text;
 }
 
-// The script read from its bytes in memory; read again in pieces of a line or so, freed as the
-// reading passes them, it must give the same model and messages.
+// The script read from its bytes at once; read again a few bytes at a time, in pieces of a line or
+// so freed as the reading passes them, it must give the same model and messages.
+rc::Reading ReadBothWays(const std::string& path, const std::string& script,
+                         const rc::ReadOptions& options) {
+  rc::Reading whole = rc::ReadScriptBytes(path, script, options);
+  TrickleSource trickle(script, 3);
+  const rc::Reading pieces = rc::ReadScriptSource(path, trickle, 5, options);
+  EXPECT_EQ(Messages(pieces), Messages(whole)) << path;
+  EXPECT_EQ(rc::DumpModel(pieces.model), rc::DumpModel(whole.model)) << path;
+  return whole;
+}
+
+// The script, and the files it may include, held in memory.
 rc::Reading ReadText(const std::string& script,
                      const std::map<std::string, std::string>& files = {},
                      const std::vector<std::string>& includeDirs = {},
@@ -39,30 +49,19 @@ rc::Reading ReadText(const std::string& script,
     if (found == files.end()) return std::nullopt;
     return found->second;
   };
-  rc::Reading whole = rc::ReadScriptBytes(path, script, options);
-  TrickleSource trickle(script, 3);
-  const rc::Reading pieces = rc::ReadScriptSource(path, trickle, 5, options);
-  EXPECT_EQ(Messages(pieces), Messages(whole));
-  EXPECT_EQ(rc::DumpModel(pieces.model), rc::DumpModel(whole.model));
-  return whole;
+  return ReadBothWays(path, script, options);
 }
 
-// Every golden script and case, read from its file at once and again a few bytes at a time in
-// pieces of a line or so, gives the same model and messages: what each should be, its dump and
-// messages beside it show (RcscriptGolden, RcscriptCases).
+// Every golden script and case, read from its bytes at once and again in pieces, gives the same
+// model and messages: what each should be, its dump and messages beside it show (RcscriptGolden,
+// RcscriptCases).
 TEST(ReaderTest, EveryGoldenScriptReadsTheSameInPieces) {
   int scripts = 0;
   for (const char* folder : {TOLVEX_RCSCRIPT_GOLDEN_DIR, TOLVEX_RCSCRIPT_CASES_DIR}) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       if (entry.path().extension() != ".rc") continue;
       const std::string path = entry.path().string();
-      std::ifstream file(path, std::ios::binary);
-      const std::string bytes((std::istreambuf_iterator<char>(file)), {});
-      const rc::Reading whole = rc::ReadScript(path, {});
-      TrickleSource trickle(bytes, 3);
-      const rc::Reading pieces = rc::ReadScriptSource(path, trickle, 5, {});
-      EXPECT_EQ(Messages(pieces), Messages(whole)) << path;
-      EXPECT_EQ(rc::DumpModel(pieces.model), rc::DumpModel(whole.model)) << path;
+      ReadBothWays(path, BytesOf(path), {});
       ++scripts;
     }
   }
