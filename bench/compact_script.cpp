@@ -1,5 +1,9 @@
 #include "bench/compact_script.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
 namespace tolvex::bench {
 namespace {
 
@@ -60,49 +64,36 @@ int GroupsForBytes(const ScriptShape& shape, size_t bytes) {
 
 namespace {
 
-void AppendDialog(std::string& s, const std::string& unit, const char* which, int first) {
-  s += "IDD_UNIT" + unit + "_" + which +
-       " DIALOGEX 0, 0, 260, 180\r\nSTYLE 0x80C80880\r\nCAPTION \"Unit " + unit + " " + which +
-       "\"\r\nFONT 8, \"MS Shell Dlg\", 400, 0, 0x1\r\nBEGIN\r\n";
-  for (int k = 0; k < 10; ++k) {
-    const std::string id = "IDC_UNIT" + unit + "_" + std::to_string(first + k);
-    const std::string y = std::to_string(7 + k * 16);
-    switch (k % 5) {
-      case 0: s += "    LTEXT \"Name\", " + id + ", 7, " + y + ", 60, 8\r\n"; break;
-      case 1: s += "    EDITTEXT " + id + ", 70, " + y + ", 120, 12, 0x80 | 0x10000\r\n"; break;
-      case 2:
-        s += "    CONTROL \"Keep it\", " + id + ", \"Button\", 0x00000003 | 0x00010000, 7, " + y +
-             ", 120, 10\r\n";
-        break;
-      case 3: s += "    COMBOBOX " + id + ", 70, " + y + ", 120, 60, 0x3 | 0x200000\r\n"; break;
-      default: s += "    PUSHBUTTON \"Apply\", " + id + ", 200, " + y + ", 50, 14\r\n";
-    }
+// Every "{name}" in `text` replaced by `value`.
+void Fill(std::string& text, const std::string& name, int value) {
+  const std::string key = "{" + name + "}", to = std::to_string(value);
+  for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + to.size())) {
+    text.replace(at, key.size(), to);
   }
-  s += "END\r\n\r\n";
 }
 
 }  // namespace
 
+// Each unit is bench/unit.rc, its comment lines left out, with its numbers filled in.
 std::string UnitScript(int units) {
+  std::ifstream in(TOLVEX_BENCH_UNIT_RC, std::ios::binary);
+  std::string unit;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("//", 0) != 0) unit += line + "\r\n";
+  }
+  if (unit.empty()) {
+    std::fprintf(stderr, "cannot read %s\n", TOLVEX_BENCH_UNIT_RC);
+    std::exit(1);
+  }
   std::string s = "// generated for the benchmarks: every id fits a .res\r\n\r\n";
   for (int u = 0; u < units; ++u) {
-    const std::string unit = std::to_string(u);
-    s += "// unit " + unit + "\r\n";
-    s += "#define IDD_UNIT" + unit + "_MAIN " + std::to_string(100 + 2 * u) + "\r\n";
-    s += "#define IDD_UNIT" + unit + "_MORE " + std::to_string(101 + 2 * u) + "\r\n";
-    s += "#define IDR_UNIT" + unit + "_MENU " + std::to_string(10000 + u) + "\r\n";
-    for (int k = 0; k < 20; ++k) {
-      s += "#define IDC_UNIT" + unit + "_" + std::to_string(k) + " " +
-           std::to_string(15000 + (u * 20 + k) % 50000) + "\r\n";
-    }
-    s += "\r\n";
-    AppendDialog(s, unit, "MAIN", 0);
-    AppendDialog(s, unit, "MORE", 10);
-    s +=
-        "IDR_UNIT" + unit +
-        "_MENU MENU\r\nBEGIN\r\n    POPUP \"&File\"\r\n    BEGIN\r\n        MENUITEM \"&Open\", IDC_UNIT" +
-        unit + "_0\r\n        MENUITEM SEPARATOR\r\n        MENUITEM \"E&xit\", IDC_UNIT" + unit +
-        "_1\r\n    END\r\nEND\r\n\r\n";
+    std::string text = "// unit {U}\r\n" + unit;
+    Fill(text, "U", u);
+    Fill(text, "MAIN", 100 + 2 * u);
+    Fill(text, "MORE", 101 + 2 * u);
+    Fill(text, "MENU", 10000 + u);
+    for (int k = 0; k < 20; ++k) Fill(text, "ID" + std::to_string(k), 15000 + (u * 20 + k) % 50000);
+    s += text;
   }
   return s;
 }

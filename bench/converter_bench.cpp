@@ -101,18 +101,15 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-struct Medians {
-  double wall, cpu, peakMb;
-};
-
-Medians MedianOf(const std::vector<Run>& runs) {
-  std::vector<double> wall, cpu, peak;
-  for (const Run& r : runs) {
-    wall.push_back(r.wall);
-    cpu.push_back(r.cpu);
-    peak.push_back(r.peakMb);
+// Each figure's median on its own; the status is the first run's.
+Run MedianOf(const std::vector<Run>& runs) {
+  Run median = runs.front();
+  for (double Run::*figure : {&Run::wall, &Run::cpu, &Run::peakMb}) {
+    std::vector<double> values;
+    for (const Run& r : runs) values.push_back(r.*figure);
+    median.*figure = Median(values);
   }
-  return {Median(wall), Median(cpu), Median(peak)};
+  return median;
 }
 
 void Write(const std::string& path, const std::string& bytes) {
@@ -246,21 +243,13 @@ class OneCpu {
       std::printf(" so every figure is measured on CPU %d\n", cpu_);
     }
   }
-  // Every CPU given, while alive: the Windows converter under Wine runs more than one process.
-  class Released {
-   public:
-    explicit Released(const OneCpu& one) : one_(one) {
-      if (one_.cpu_ >= 0) sched_setaffinity(0, sizeof one_.given_, &one_.given_);
-    }
-    ~Released() {
-      if (one_.cpu_ >= 0) one_.Pin(one_.cpu_);
-    }
-    Released(const Released&) = delete;
-    Released& operator=(const Released&) = delete;
-
-   private:
-    const OneCpu& one_;
-  };
+  // Every CPU given, until Repin: the Windows converter under Wine runs more than one process.
+  void Release() const {
+    if (cpu_ >= 0) sched_setaffinity(0, sizeof given_, &given_);
+  }
+  void Repin() const {
+    if (cpu_ >= 0) Pin(cpu_);
+  }
 
  private:
   static bool Pin(int cpu) {
@@ -277,7 +266,7 @@ struct Programs {
   std::string cli, floor, before, wine, exe, cpp, llvmRc;
 };
 
-void PrintRow(const char* name, const Medians& m) {
+void PrintRow(const char* name, const Run& m) {
   std::printf("%-12s %10.3f %10.3f %12.1f\n", name, m.wall, m.cpu, m.peakMb);
 }
 
@@ -328,7 +317,7 @@ void AgainstTheFloor(const Programs& p, const fs::path& dir) {
       beforeComplete.push_back(RunProgram({p.before, "--complete", "-o", completeBas, script}));
     }
   }
-  const Medians c = MedianOf(converter), f = MedianOf(minimum), k = MedianOf(complete);
+  const Run c = MedianOf(converter), f = MedianOf(minimum), k = MedianOf(complete);
   std::printf("%-12s %10s %10s %12s\n", "median of 5", "wall s", "CPU s", "peak MB");
   PrintRow("floor", f);
   if (!before.empty()) PrintRow("before", MedianOf(before));
@@ -397,7 +386,7 @@ void AgainstTheCompiler(const Programs& p, const fs::path& dir) {
       }
     }
   }
-  const Medians d = MedianOf(dump);
+  const Run d = MedianOf(dump);
   std::printf("%-16s %10s %10s %12s\n", "median of 5", "wall s", "CPU s", "peak MB");
   if (!before.empty()) PrintRow("before --dump", MedianOf(before));
   PrintRow("--dump", d);
@@ -411,7 +400,7 @@ void AgainstTheCompiler(const Programs& p, const fs::path& dir) {
     std::printf("cpp and llvm-rc: skipped (no llvm-rc 18 or later found)\n");
     return;
   }
-  const Medians r = MedianOf(peerRuns);
+  const Run r = MedianOf(peerRuns);
   PrintRow("cpp + llvm-rc", r);
   if (peerRuns.front().status != 0) std::printf("cpp or llvm-rc failed on the script\n");
   std::printf("--dump: %.2fx the wall of cpp + llvm-rc (target: at most 0.5x) %s\n",
@@ -493,8 +482,9 @@ int main(int argc, char** argv) {
   AgainstTheCompiler(p, dir);
   MenuSearchCase(p, dir);
   if (!p.wine.empty()) {
-    const OneCpu::Released all(cpu);
+    cpu.Release();
     UnderWine(p, dir);
+    cpu.Repin();
   }
   LineByLine(dir);
   ManyDialogs();

@@ -1,4 +1,4 @@
-#include "tests/rc_compare/compiler.h"
+#include "tests/rc_compare/rc_compare.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -4,65 +4,30 @@
 // difference that the table of known deviations does not allow.
 //
 //   tolvex_rc_compare --cpp CPP --llvm-rc LLVM_RC --headers MINGW_INCLUDE --work DIR
-//                     [--golden DIR]... [--generated COUNT] [--seed SEED]
+//                     [--golden DIR]... [--rewrites golden_rewrites.txt] [--generated COUNT]
+//                     [--seed SEED]
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "rcscript/reader.h"
-#include "tests/rc_compare/comparison.h"
-#include "tests/rc_compare/compiler.h"
-#include "tests/rc_compare/script_generator.h"
+#include "tests/rc_compare/rc_compare.h"
 
 namespace tolvex::rc_compare {
 namespace {
 namespace fs = std::filesystem;
 
-// Golden scripts left out of the comparison, and why.
-constexpr struct {
-  const char* script;
-  const char* reason;
-} kLeftOut[] = {
-    {"recovery.rc", "holds errors on purpose: the compiler rejects it, the reader recovers"},
-    {"vs_no_header.rc", "its header is missing on purpose: the compiler stops at the #include"},
-};
-
-// Golden scripts written otherwise for the compiler, where it is stricter than scripts in the
-// wild, by reason: the script, what it writes and what the compiler is given instead. `bothSides`
-// leaves a statement out for the reader too.
-const struct {
-  const char* reason;
-  std::vector<std::array<const char*, 3>> rows;
-  bool bothSides = false;
-} kRewrites[] = {
-    {"the compiler has no \"*\"",
-     {{"arithmetic.rc", "2*ROW+MARGIN*2", "42"},
-      {"arithmetic.rc", "(175+15)-MARGIN*2-64", "112"},
-      {"arithmetic.rc", "-1+MARGIN*4", "27"}}},
-    {"the compiler has no empty fields", {{"arithmetic.rc", "ROW, , WS_EX", "ROW, 0, WS_EX"}}},
-    {"the compiler has no \";\" comment lines",
-     {{"asm_editor.rc", "\n;", "\n//"}, {"asm_editor.rc", "\n  ;", "\n  //"}}},
-    {"the compiler needs the files that resources name; the reader passes them over",
-     {{"asm_editor.rc", "1 24 \"app.manifest\"", "//"},
-      {"asm_editor.rc", "500 ICON DISCARDABLE \"app.ico\"", "//"}}},
-    {"the compiler needs an ICON control's size",
-     {{"old_dialog.rc", "IDC_ICON1,8,8\n", "IDC_ICON1,8,8,0,0\n"}}},
-    {"the compiler has no MENUITEM SEPARATOR in a MENUEX",
-     {{"menuex.rc", "MENUITEM SEPARATOR", "MENUITEM \"\", 0, MFT_SEPARATOR"},
-      {"menuex_nested.rc", "MENUITEM SEPARATOR", "MENUITEM \"\", 0, MFT_SEPARATOR"}}},
-    {"the compiler needs a menu name that is not a number in quotes",
-     {{"shared_menu.rc", "MENU BIGMENU", "MENU \"BIGMENU\""},
-      {"warnings.rc", "MENU IDR_GONE", "MENU \"IDR_GONE\""}}},
-    {"IDC_LATER has no value on purpose; the compiler rejects it",
-     {{"warnings.rc", "  CONTROL \"Later\",IDC_LATER", "//"}},
-     true},
+// A row of golden_rewrites.txt: a golden script left out of the comparison, or a statement of one
+// written otherwise for the compiler (and, with "rewrite both", for the reader too).
+struct Rewrite {
+  std::string kind, script, from, to, reason;
 };
 
 // Every `from` replaced by `to`; a `from` that starts with a line end matches the first line too.
@@ -72,6 +37,29 @@ std::string Replace(const std::string& script, const std::string& from, const st
     text.replace(at, from.size(), to);
   }
   return text.substr(1);
+}
+
+// The rows of the table, or none with `error` set when it is missing, empty or a row is malformed.
+std::vector<Rewrite> ReadRewrites(const std::string& path, std::string& error) {
+  bool ok = false;
+  std::istringstream lines(ReadFile(path, ok));
+  std::vector<Rewrite> rows;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::vector<std::string> f;
+    for (std::string field; std::getline(fields, field, '\t');) {
+      f.push_back(Replace(field, "\\n", "\n"));
+    }
+    if (f.size() == 3 && f[0] == "left out") f.insert(f.begin() + 2, 2, "");
+    if (f.size() != 5 || (f[0] != "left out" && f[0] != "rewrite" && f[0] != "rewrite both")) {
+      error = path + ": a row is neither \"left out\" nor \"rewrite\": " + line;
+      return {};
+    }
+    rows.push_back({f[0], f[1], f[2], f[3], f[4]});
+  }
+  if (rows.empty()) error = "no rows in " + path + " (is it missing?)";
+  return rows;
 }
 
 // A UTF-16 script (with its byte-order mark) as UTF-8, for the compiler; any other unchanged.
@@ -96,6 +84,7 @@ struct Job {
 struct Options {
   CompilerTools tools;
   std::vector<std::string> golden;
+  std::string rewrites;  // golden_rewrites.txt, for the golden scripts
   int generated = 0;
   std::uint32_t seed = 1;
 };
@@ -106,6 +95,11 @@ class Run {
 
   int Main() {
     if (!compiler_.Prepare(options_.tools, error_)) {
+      std::printf("cannot compare: %s\n", error_.c_str());
+      return 1;
+    }
+    if (!options_.golden.empty()) rewrites_ = ReadRewrites(options_.rewrites, error_);
+    if (!error_.empty()) {
       std::printf("cannot compare: %s\n", error_.c_str());
       return 1;
     }
@@ -124,22 +118,21 @@ class Run {
     const std::string folder = fs::path(dir).parent_path().filename().string();
     for (const fs::path& path : scripts) {
       const std::string name = path.filename().string(), label = folder + "/" + name;
-      const auto left = std::find_if(std::begin(kLeftOut), std::end(kLeftOut),
-                                     [&](const auto& l) { return name == l.script; });
-      if (left != std::end(kLeftOut)) {
+      const auto left = std::find_if(rewrites_.begin(), rewrites_.end(), [&](const Rewrite& r) {
+        return r.kind == "left out" && name == r.script;
+      });
+      if (left != rewrites_.end()) {
         leftOut_.push_back(label + ": " + left->reason);
         continue;
       }
       bool ok = false;
       Job job{label, path.string(), ReadFile(path.string(), ok), "", false};
       job.compiler = CompilerEncoding(job.reader);
-      for (const auto& r : kRewrites) {
-        for (const auto& [script, from, to] : r.rows) {
-          if (name != script) continue;
-          job.compiler = Replace(job.compiler, from, to);
-          if (r.bothSides) job.reader = Replace(job.reader, from, to);
-          rewritten_.insert(label + ": " + r.reason);
-        }
+      for (const Rewrite& r : rewrites_) {
+        if (name != r.script || r.kind == "left out") continue;
+        job.compiler = Replace(job.compiler, r.from, r.to);
+        if (r.kind == "rewrite both") job.reader = Replace(job.reader, r.from, r.to);
+        rewritten_.insert(label + ": " + r.reason);
       }
       Batch(folder + "-" + path.stem().string(), label, {job}, {dir});
     }
@@ -241,6 +234,7 @@ class Run {
   Compiler compiler_;
   Counts counts_;
   std::string error_;
+  std::vector<Rewrite> rewrites_;
   std::set<std::string> rewritten_;
   std::vector<std::string> leftOut_;
   int golden_ = 0, generated_ = 0, failures_ = 0;
@@ -258,6 +252,7 @@ int main(int argc, char** argv) {
       {"--headers", [&](const char* v) { o.tools.headers = v; }},
       {"--work", [&](const char* v) { o.tools.work = v; }},
       {"--golden", [&](const char* v) { o.golden.push_back(v); }},
+      {"--rewrites", [&](const char* v) { o.rewrites = v; }},
       {"--generated", [&](const char* v) { o.generated = std::atoi(v); }},
       {"--seed", [&](const char* v) { o.seed = std::uint32_t(std::strtoul(v, nullptr, 10)); }},
   };
@@ -270,9 +265,10 @@ int main(int argc, char** argv) {
     flag->second(argv[i + 1]);
   }
   if (o.tools.work.empty() || (argc - 1) % 2 != 0 || o.generated < 0 || o.generated > 7999) {
-    std::fprintf(stderr,
-                 "usage: tolvex_rc_compare --cpp CPP --llvm-rc LLVM_RC --headers DIR --work DIR "
-                 "[--golden DIR]... [--generated COUNT (at most 7999)] [--seed SEED]\n");
+    std::fprintf(
+        stderr,
+        "usage: tolvex_rc_compare --cpp CPP --llvm-rc LLVM_RC --headers DIR --work DIR "
+        "[--golden DIR]... [--rewrites FILE] [--generated COUNT (at most 7999)] [--seed SEED]\n");
     return 2;
   }
   std::error_code ec;

@@ -1,4 +1,4 @@
-#include "tests/rc_compare/script_generator.h"
+#include "tests/rc_compare/rc_compare.h"
 
 #include <algorithm>
 #include <cstdio>
