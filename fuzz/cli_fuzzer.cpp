@@ -9,19 +9,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
-#include <string>
 #include <vector>
 
 #include "cli/options.h"
 #include "cli/run.h"
-#include "fuzz/fuzz_files.h"
+#include "fuzz/fuzz_target.h"
 
 namespace {
 
@@ -47,23 +41,20 @@ const std::map<std::string, std::string> kFiles = {
 void Plant() {
   for (const auto& entry : fs::directory_iterator(".")) fs::remove_all(entry.path());
   fs::create_directory("d");
-  for (const auto& [name, bytes] : kFiles) std::ofstream(name, std::ios::binary) << bytes;
+  for (const auto& [name, bytes] : kFiles) tolvex::testing::WriteBytes(name, bytes);
   fs::create_symlink("a.rc", "l.rc");
   fs::create_symlink("missing.rc", "dead.rc");
   fs::create_symlink("loop.bas", "loop.bas");
-  if (::mkfifo("p", 0600) != 0) std::abort();
+  FUZZ_CHECK(::mkfifo("p", 0600) == 0);
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const bool ready = [] {
-    if (::chdir(tolvex::fuzzing::FolderOfOurOwn("tolvex-cli-fuzz").c_str()) != 0) std::abort();
-    return true;
-  }();
-  (void)ready;
+int tolvex::fuzzing::FuzzOne(std::string_view bytes) {
+  static const int ready = ::chdir(FolderOfOurOwn().c_str());
+  FUZZ_CHECK(ready == 0);
   std::vector<std::string> arguments;
-  std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
+  std::istringstream lines{std::string(bytes)};
   for (std::string word; std::getline(lines, word) && arguments.size() < 8;) {
     // A word that spells the internal error's words would pass for it in a message.
     if (word.find('/') != std::string::npos || word.size() > 64 ||
@@ -75,28 +66,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Plant();
   // Standard input: a script of the folder, read from its start.
   const int input = ::open("in.rc", O_RDONLY);
-  if (input < 0 || ::dup2(input, STDIN_FILENO) < 0) std::abort();
+  FUZZ_CHECK(input >= 0 && ::dup2(input, STDIN_FILENO) >= 0);
   ::close(input);
 
   // The scripts of the command line and their bytes before the run.
-  const tolvex::cli::ParseResult parsed = tolvex::cli::ParseOptions(arguments);
+  const cli::ParseResult parsed = cli::ParseOptions(arguments);
   std::map<std::string, std::string> scripts;
   for (std::string script : parsed.options.scripts) {
-    if (script == tolvex::cli::kStandardInput) script = "in.rc";
+    if (script == cli::kStandardInput) script = "in.rc";
     std::error_code unknown;
-    if (fs::is_regular_file(script, unknown)) scripts[script] = tolvex::fuzzing::BytesOf(script);
+    if (fs::is_regular_file(script, unknown)) scripts[script] = testing::BytesOf(script);
   }
 
   std::ostringstream out, errors;
-  const int status = tolvex::cli::RunCommandLine(arguments, out, errors);
-  if (status < 0 || status > 2) std::abort();
-  if (errors.str().find("internal error") != std::string::npos) std::abort();
-  for (const auto& [script, bytes] : scripts) {
-    if (tolvex::fuzzing::BytesOf(script) != bytes) std::abort();
-  }
+  const int status = cli::RunCommandLine(arguments, out, errors);
+  FUZZ_CHECK(status >= 0 && status <= 2);
+  FUZZ_CHECK(errors.str().find("internal error") == std::string::npos);
+  for (const auto& [script, before] : scripts) FUZZ_CHECK(testing::BytesOf(script) == before);
   for (const auto& entry : fs::directory_iterator(".")) {
     const std::string name = entry.path().filename().string();
-    if (name.size() >= 11 && name.compare(name.size() - 11, 11, ".tolvex-tmp") == 0) std::abort();
+    FUZZ_CHECK(name.size() < 11 || name.compare(name.size() - 11, 11, ".tolvex-tmp") != 0);
   }
   return 0;
 }

@@ -6,14 +6,9 @@
 //
 // Input layout: byte 0, bit 0: the screen box; then for each of the four fields a length byte
 // (0 to 15) and that many bytes of its text; the rest is the script file's bytes.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <string>
-#include <string_view>
-
 #include "app/run_inputs.h"
 #include "conversion/designed.h"
+#include "fuzz/fuzz_target.h"
 #include "generator/program_text.h"
 
 namespace {
@@ -31,9 +26,7 @@ bool StartsWith(std::string_view line, std::string_view start) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace tolvex;
-  std::string_view input(reinterpret_cast<const char*>(data), size);
+int tolvex::fuzzing::FuzzOne(std::string_view input) {
   RunInputs inputs = DefaultRunInputs();
   if (!input.empty()) inputs.screen = Take(input, 1)[0] & 1;
   for (std::string& field : inputs.coefficients) {
@@ -48,19 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!program.converted) return 0;
   const std::string bytes = ProgramBytes(program.lines);
   const size_t count = program.lines.size();
-  if (count < 19 || program.lines[count - 4] != "Loop" ||
-      bytes.compare(bytes.size() - 4, 4, "\r\n\r\n") != 0) {
-    std::abort();
-  }
+  FUZZ_CHECK(count >= 19 && program.lines[count - 4] == "Loop" &&
+             bytes.compare(bytes.size() - 4, 4, "\r\n\r\n") == 0);
   WrittenCounts seen;
   for (std::string_view line : program.lines) {
     seen.windows += StartsWith(line, "Var hwnd");
     seen.menuItems += StartsWith(line, "     MenuItem(");
   }
-  if (seen.windows != program.written.windows || seen.menuItems != program.written.menuItems) {
-    std::abort();
-  }
-  if (ProgramBytes(ConvertDesigned(lines, coefficients, inputs.screen).lines) != bytes)
-    std::abort();
+  FUZZ_CHECK(seen.windows == program.written.windows &&
+             seen.menuItems == program.written.menuItems);
+  FUZZ_CHECK(ProgramBytes(ConvertDesigned(lines, coefficients, inputs.screen).lines) == bytes);
   return 0;
 }

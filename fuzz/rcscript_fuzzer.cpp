@@ -10,20 +10,16 @@
 // input up to twenty-one times over; every input was also read twice, to compare the two. Those
 // made most of the target's time (a second reading of some inputs only also doubles the hit
 // counts libFuzzer sees, and its bookkeeping of the many more features cost more than it saved).
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <string>
-
 #include "complete/counts.h"
 #include "complete/program.h"
+#include "fuzz/fuzz_target.h"
 #include "rcscript/dump.h"
 #include "rcscript/reader.h"
 #include "tests/rcscript/trickle_source.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+int tolvex::fuzzing::FuzzOne(std::string_view input) {
   using namespace tolvex::rc;
-  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  const std::string bytes(input);
   ReadOptions options;
   options.includeDirs = {"inc"};
   // Enough opens to reach the include depth limit.
@@ -36,31 +32,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto read = [&](const ReadOptions& how) {
     opens = 0;
     tolvex::testing::TrickleSource source(bytes, 2);
-    return size % 2 == 1 ? ReadScriptSource("f.rc", source, 5, how)
-                         : ReadScriptBytes("f.rc", bytes, how);
+    return bytes.size() % 2 == 1 ? ReadScriptSource("f.rc", source, 5, how)
+                                 : ReadScriptBytes("f.rc", bytes, how);
   };
   const Reading reading = read(options);
   DumpModel(reading.model);
   int errors = 0;
   for (const Diagnostic& d : reading.diagnostics) {
-    if (d.line < 0 || d.column < 0) std::abort();
+    FUZZ_CHECK(d.line >= 0 && d.column >= 0);
     if (d.severity == Severity::kError) ++errors;
     FormatDiagnostic(d);
   }
-  if (errors != reading.errors) std::abort();
+  FUZZ_CHECK(errors == reading.errors);
   tolvex::complete::CompleteOptions conversion;
   conversion.scriptFile = "f.rc";
   const tolvex::complete::CompleteProgram program =
       tolvex::complete::ConvertModel(reading.model, conversion);
   program.lines.Each([](std::string_view line) {
-    if (line.find_first_of("\r\n") != std::string_view::npos) std::abort();
+    FUZZ_CHECK(line.find_first_of("\r\n") == std::string_view::npos);
     return true;
   });
   for (const Diagnostic& d : program.warnings) FormatDiagnostic(d);
   // The hint counts what the conversion writes without writing it.
   tolvex::complete::ResourceCounts counts;
   counts.Add(reading.model);
-  if (counts.Complete() != program.written) std::abort();
+  FUZZ_CHECK(counts.Complete() == program.written);
   // So does the hint's own reading, which keeps no resource and no define, and it meets the same
   // faults.
   tolvex::complete::ResourceCounts taken;
@@ -68,9 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   counting.takeResources = [&taken](Model& model) { taken.TakeFrom(model); };
   counting.keepDefines = false;
   const Reading counted = read(counting);
-  if (taken.Complete() != program.written || !counted.model.defines.empty() ||
-      counted.diagnostics.size() != reading.diagnostics.size()) {
-    std::abort();
-  }
+  FUZZ_CHECK(taken.Complete() == program.written && counted.model.defines.empty() &&
+             counted.diagnostics.size() == reading.diagnostics.size());
   return 0;
 }

@@ -1,14 +1,8 @@
 // Feeds arbitrary bytes to the loader as a script file's bytes. The lines it gives must equal those
-// of a second, plain statement of the line rule written here character by character: an
-// independent reading of the same rule, not a copy of the code.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <string>
-#include <string_view>
-#include <vector>
-
+// of a second, plain statement of the line rule written for the fuzzers character by character
+// (PlainLines): an independent reading of the same rule, not a copy of the code.
 #include "conversion/designed.h"
+#include "fuzz/fuzz_target.h"
 
 namespace {
 
@@ -47,38 +41,13 @@ Lines ExpectedLines(std::string_view bytes) {
   } else {
     text = bytes;
   }
-  // The pieces between line feeds; the last piece is a line only when it holds a byte (in UTF-16,
-  // a byte other than CR).
-  std::vector<std::string> pieces(1);
-  for (char c : text) {
-    if (c == '\n') {
-      pieces.emplace_back();
-    } else {
-      pieces.back() += c;
-    }
-  }
-  bool lastCounts = false;
-  for (char c : pieces.back()) lastCounts = lastCounts || !utf16 || c != '\r';
-  if (!lastCounts) pieces.pop_back();
-  // Each line ends at its first NUL and has no CR.
-  Lines lines;
-  for (const std::string& piece : pieces) {
-    std::string line;
-    for (char c : piece.substr(0, piece.find('\0'))) {
-      if (c != '\r') line += c;
-    }
-    lines.push_back(line);
-  }
-  return lines;
+  // In UTF-16, a last piece of CRs alone is no line.
+  return tolvex::fuzzing::PlainLines(text, utf16);
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace tolvex;
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const Lines expected = ExpectedLines(bytes);
-  if (ScriptLinesOf(bytes).Copied() != expected) std::abort();
-
+int tolvex::fuzzing::FuzzOne(std::string_view bytes) {
+  FUZZ_CHECK(ScriptLinesOf(bytes).Copied() == ExpectedLines(bytes));
   return 0;
 }

@@ -1,23 +1,17 @@
 // Feeds arbitrary bytes to the loading of a settings file. The four coefficient fields must take
-// the texts of a plain statement of the rule written here (at most four lines, LF ends a line,
-// CR is dropped, a text ends at a NUL and at the field's capacity; the others stay as they were),
-// and the complete conversion must be asked for exactly when a fifth line reads "complete";
+// the texts of a plain statement of the rule written for the fuzzers (at most four lines, LF ends a
+// line, CR is dropped, a text ends at a NUL and at the field's capacity; the others stay as they
+// were), and the complete conversion must be asked for exactly when a fifth line reads "complete";
 // saving them must write exactly what loading them back restores, and the coefficient warning
 // must agree with the number the conversion reads.
 
 #include <cmath>
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <fstream>
-#include <string>
-#include <vector>
 
 #include "app/output_file.h"
 #include "app/run_inputs.h"
 #include "app/shell_state.h"
 #include "cli/messages.h"
-#include "fuzz/fuzz_files.h"
+#include "fuzz/fuzz_target.h"
 #include "generator/numbers.h"
 
 namespace {
@@ -34,55 +28,41 @@ tolvex::CoefficientTexts LoadedFields(bool& complete) {
 
 // The fields, then whether a fifth line asks for the complete conversion ("complete" or "no").
 std::vector<std::string> ExpectedFields(const std::string& bytes) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < bytes.size() && lines.size() < 5) {
-    size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string line;
-    for (char c : bytes.substr(start, end - start)) {
-      if (c != '\r') line += c;
-    }
-    line = line.substr(0, line.find('\0'));
-    lines.push_back(lines.size() < 4 ? line.substr(0, 1023) : line);
-    start = end + 1;
-  }
-  const bool complete = lines.size() == 5 && lines[4] == "complete";
+  std::vector<std::string> lines = tolvex::fuzzing::PlainLines(bytes, false);
+  const bool complete = lines.size() >= 5 && lines[4] == "complete";
   lines.resize(4, " 1.000");
+  for (std::string& line : lines) line = line.substr(0, 1023);
   lines.push_back(complete ? "complete" : "no");
   return lines;
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace tolvex;
-  static const std::string folder = fuzzing::FolderOfOurOwn("tolvex-settings-fuzz");
-  const std::string bytes(reinterpret_cast<const char*>(data), size);
-  DIR1040 = folder;
-  std::ofstream(SettingsPath(), std::ios::binary | std::ios::trunc)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+int tolvex::fuzzing::FuzzOne(std::string_view input) {
+  const std::string bytes(input);
+  DIR1040 = FolderOfOurOwn().string();
+  testing::WriteBytes(SettingsPath(), bytes);
 
   bool complete = false;
   const CoefficientTexts loaded = LoadedFields(complete);
   std::vector<std::string> got(loaded.begin(), loaded.end());
   got.push_back(complete ? "complete" : "no");
-  if (got != ExpectedFields(bytes)) std::abort();
+  FUZZ_CHECK(got == ExpectedFields(bytes));
 
   // The round trip: what is saved is what the fields and the box hold, and loads back as it was.
   SAVINI(loaded, complete);
-  if (fuzzing::BytesOf(SettingsPath()) != SettingsBytes(loaded, complete)) std::abort();
+  FUZZ_CHECK(testing::BytesOf(SettingsPath()) == SettingsBytes(loaded, complete));
   bool completeAgain = !complete;
-  if (LoadedFields(completeAgain) != loaded || completeAgain != complete) std::abort();
+  FUZZ_CHECK(LoadedFields(completeAgain) == loaded && completeAgain == complete);
 
   // No warning means a number the conversion can scale by; plain digits around one point always
   // are one.
   for (const std::string& text : loaded) {
     const double value = LeadingNumber(text);
     const bool warned = CoefficientWarning(text).has_value();
-    if (!warned && !(std::isfinite(value) && value > 0)) std::abort();
+    FUZZ_CHECK(warned || (std::isfinite(value) && value > 0));
     const bool plain = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-    if (plain && value > 0 && std::isfinite(value) && warned) std::abort();
+    FUZZ_CHECK(!(plain && value > 0 && std::isfinite(value) && warned));
   }
   return 0;
 }

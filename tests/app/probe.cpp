@@ -19,12 +19,6 @@
 
 namespace {
 
-HWND Gadget(HWND window, int id) { return id == 0 ? window : GetDlgItem(window, id); }
-
-void PrintCenter(const RECT& r) {
-  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
 // A message box is a visible dialog whose text is its static control 0xFFFF; it closes as if its
 // OK button had been pressed.
 BOOL CALLBACK DismissMessageBox(HWND window, LPARAM) {
@@ -59,12 +53,13 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc < 4) return 2;
-  const HWND gadget = Gadget(window, std::atoi(argv[3]));
+  const int id = std::atoi(argv[3]);
+  const HWND gadget = id == 0 ? window : GetDlgItem(window, id);
   if (gadget == nullptr) return 1;
   if (command == "center") {
     RECT r;
     GetWindowRect(gadget, &r);
-    PrintCenter(r);
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
   } else if (command == "count") {
     std::printf("%ld\n", static_cast<long>(SendMessageA(gadget, LB_GETCOUNT, 0, 0)));
   } else if (command == "item" && argc > 4) {

@@ -10,10 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include "app/compare_file.h"
 #include "app/conversion_run.h"
 #include "app/output_file.h"
@@ -180,34 +176,6 @@ TEST_F(OutputFileTest, ProgramIsNotSavedOverItsOwnScript) {
   EXPECT_EQ(BytesOf(folder / "x.rc"), "script");
   EXPECT_EQ(folder.Names(), "x.bas x.rc");
 }
-
-#ifdef _WIN32
-// Another program holds the file open: without delete sharing it is written in place; without any
-// sharing the new text stays in its temporary, NAME.XXXXXXXX.tolvex-tmp, a name of its own.
-TEST_F(OutputFileTest, FileHeldOpenIsWrittenInPlaceElseItsTemporaryIsKeptAndNamed) {
-  const std::string program = folder / "dialog.bas";
-  for (const DWORD sharing : {DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}, DWORD{0}}) {
-    SCOPED_TRACE(sharing);
-    WriteBytes(program, "previous");
-    const HANDLE other =
-        CreateFileA(program.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
-    std::string kept;
-    const bool saved = SaveWholeFile(program, kProgramBytes, &kept);
-    CloseHandle(other);
-    EXPECT_EQ(saved, sharing != 0);
-    EXPECT_EQ(BytesOf(program), saved ? kProgramBytes : "previous");
-    if (saved) {
-      EXPECT_EQ(kept, "");
-      EXPECT_EQ(folder.Names(), "dialog.bas");
-    } else {
-      EXPECT_EQ(kept.rfind(program + ".", 0), 0u) << kept;
-      EXPECT_EQ(kept.size(), program.size() + 1 + 8 + std::string(".tolvex-tmp").size());
-      EXPECT_EQ(BytesOf(kept), kProgramBytes);
-    }
-  }
-}
-#endif
 
 // A case of the complete conversion's folder, converted as the window's Run converts it.
 ConversionRun RunCase(const std::string& name, bool complete) {

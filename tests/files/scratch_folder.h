@@ -1,5 +1,5 @@
-// A fresh folder under the system's temporary folder for one test, removed afterwards, and
-// small helpers to put bytes into files and take them out again.
+// A fresh folder under the system's temporary folder (or another) for one test, removed afterwards,
+// and small helpers to put bytes into files and take them out again.
 #pragma once
 
 #include <filesystem>
@@ -14,10 +14,10 @@ namespace tolvex::testing {
 
 class ScratchFolder {
  public:
-  ScratchFolder() {
+  explicit ScratchFolder(
+      const std::filesystem::path& under = std::filesystem::temp_directory_path()) {
     std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("tolvex-test-" + std::to_string(random()) + "-" + std::to_string(random()));
+    path_ = under / ("tolvex-test-" + std::to_string(random()) + "-" + std::to_string(random()));
     std::filesystem::create_directories(path_);
   }
   ~ScratchFolder() {
