@@ -183,18 +183,12 @@ TEST_F(MainWindow, RunListsAFieldThatHoldsNoSoundCoefficientAndStillConverts) {
 // The requester of Load.rc, read and cancelled from a second thread as a user would.
 TEST_F(MainWindow, LoadOffersScriptsByTheirFilterAndACancelLeavesBothListingsEmpty) {
   AddListBoxItem(1004, "old line", -1);
-  const DWORD self = GetCurrentThreadId();
   std::string filter = "(the requester never appeared)";
-  std::thread user([&] {
-    for (int tries = 0; tries < 200; ++tries, Sleep(50)) {
-      const HWND dialog = win32::testing::VisibleDialogOf(self);
-      if (dialog == nullptr) continue;
-      char text[128] = {};
-      GetDlgItemTextA(dialog, cmb1, text, sizeof text);
-      filter = text;
-      PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-      return;
-    }
+  std::thread user = win32::testing::AnswerDialogOf(GetCurrentThreadId(), [&filter](HWND dialog) {
+    char text[128] = {};
+    GetDlgItemTextA(dialog, cmb1, text, sizeof text);
+    filter = text;
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   });
   LOAD();
   user.join();

@@ -42,10 +42,6 @@ std::vector<std::string> ProgramLines(const fs::path& path) {
   return lines;
 }
 
-std::vector<std::string> GoldenLines(const char* folder, const char* name) {
-  return ProgramLines(fs::path(folder) / name);
-}
-
 std::vector<fs::path> GoldenPrograms() {
   std::vector<fs::path> programs;
   for (const char* folder : {TOLVEX_GOLDEN_DIR, TOLVEX_COMPLETE_GOLDEN_DIR}) {
@@ -218,7 +214,7 @@ TEST(Preview, EveryGoldenProgramShowsEveryWindowGadgetAndMenuItemItsLinesDescrib
 
 TEST(Preview, AClickOnAGadgetReportsItsIdAndValue) {
   std::vector<program::Id> reported;
-  PreviewProgram(GoldenLines(TOLVEX_GOLDEN_DIR, "all_kinds.bas"),
+  PreviewProgram(ProgramLines(fs::path(TOLVEX_GOLDEN_DIR) / "all_kinds.bas"),
                  [&reported](const program::Id& id) { reported.push_back(id); });
   Pump();
   const HWND window = win32::PreviewWindows().at(0);
@@ -237,7 +233,7 @@ TEST(Preview, AClickOnAGadgetReportsItsIdAndValue) {
 }
 
 TEST(Preview, WindowsCloseOneByOneAndUnknownHandlesDoNothing) {
-  PreviewProgram(GoldenLines(TOLVEX_GOLDEN_DIR, "two_dialogs.bas"), nullptr);
+  PreviewProgram(ProgramLines(fs::path(TOLVEX_GOLDEN_DIR) / "two_dialogs.bas"), nullptr);
   const std::vector<HWND> shown = win32::PreviewWindows();
   ASSERT_EQ(shown.size(), 2u);
   SendMessageA(shown[0], WM_CLOSE, 0, 0);
@@ -285,9 +281,10 @@ SIZE_T PrivateBytes() {
 // Wine answers 0 to GetGuiResources: the toolkit's own counts of its live fonts and menus, the
 // open preview windows and the process's private bytes are what can be measured there.
 TEST(Preview, FiftyPreviewsLeaveObjectsAndMemoryFlat) {
-  const std::vector<std::string> kinds = GoldenLines(TOLVEX_GOLDEN_DIR, "all_kinds.bas");
+  const std::vector<std::string> kinds =
+      ProgramLines(fs::path(TOLVEX_GOLDEN_DIR) / "all_kinds.bas");
   const std::vector<std::string> menus =
-      GoldenLines(TOLVEX_COMPLETE_GOLDEN_DIR, "menuex_nested.bas");
+      ProgramLines(fs::path(TOLVEX_COMPLETE_GOLDEN_DIR) / "menuex_nested.bas");
   const auto previewBoth = [&] {
     PreviewProgram(kinds, nullptr);
     OpenPreview(program::ReadProgramLines(menus), nullptr);

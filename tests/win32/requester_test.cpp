@@ -34,11 +34,7 @@ struct Shown {
 std::string Answer(const std::string& initialDir, int flags, const char* typed, int button,
                    Shown* shown) {
   const DWORD self = GetCurrentThreadId();
-  std::thread helper([=] {
-    const auto deadline = Clock::now() + std::chrono::seconds(10);
-    HWND dialog = nullptr;
-    while ((dialog = VisibleDialogOf(self)) == nullptr && Clock::now() < deadline) Sleep(50);
-    if (dialog == nullptr) return;
+  std::thread helper = AnswerDialogOf(self, [=](HWND dialog) {
     shown->appeared = true;
     const int field = GetDlgItem(dialog, cmb13) != nullptr ? cmb13 : edt1;
     char text[MAX_PATH] = {};
@@ -48,8 +44,9 @@ std::string Answer(const std::string& initialDir, int flags, const char* typed, 
     shown->folder = text;
     SetDlgItemTextA(dialog, field, typed);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    const auto giveUp = Clock::now() + std::chrono::seconds(5);
-    while ((dialog = VisibleDialogOf(self)) != nullptr && Clock::now() < deadline) {
+    const auto giveUp = Clock::now() + std::chrono::seconds(5),
+               end = giveUp + std::chrono::seconds(5);
+    while ((dialog = VisibleDialogOf(self)) != nullptr && Clock::now() < end) {
       if (Clock::now() > giveUp) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
       Sleep(50);
     }

@@ -83,6 +83,17 @@ inline HWND VisibleDialogOf(DWORD thread) {
   return found;
 }
 
+// Runs `answer` from a second thread on the thread's visible standard dialog once it shows, within
+// ten seconds; the caller joins the thread returned.
+template <typename Answer>
+std::thread AnswerDialogOf(DWORD thread, Answer answer) {
+  return std::thread([thread, answer] {
+    for (int tries = 0; tries < 200; ++tries, Sleep(50)) {
+      if (const HWND dialog = VisibleDialogOf(thread)) return answer(dialog);
+    }
+  });
+}
+
 // The colour of a brush given as a message's answer or a class's background.
 inline COLORREF BrushColour(LONG_PTR brush) {
   LOGBRUSH described{};
