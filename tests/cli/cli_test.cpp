@@ -149,11 +149,11 @@ class CliTest : public ::testing::Test {
 };
 
 std::vector<std::string> CaseNames() {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(kTests + "cli/cases")) {
-    if (entry.path().extension() == ".txt") names.insert(entry.path().stem().string());
+  std::vector<std::string> names;
+  for (const fs::path& file : FilesOf({kTests + "cli/cases"}, ".txt")) {
+    names.push_back(file.stem().string());
   }
-  return {names.begin(), names.end()};
+  return names;
 }
 
 std::vector<std::string> Words(const std::string& line) {

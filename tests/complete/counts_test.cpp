@@ -9,6 +9,7 @@
 #include "complete/menu_names.h"
 #include "complete/program.h"
 #include "rcscript/reader.h"
+#include "tests/files/scratch_folder.h"
 
 namespace tolvex::complete {
 namespace {
@@ -21,30 +22,28 @@ void ExpectSame(const WrittenCounts& a, const WrittenCounts& b, const std::strin
 
 TEST(CompleteCounts, AreTheConversionsOwnOnEveryGoldenScript) {
   int scripts = 0;
-  for (const char* folder : {TOLVEX_COMPLETE_GOLDEN_DIR, TOLVEX_GOLDEN_DIR}) {
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      if (entry.path().extension() != ".rc") continue;
-      const std::string path = entry.path().string();
-      const rc::Reading reading = rc::ReadScript(path, {});
-      CompleteOptions options;
-      options.scriptFile = path;
-      const CompleteProgram program = ConvertModel(reading.model, options);
-      ResourceCounts whole;
-      whole.Add(reading.model);
-      ExpectSame(whole.Complete(), program.written, path);
+  for (const auto& script :
+       testing::FilesOf({TOLVEX_COMPLETE_GOLDEN_DIR, TOLVEX_GOLDEN_DIR}, ".rc")) {
+    const std::string path = script.string();
+    const rc::Reading reading = rc::ReadScript(path, {});
+    CompleteOptions options;
+    options.scriptFile = path;
+    const CompleteProgram program = ConvertModel(reading.model, options);
+    ResourceCounts whole;
+    whole.Add(reading.model);
+    ExpectSame(whole.Complete(), program.written, path);
 
-      // As the hint reads: no resource kept, and no define.
-      ResourceCounts taken;
-      const rc::Reading counted = rc::ReadScript(
-          path, {{}, {}, [&taken](rc::Model& model) { taken.TakeFrom(model); }, false});
-      EXPECT_TRUE(counted.model.dialogs.empty() && counted.model.menus.empty() &&
-                  counted.model.defines.empty())
-          << path;
-      EXPECT_EQ(counted.diagnostics.size(), reading.diagnostics.size()) << path;
-      ExpectSame(taken.Held(), whole.Held(), path);
-      ExpectSame(taken.Complete(), whole.Complete(), path);
-      ++scripts;
-    }
+    // As the hint reads: no resource kept, and no define.
+    ResourceCounts taken;
+    const rc::Reading counted = rc::ReadScript(
+        path, {{}, {}, [&taken](rc::Model& model) { taken.TakeFrom(model); }, false});
+    EXPECT_TRUE(counted.model.dialogs.empty() && counted.model.menus.empty() &&
+                counted.model.defines.empty())
+        << path;
+    EXPECT_EQ(counted.diagnostics.size(), reading.diagnostics.size()) << path;
+    ExpectSame(taken.Held(), whole.Held(), path);
+    ExpectSame(taken.Complete(), whole.Complete(), path);
+    ++scripts;
   }
   EXPECT_GT(scripts, 10);
 }

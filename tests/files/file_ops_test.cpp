@@ -40,9 +40,8 @@ Lines LinesOf(const std::string& text) {
 TEST(ReadLines, EachFileGivesItsExpectedLines) {
   const fs::path folder = fs::path(TOLVEX_TESTS_DIR) / "files" / "lines";
   int read = 0, loaded = 0;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    if (entry.path().extension() != ".in") continue;
-    const std::string base = (folder / entry.path().stem()).string(), bytes = BytesOf(base + ".in");
+  for (const fs::path& in : FilesOf({folder}, ".in")) {
+    const std::string base = (folder / in.stem()).string(), bytes = BytesOf(base + ".in");
     SCOPED_TRACE(base);
     EXPECT_TRUE(fs::exists(base + ".read") || fs::exists(base + ".loaded")) << "nothing expected";
     if (fs::exists(base + ".read")) {

@@ -143,9 +143,8 @@ TEST_F(OutputFileTest, SettingsFileGivesAtMostFourTextsAndAFifthLineTheConversio
   EXPECT_FALSE(ReadSettings().complete) << "no file";
   const fs::path cases = fs::path(TOLVEX_TESTS_DIR) / "files" / "settings";
   int files = 0;
-  for (const auto& entry : fs::directory_iterator(cases)) {
-    if (entry.path().extension() != ".ini") continue;
-    const std::string base = (cases / entry.path().stem()).string();
+  for (const fs::path& ini : FilesOf({cases}, ".ini")) {
+    const std::string base = (cases / ini.stem()).string();
     SCOPED_TRACE(base);
     ASSERT_TRUE(fs::exists(base + ".read"));
     WriteBytes(folder / "tolvex.ini", BytesOf(base + ".ini"));
@@ -154,7 +153,7 @@ TEST_F(OutputFileTest, SettingsFileGivesAtMostFourTextsAndAFifthLineTheConversio
     for (const std::string& text : settings.texts) read += text + "\n";
     EXPECT_EQ(read + (settings.complete ? "complete\n" : "designed\n"), BytesOf(base + ".read"));
     ++files;
-    if (entry.path().stem().string().rfind("saved_", 0) != 0) continue;
+    if (ini.stem().string().rfind("saved_", 0) != 0) continue;
     ASSERT_TRUE(fs::remove(folder / "tolvex.ini"));
     SAVINI({settings.texts.at(0), settings.texts.at(1), settings.texts.at(2), settings.texts.at(3)},
            settings.complete);
@@ -194,13 +193,12 @@ ConversionRun RunCase(const std::string& name, bool complete) {
 TEST(ConversionRunTest, CountsSayWhatWasWrittenOfWhatTheScriptHolds) {
   const fs::path counts = fs::path(TOLVEX_TESTS_DIR) / "files" / "counts";
   int cases = 0;
-  for (const auto& entry : fs::directory_iterator(counts)) {
-    const fs::path name = entry.path().stem();
-    if (entry.path().extension() != ".txt") continue;
+  for (const fs::path& path : FilesOf({counts}, ".txt")) {
+    const fs::path name = path.stem();
     SCOPED_TRACE(name.string());
     ASSERT_TRUE(name.extension() == ".complete" || name.extension() == ".designed");
     const ConversionRun run = RunCase(name.stem().string(), name.extension() == ".complete");
-    EXPECT_EQ(CountsText(run), BytesOf(entry.path().string()));
+    EXPECT_EQ(CountsText(run), BytesOf(path.string()));
     ++cases;
   }
   EXPECT_GE(cases, 4);

@@ -2,13 +2,16 @@
 // and small helpers to put bytes into files and take them out again.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace tolvex::testing {
 
@@ -43,6 +46,19 @@ class ScratchFolder {
  private:
   std::filesystem::path path_;
 };
+
+// The files of the folders whose names end in `extension`, sorted: the cases a runner reads.
+inline std::vector<std::filesystem::path> FilesOf(
+    std::initializer_list<std::filesystem::path> folders, const std::string& extension) {
+  std::vector<std::filesystem::path> files;
+  for (const std::filesystem::path& folder : folders) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (entry.path().extension() == extension) files.push_back(entry.path());
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary)

@@ -74,14 +74,13 @@ std::string Told(const ProgramPlan& plan) {
 
 TEST(ReaderCases, EachProgramReadsToWhatStandsBesideIt) {
   int programs = 0;
-  for (const auto& entry : fs::directory_iterator(TOLVEX_READER_CASES_DIR)) {
-    if (entry.path().extension() != ".bas") continue;
+  for (const fs::path& program : testing::FilesOf({TOLVEX_READER_CASES_DIR}, ".bas")) {
     ++programs;
-    fs::path expected = entry.path();
+    fs::path expected = program;
     ASSERT_TRUE(fs::exists(expected.replace_extension(".txt"))) << expected;
-    EXPECT_EQ(Told(ReadProgram(testing::BytesOf(entry.path().string()))),
+    EXPECT_EQ(Told(ReadProgram(testing::BytesOf(program.string()))),
               testing::BytesOf(expected.string()))
-        << entry.path();
+        << program;
   }
   EXPECT_GE(programs, 9);
 }

@@ -22,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::BytesOf;
+using testing::FilesOf;
 
 // Counted from the text alone: a line whose first word is a gadget constructor (or a Var holding
 // one), and a Case line of the event loop other than its three event labels.
@@ -88,20 +89,17 @@ TEST(GoldenPrograms, EveryGoldenProgramReadsBackWhole) {
   // The designed cases that --complete writes byte for byte are complete programs too.
   const std::set<std::string> complete = {"traced.bas", "no_dialogs.bas", "all_kinds.bas"};
   int programs = 0;
-  for (const char* folder : {TOLVEX_GOLDEN_DIR, TOLVEX_COMPLETE_GOLDEN_DIR}) {
-    for (const auto& entry : fs::directory_iterator(folder)) {
-      if (entry.path().extension() != ".bas") continue;
-      ++programs;
-      const std::string name = entry.path().filename().string();
-      SCOPED_TRACE(name);
-      const std::string text = BytesOf(entry.path().string());
-      const ProgramPlan plan = ReadProgram(text);
-      for (const UnknownLine& unknown : plan.unknown) ADD_FAILURE() << UnknownLineMessage(unknown);
-      ExpectLineCounts(text, plan);
-      ExpectCasesAnswerGadgets(plan);
-      if (folder == std::string(TOLVEX_COMPLETE_GOLDEN_DIR) || complete.count(name) > 0)
-        ExpectNamesCompile(plan);
-    }
+  for (const fs::path& path : FilesOf({TOLVEX_GOLDEN_DIR, TOLVEX_COMPLETE_GOLDEN_DIR}, ".bas")) {
+    ++programs;
+    const std::string name = path.filename().string();
+    SCOPED_TRACE(name);
+    const std::string text = BytesOf(path.string());
+    const ProgramPlan plan = ReadProgram(text);
+    for (const UnknownLine& unknown : plan.unknown) ADD_FAILURE() << UnknownLineMessage(unknown);
+    ExpectLineCounts(text, plan);
+    ExpectCasesAnswerGadgets(plan);
+    if (path.parent_path() == fs::path(TOLVEX_COMPLETE_GOLDEN_DIR) || complete.count(name) > 0)
+      ExpectNamesCompile(plan);
   }
   EXPECT_GE(programs, 15);
 }

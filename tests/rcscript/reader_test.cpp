@@ -57,13 +57,10 @@ rc::Reading ReadText(const std::string& script,
 // RcscriptCases).
 TEST(ReaderTest, EveryGoldenScriptReadsTheSameInPieces) {
   int scripts = 0;
-  for (const char* folder : {TOLVEX_RCSCRIPT_GOLDEN_DIR, TOLVEX_RCSCRIPT_CASES_DIR}) {
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      if (entry.path().extension() != ".rc") continue;
-      const std::string path = entry.path().string();
-      ReadBothWays(path, BytesOf(path), {});
-      ++scripts;
-    }
+  for (const auto& script :
+       FilesOf({TOLVEX_RCSCRIPT_GOLDEN_DIR, TOLVEX_RCSCRIPT_CASES_DIR}, ".rc")) {
+    ReadBothWays(script.string(), BytesOf(script.string()), {});
+    ++scripts;
   }
   EXPECT_GT(scripts, 40);
 }

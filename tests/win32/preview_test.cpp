@@ -19,6 +19,7 @@
 
 #include "app/preview.h"
 #include "program_reader/program_reader.h"
+#include "tests/files/scratch_folder.h"
 #include "tests/win32/toolkit_window.h"
 #include "toolkit/win32/preview_windows.h"
 
@@ -43,13 +44,7 @@ std::vector<std::string> ProgramLines(const fs::path& path) {
 }
 
 std::vector<fs::path> GoldenPrograms() {
-  std::vector<fs::path> programs;
-  for (const char* folder : {TOLVEX_GOLDEN_DIR, TOLVEX_COMPLETE_GOLDEN_DIR}) {
-    for (const auto& entry : fs::directory_iterator(folder)) {
-      if (entry.path().extension() == ".bas") programs.push_back(entry.path());
-    }
-  }
-  return programs;
+  return FilesOf({TOLVEX_GOLDEN_DIR, TOLVEX_COMPLETE_GOLDEN_DIR}, ".bas");
 }
 
 // Lets the windows take the messages their making and showing sent.
